@@ -1,0 +1,14 @@
+// The program's one source of time: seconds since midnight, with fractions.
+#pragma once
+
+namespace tw {
+
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    // Seconds since local midnight, fractional (0 <= t < 86400).
+    virtual double secondsSinceMidnight() const = 0;
+};
+
+} // namespace tw

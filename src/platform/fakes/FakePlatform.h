@@ -1,0 +1,147 @@
+// Test doubles for the platform: a clock that moves only when told, a pump that
+// advances it, a silent sound device and scripted dialogs.
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+namespace tw {
+
+class FakeClock : public Clock
+{
+public:
+    double secondsSinceMidnight() const override { return now; }
+    void advance(double seconds) { now += seconds; }
+    double now = 36000.0; // 10 o'clock
+};
+
+// Each pump advances the fake clock by `step` seconds and runs `onPump`
+// (a test hooks the timer or a dialog answer there).
+class FakePump : public EventPump
+{
+public:
+    explicit FakePump(FakeClock &clock) : m_clock(clock) { }
+    void processEvents() override
+    {
+        ++pumps;
+        m_clock.advance(step);
+        if (onPump)
+            onPump();
+    }
+    double step = 0.05;
+    long pumps = 0;
+    std::function<void()> onPump;
+
+private:
+    FakeClock &m_clock;
+};
+
+// Plays nothing; a file "lasts" `lengthSeconds` of fake time.
+class FakeSoundDevice : public SoundDevice
+{
+public:
+    explicit FakeSoundDevice(FakeClock &clock) : m_clock(clock) { }
+    bool open(const QString &path) override
+    {
+        opened << path;
+        m_open = !failOpen;
+        m_started = -1;
+        return m_open;
+    }
+    void run() override
+    {
+        if (m_open)
+            m_started = m_clock.now;
+    }
+    void stop() override { ++stops; m_started = -1; }
+    void rewind() override { }
+    double position() const override
+    {
+        return m_started < 0 ? 0.0 : m_clock.now - m_started;
+    }
+    double length() const override { return m_open ? lengthSeconds : 0.0; }
+    bool isPlaying() const override
+    {
+        return m_started >= 0 && m_clock.now - m_started < lengthSeconds;
+    }
+    QStringList opened;
+    double lengthSeconds = 0.5;
+    bool failOpen = false;
+    int stops = 0;
+
+private:
+    FakeClock &m_clock;
+    bool m_open = false;
+    double m_started = -1;
+};
+
+class FakeDialogs : public Dialogs
+{
+public:
+    void message(QWidget *, const QString &text, Icon) override { messages << text; }
+    bool ask(QWidget *, const QString &text) override
+    {
+        messages << text;
+        return askAnswer;
+    }
+    QString openFile(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return nextFile;
+    }
+    QString saveFile(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return nextFile;
+    }
+    QStringList messages;
+    bool askAnswer = true;
+    QString nextFile;
+};
+
+class FakeSystemKeys : public SystemKeys
+{
+public:
+    void blockTaskSwitching(bool on) override { blocked = on; }
+    bool taskSwitchingBlocked() const override { return blocked; }
+    bool blocked = false;
+};
+
+// A platform built of fakes; the raw pointers stay valid while the Platform lives.
+struct FakePlatform
+{
+    FakeClock *clock = nullptr;
+    FakePump *pump = nullptr;
+    FakeSoundDevice *sound = nullptr;
+    FakeDialogs *dialogs = nullptr;
+    FakeSystemKeys *keys = nullptr;
+    Random *random = nullptr;
+
+    // Builds the fakes into `p` (seeded random) and returns handles to them.
+    static FakePlatform make(Platform &p, std::uint32_t seed = 1)
+    {
+        FakePlatform f;
+        auto clock = std::make_unique<FakeClock>();
+        f.clock = clock.get();
+        auto pump = std::make_unique<FakePump>(*clock);
+        f.pump = pump.get();
+        auto sound = std::make_unique<FakeSoundDevice>(*clock);
+        f.sound = sound.get();
+        auto dialogs = std::make_unique<FakeDialogs>();
+        f.dialogs = dialogs.get();
+        auto keys = std::make_unique<FakeSystemKeys>();
+        f.keys = keys.get();
+        p.clock = std::move(clock);
+        p.pump = std::move(pump);
+        p.sound = std::move(sound);
+        p.dialogs = std::move(dialogs);
+        p.systemKeys = std::move(keys);
+        p.random = std::make_unique<Random>(seed);
+        f.random = p.random.get();
+        return f;
+    }
+};
+
+} // namespace tw

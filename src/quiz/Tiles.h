@@ -1,0 +1,82 @@
+// The quiz tiles: text labels (questions and answers) and picture tiles.
+#pragma once
+
+#include <QImage>
+#include <QLabel>
+
+namespace tw {
+
+// A text tile. Tag holds, for a question tile, the index of its correct answer tile.
+// Font sizes are in points; the back colour is a 0x00BBGGRR colour value.
+class TileLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    TileLabel(int index, QWidget *parent);
+    int index() const { return m_index; }
+
+    QString tag;
+    // Applies a font size in points (at least 1).
+    void setFontSize(double points);
+    double fontSize() const;
+    void setBackColour(long colour); // 0x00BBGGRR
+    long backColour() const { return m_backColour; }
+    void setForeColour(long colour); // 0x00BBGGRR
+    long foreColour() const { return m_foreColour; }
+    void setBorder(bool single);
+    // Shows captions wrapped and centred (1) or as a plain colour swatch (0).
+    void setDisplayMode(int mode);
+
+Q_SIGNALS:
+    void clicked(int index);
+    void mouseDown(int index, Qt::MouseButton button, QPoint pos);
+    void mouseMove(int index, Qt::MouseButtons buttons, QPoint pos);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void applyStyle();
+    int m_index;
+    long m_backColour = 0xFFFFFF;
+    long m_foreColour = 0;
+    bool m_border = false;
+    bool m_pressed = false;
+};
+
+// A picture tile: shows its picture stretched to the tile (element 0 is the backdrop).
+class PictureTile : public QWidget
+{
+    Q_OBJECT
+public:
+    PictureTile(int index, QWidget *parent);
+    int index() const { return m_index; }
+    void setPicture(const QImage &picture);
+    const QImage &picture() const { return m_picture; }
+    bool hasPicture() const { return !m_picture.isNull(); }
+    void clearPicture();
+    // Stretch (true) or keep the picture's proportions, centred (false).
+    void setStretch(bool stretch);
+
+Q_SIGNALS:
+    void clicked(int index);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    int m_index;
+    QImage m_picture;
+    bool m_stretch = true;
+    bool m_pressed = false;
+};
+
+// Colour values are 0x00BBGGRR (red in the low byte).
+QColor colourFromValue(long value);
+long valueFromColour(const QColor &colour);
+
+} // namespace tw

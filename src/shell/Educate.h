@@ -1,0 +1,116 @@
+// The main window: every game, option and tool lives here and shares its state.
+#pragma once
+
+#include "platform/Platform.h"
+#include "quiz/Tiles.h"
+#include "shell/ControlArray.h"
+#include "shell/EducateState.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QLineEdit;
+class QPushButton;
+
+namespace tw {
+
+class MenuBar;
+class Settings;
+class PasswordLock;
+class GameClock;
+class QuizEngine;
+class TileLayout;
+class QuizGames;
+class PictureLibrary;
+class SoundPlayer;
+class Speaker;
+class Puzzle;
+
+class Educate : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // appFolder: the content folder. writeFolder: where settings and puzzle
+    // files go (empty: appFolder when writable, else the user's data folder).
+    Educate(Platform platform, const QString &appFolder, const QString &writeFolder = {},
+            QWidget *parent = nullptr);
+    ~Educate() override;
+
+    // Runs the window's Load and Activate steps: restores the options and
+    // starts the last game played. Call once, before or after show().
+    void start();
+
+    // Shared state, named as the system names it.
+    ShellState shell;
+    QuizState quiz;
+    PuzzleState puzzle;
+    SpeechState speech;
+
+    Platform &platform() { return m_platform; }
+
+    // Controls.
+    QWidget *playArea() const { return m_playArea; }
+    ControlArray<TileLabel> Question;
+    ControlArray<TileLabel> Answer;
+    ControlArray<PictureTile> Img; // element 0 is the backdrop
+    QLineEdit *SpellBox = nullptr;
+    QPushButton *Review[2] = {nullptr, nullptr};
+
+    // The client area (play area) in twips.
+    double scaleWidth() const;
+    double scaleHeight() const;
+
+    // Rooms.
+    MenuBar &menus() { return *m_menus; }
+    Settings &settings() { return *m_settings; }
+    PasswordLock &password() { return *m_password; }
+    GameClock &clock() { return *m_clock; }
+    QuizEngine &engine() { return *m_engine; }
+    TileLayout &layout() { return *m_layout; }
+    QuizGames &games() { return *m_games; }
+    PictureLibrary &pictures() { return *m_pictures; }
+    SoundPlayer &sounds() { return *m_sounds; }
+    Speaker &speaker() { return *m_speaker; }
+    Puzzle &puzzles() { return *m_puzzle; }
+
+    // Game switching and closing.
+    void MNU_Game_Click(int index);
+    void MNU_Again_Click();
+    void MNU_Exit_Click();
+    void UnloadGame();
+    void ResetImg();
+    void ResetQuestion();
+    void ResetAnswer();
+    void ClearUp();
+
+    // The hourglass pointer doubles as the busy flag while marking or asking.
+    void setHourglass(bool on);
+    bool hourglass() const { return shell.Hourglass; }
+
+    // Whole seconds since midnight, from the platform clock.
+    long nowSeconds() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    Platform m_platform;
+    QWidget *m_playArea = nullptr;
+    std::unique_ptr<MenuBar> m_menus;
+    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<PasswordLock> m_password;
+    std::unique_ptr<GameClock> m_clock;
+    std::unique_ptr<QuizEngine> m_engine;
+    std::unique_ptr<TileLayout> m_layout;
+    std::unique_ptr<QuizGames> m_games;
+    std::unique_ptr<PictureLibrary> m_pictures;
+    std::unique_ptr<SoundPlayer> m_sounds;
+    std::unique_ptr<Speaker> m_speaker;
+    std::unique_ptr<Puzzle> m_puzzle;
+    bool m_closing = false;
+};
+
+} // namespace tw

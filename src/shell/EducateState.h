@@ -1,0 +1,72 @@
+// The main window's shared state, grouped by the room that owns it.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <array>
+
+namespace tw {
+
+constexpr int kTableSize = 301;   // item tables are indexed 0 to 300
+constexpr int kMaxTiles = 400;    // 20 x 20 grid
+
+struct ShellState
+{
+    QString AppFolder;                    // content folder, with a trailing '/'
+    QString WriteFolder;                  // where the program writes files, trailing '/'
+    std::array<QString, 11> SubjectFolder; // "Misc/", "Animals/", ...
+    int SubjectCount = 5;
+    std::array<QString, 6> Exclaim;
+    int LastGame = 0;
+    int CurrentGame = -1;
+    bool Loading = false;
+    long QuestionStart = 0;               // whole seconds since midnight
+    int TimeLimit = 0;                    // seconds, 0 = no limit
+    int GridMax = 2;                      // grid dimension minus one
+    int PuzzleKind = 0;                   // 1 jigsaw, 2 sliding
+    int PuzzleRefused = 0;
+    std::array<int, 501> PieceAt{};
+    int BlankSlot = 0;
+    QString BackdropFile;
+    QImage NextPicture;                   // last picture GetRandPic loaded
+    int WordLength = 3;
+    int CardsCleared = 0;
+    // Clock
+    int TickCount = 0;
+    bool LoadTimeout = false;
+    bool PaintDone = false;
+    bool RepaintPending = false;
+    bool PenDown = false;
+    // Settings
+    bool SettingsRead = false;
+    // The hourglass pointer: the engine's busy flag while marking or asking.
+    bool Hourglass = false;
+};
+
+struct QuizState
+{
+    int QuestionTile = 1;
+    int AwaitingAnswer = 0;
+    QString CurrentSubject;
+    std::array<long, kTableSize> ItemValue{};
+    std::array<QString, kTableSize> ItemText;
+    std::array<QString, kTableSize> PictureList;
+    std::array<QString, kTableSize> FileList;
+    std::array<QString, kTableSize> SoundList;
+    // Scratch table of drawn samples; element 14 is the set-up watchdog's count.
+    std::array<int, kTableSize> SampleUsed{};
+};
+
+struct PuzzleState
+{
+    int Shuffling = 0;
+};
+
+struct SpeechState
+{
+    bool SpeakerLoaded = false;
+    int SpeakerCount = 0;
+};
+
+} // namespace tw
