@@ -56,6 +56,22 @@ struct QuizState
     std::array<QString, kTableSize> SoundList;
     // Scratch table of drawn samples; element 14 is the set-up watchdog's count.
     std::array<int, kTableSize> SampleUsed{};
+    // Arithmetic ranges: largest addend, largest number subtracted from,
+    // times tables 2 to MulMax + 1, divisors 2 to DivMax + 1.
+    int AddMax = 10;
+    int SubMax = 10;
+    int MulMax = 1;
+    int DivMax = 1;
+    // Spelling: the subject it switches on next when it finds too few pictures.
+    int SpellSubjectNext = 0;
+    // Pairs: cards removed in this deal, and the card waiting for its partner.
+    int PairsFound = 0;
+    bool PairOpen = false;
+    QString PairOpenName;
+    int PairOpenIndex = 0;
+    // Hide and Seek: which question tiles have been answered, and how many.
+    std::array<int, kTableSize> HideFound{};
+    int HideFoundCount = 0;
 };
 
 struct PuzzleState
