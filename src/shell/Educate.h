@@ -46,6 +46,7 @@ public:
     QuizState quiz;
     PuzzleState puzzle;
     SpeechState speech;
+    PaintState paint;
 
     Platform &platform() { return m_platform; }
 
