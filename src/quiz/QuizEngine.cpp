@@ -1,18 +1,511 @@
 #include "quiz/QuizEngine.h"
 
+#include "platform/Numeric.h"
+#include "quiz/PaletteMix.h"
+#include "quiz/PictureLibrary.h"
+#include "quiz/QuestionChain.h"
+#include "quiz/QuizGames.h"
+#include "quiz/SoundPlayer.h"
 #include "shell/Educate.h"
+#include "shell/GameClock.h"
+#include "shell/GameIds.h"
+#include "shell/MenuBar.h"
+#include "speech/Speaker.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLineEdit>
 
 namespace tw {
 
-QuizEngine::QuizEngine(Educate &window) : m_window(window) { }
+namespace {
 
-void QuizEngine::DoQuizOrder(int) { }
-void QuizEngine::Correct(int, bool) { }
-void QuizEngine::Answer_Click(int) { }
-void QuizEngine::Answer_MouseDown(int, Qt::MouseButton) { }
-void QuizEngine::Answer_MouseMove(int, Qt::MouseButtons) { }
-void QuizEngine::Question_Click(int) { }
-void QuizEngine::Review_Click(int) { }
-void QuizEngine::KeyPress(QChar) { }
+const QLatin1String kColour("Colour");
+const QLatin1String kSounds("Sounds");
+const QLatin1String kFlags("Flags");
+const QLatin1String kLetters("Letters");
+const QLatin1String kSpelling("Spelling");
+const QLatin1String kWords("Words");
+const QLatin1String kNumbers("Numbers");
+const QLatin1String kSums("Sums");
+
+constexpr long kWhite = 16777215;
+constexpr int kPresentNow = 12; // TickCount that makes the next tick present
+constexpr double kWrongPause = 1; // seconds after the error sound
+constexpr int kExclaimChoices = 3; // "Oh. Dear", "Whoops?", "Op Oh"
+// Keyboard use items.
+constexpr int kKbdBoth = 1;
+constexpr int kKbdKeyboard = 3;
+// The paint palette: tiles 0 to 7 are the plain colours, tile 8 mixes.
+constexpr int kPlainColours = 8;
+constexpr int kMixTile = 8;
+constexpr int kPenTools = 3; // tools 0 to 2 draw with a pen
+// Subject folders searched for Initial Letters pictures: Misc to Transport.
+constexpr int kFirstLetterFolder = 1;
+constexpr int kLastLetterFolder = 4;
+
+bool isPaintGame(int game) { return game == GameColouringBook || game == GamePaintBox; }
+
+// Picture files of `folder` whose name begins with `letter`, in name order,
+// whatever the case of the names.
+QStringList picturesStartingWith(const QString &folder, QChar letter)
+{
+    static const QList<QByteArray> formats = QImageReader::supportedImageFormats();
+    QStringList result;
+    const QStringList names = QDir(folder).entryList({QString(letter) + QLatin1Char('*')},
+                                                     QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QString &name : names) {
+        const QByteArray suffix = QFileInfo(name).suffix().toLower().toLatin1();
+        if (formats.contains(suffix))
+            result << name;
+    }
+    return result;
+}
+
+// `path` if it exists, else a file of the same name in another letter case.
+QString existingFile(const QString &path)
+{
+    if (QFileInfo::exists(path))
+        return path;
+    const QFileInfo info(path);
+    const QStringList names = QDir(info.path()).entryList(QDir::Files);
+    for (const QString &name : names)
+        if (name.compare(info.fileName(), Qt::CaseInsensitive) == 0)
+            return info.path() + QLatin1Char('/') + name;
+    return {};
+}
+
+} // namespace
+
+QuizEngine::QuizEngine(Educate &window)
+    : m_window(window)
+{ }
+
+QString QuizEngine::itemName(const QString &path)
+{
+    QString name = path;
+    const qsizetype slash
+        = std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
+    if (slash >= 0)
+        name = name.mid(slash + 1);
+    return name.section(QLatin1Char('.'), 0, 0);
+}
+
+int QuizEngine::questionAnswerTile() const
+{
+    const TileLabel *q = m_window.Question(m_window.quiz.QuestionTile);
+    return q ? q->tag.toInt() : 0;
+}
+
+void QuizEngine::DoQuizOrder(int count)
+{
+    Educate &w = m_window;
+    const int n = tileCount(w.shell.GridMax);
+    const std::vector<int> chain = questionChain(n, *w.platform().random);
+    const QString subject = w.quiz.CurrentSubject;
+    const int row = w.shell.GridMax + 1;
+    for (size_t i = 0; i + 1 < chain.size(); ++i) {
+        // Loading pictures can take a moment: keep the window alive once a row.
+        if (i > 0 && i % row == 0)
+            w.platform().pump->processEvents();
+        const int k = chain[i];
+        const int r = chain[i + 1];
+        // Items live in tables of 301 entries; tiles beyond them get no content.
+        if (k < kTableSize) {
+            // The step s = i + 2 of the deal is the sample's slot.
+            if (subject != kColour)
+                w.quiz.ItemValue[k] = w.sounds().GetSample(count, int(i) + 2);
+            fillTiles(subject, k, r);
+        }
+        if (TileLabel *q = w.Question(k))
+            q->tag = QString::number(r);
+    }
+    w.quiz.QuestionTile = 1;
+}
+
+void QuizEngine::fillTiles(const QString &subject, int k, int r)
+{
+    Educate &w = m_window;
+    QuizState &quiz = w.quiz;
+    const long v = quiz.ItemValue[k];
+    TileLabel *question = w.Question(k);
+    TileLabel *answer = w.Answer(r);
+    PictureTile *picture = w.Img(r);
+    const bool validItem = v >= 0 && v < kTableSize;
+
+    if (subject == kColour) {
+        if (answer) {
+            answer->setOpaque(true);
+            answer->setBackColour(v);
+            answer->setDisplayMode(0);
+        }
+        if (question) {
+            question->setText(quiz.ItemText[k]);
+            question->setForeColour(v);
+        }
+        return;
+    }
+    if (subject == kLetters) {
+        fillLetter(k, r, v);
+        return;
+    }
+    if (!validItem)
+        return;
+
+    const bool pictureSubject
+        = subject == kSounds || subject == kFlags || subject == kSpelling || subject == kWords;
+    if (pictureSubject && picture) {
+        picture->setStretch(true);
+        picture->setPicture(PictureLibrary::loadPicture(quiz.PictureList[v]));
+    }
+    if (answer && pictureSubject) {
+        // The caption lies over the picture; the picture tile shows the card.
+        answer->setOpaque(false);
+        answer->setDisplayMode(1);
+    }
+    if (subject == kSounds || subject == kFlags) {
+        if (answer) {
+            answer->setBackColour(kWhite);
+            answer->setText(QString());
+        }
+        if (question)
+            question->setText(QLatin1Char('\n') + itemName(quiz.FileList[v]));
+    } else if (subject == kSpelling) {
+        const QString word = itemName(quiz.PictureList[v]);
+        if (answer) {
+            answer->setBackColour(kWhite);
+            answer->setText(word);
+        }
+        if (question && !word.isEmpty())
+            question->setText(QLatin1Char('\n') + word.left(1).toUpper() + QLatin1Char(' ')
+                              + word.left(1).toLower());
+    } else if (subject == kWords) {
+        if (question)
+            question->setText(itemName(quiz.PictureList[v]));
+    }
+}
+
+void QuizEngine::fillLetter(int k, int r, long v)
+{
+    Educate &w = m_window;
+    QuizState &quiz = w.quiz;
+    TileLabel *question = w.Question(k);
+    TileLabel *answer = w.Answer(r);
+    PictureTile *picture = w.Img(r);
+    const QChar capital(char16_t(v + 64));
+    const QChar small(char16_t(v + 96));
+    if (question)
+        question->setText(QLatin1Char('\n') + capital + QLatin1Char(' ') + small);
+
+    // Every picture whose name begins with the letter, from the four picture
+    // subjects, into the scratch list; one of them is drawn.
+    int found = 0;
+    for (int f = kFirstLetterFolder; f <= kLastLetterFolder; ++f) {
+        const QString folder = w.shell.SubjectFolder[f];
+        if (folder.isEmpty())
+            continue;
+        const QStringList names = picturesStartingWith(w.shell.AppFolder + folder, capital);
+        for (const QString &name : names) {
+            if (found + 1 >= kTableSize)
+                break;
+            quiz.FileList[++found] = folder + name;
+        }
+    }
+    if (answer) {
+        answer->setOpaque(false);
+        answer->setBackColour(kWhite);
+        answer->setDisplayMode(1);
+        answer->setText(QString());
+    }
+    if (picture)
+        picture->clearPicture();
+    const bool validItem = v >= 0 && v < kTableSize;
+    if (found == 0) {
+        // No picture for this letter: the tile stays empty.
+        if (validItem)
+            quiz.PictureList[v].clear();
+        return;
+    }
+    const int pick = std::clamp(Int(w.platform().random->rnd() * found) + 1, 1, found);
+    const QString path = w.shell.AppFolder + quiz.FileList[pick];
+    if (validItem)
+        quiz.PictureList[v] = path;
+    if (picture) {
+        picture->setStretch(true);
+        picture->setPicture(PictureLibrary::loadPicture(path));
+    }
+    if (answer)
+        answer->setText(itemName(path));
+}
+
+void QuizEngine::Correct(int index, bool isRight)
+{
+    if (isRight)
+        rightAnswer(index);
+    else
+        wrongAnswer();
+}
+
+void QuizEngine::wrongAnswer()
+{
+    Educate &w = m_window;
+    w.quiz.AwaitingAnswer = 0;
+    w.quiz.CurrentSubject.clear();
+    if (w.SpellBox)
+        w.SpellBox->hide();
+    if (PictureTile *backdrop = w.Img(0))
+        backdrop->hide();
+
+    if (!w.speech.SpeakerLoaded) {
+        w.sounds().PlaySound(w.shell.AppFolder + QStringLiteral("Error.wav"));
+        w.clock().Delay(kWrongPause);
+    } else {
+        w.speaker().waitWhileSpeaking();
+        const int r = Int(w.platform().random->rnd() * kExclaimChoices) + 1;
+        w.speaker().Talk(w.shell.Exclaim[r]);
+    }
+
+    // A new deal of the same game.
+    w.MNU_Game_Click(w.shell.CurrentGame);
+    w.quiz.AwaitingAnswer = 1;
+    if (PictureTile *backdrop = w.Img(0))
+        backdrop->show();
+    w.setHourglass(false);
+}
+
+QString QuizEngine::answerSound(int index) const
+{
+    const Educate &w = m_window;
+    const QuizState &quiz = w.quiz;
+    const QString &subject = quiz.CurrentSubject;
+    QString word;
+    if (subject == kWords) {
+        if (const TileLabel *q = w.Question(index))
+            word = q->text();
+    } else if (subject == kNumbers) {
+        const long v = quiz.QuestionTile >= 0 && quiz.QuestionTile < kTableSize
+            ? quiz.ItemValue[quiz.QuestionTile]
+            : -1;
+        if (v >= 0 && v < kTableSize)
+            word = quiz.FileList[v].section(QLatin1Char('.'), 0, 0);
+    } else if (const TileLabel *a = w.Answer(index)) {
+        word = a->text();
+    }
+    if ((subject == kWords || subject == kNumbers) && !word.trimmed().isEmpty()) {
+        const QString own = existingFile(w.shell.AppFolder + QStringLiteral("Sounds/") + word
+                                         + QStringLiteral(".wav"));
+        if (!own.isEmpty())
+            return own;
+    }
+    return w.shell.AppFolder + QStringLiteral("Chimes.wav");
+}
+
+void QuizEngine::rightAnswer(int index)
+{
+    Educate &w = m_window;
+    QuizState &quiz = w.quiz;
+    const int n = tileCount(w.shell.GridMax);
+
+    // The answered tile leaves the grid.
+    if (TileLabel *q = w.Question(quiz.QuestionTile))
+        q->hide();
+    if (TileLabel *a = w.Answer(index))
+        a->hide();
+    if (PictureTile *img = w.Img(index))
+        img->hide();
+
+    quiz.QuestionTile = index;
+    w.shell.QuestionStart = w.nowSeconds();
+    if (quiz.CurrentSubject == kSpelling && index < n)
+        w.games().DoSpellBox();
+    if (quiz.CurrentSubject == kNumbers)
+        w.games().DoNumbers();
+    if (index < n) {
+        if (TileLabel *q = w.Question(index))
+            q->show();
+        quiz.AwaitingAnswer = 1;
+        if (PictureTile *backdrop = w.Img(0))
+            backdrop->show();
+    }
+
+    const QString subject = quiz.CurrentSubject;
+    w.sounds().PlaySound(answerSound(index));
+    if (subject == kNumbers)
+        w.setHourglass(false);
+
+    if (index >= n) {
+        // The deal is over: nothing is open any more, so no time limit runs
+        // and the window may be resized again.
+        quiz.AwaitingAnswer = 0;
+        if (QAction *again = w.menus().item(QStringLiteral("MNU_Again")))
+            again->setEnabled(true);
+        return;
+    }
+    if (subject != kNumbers && subject != kColour && subject != kSums && subject != kWords) {
+        w.setHourglass(false);
+        Question_Click(quiz.QuestionTile);
+    }
+}
+
+void QuizEngine::Answer_Click(int index)
+{
+    Educate &w = m_window;
+    if (w.hourglass())
+        return;
+    w.shell.RepaintPending = true;
+    w.sounds().stop();
+    const int game = w.shell.CurrentGame;
+    if (game == GameSpelling || w.shell.Loading)
+        return;
+    if (game == GamePairs) {
+        w.games().DoPair(index);
+        return;
+    }
+    if (game == GameInitialLetters && w.menus().checked(QStringLiteral("MNU_Kbd"), kKbdKeyboard))
+        return;
+    if (game == GameHideAndSeek) {
+        w.games().DoHide(index);
+        return;
+    }
+    if (game >= 0 && game < GameColouringBook) {
+        w.setHourglass(true);
+        if (questionAnswerTile() == index) {
+            Correct(index, true);
+            w.setHourglass(false);
+        } else {
+            Correct(index, false);
+        }
+        return;
+    }
+    if (isPaintGame(game))
+        paletteClick(index);
+}
+
+void QuizEngine::KeyPress(QChar key)
+{
+    Educate &w = m_window;
+    if (w.shell.CurrentGame != GameInitialLetters)
+        return;
+    const MenuBar &menus = w.menus();
+    if (!menus.checked(QStringLiteral("MNU_Kbd"), kKbdBoth)
+        && !menus.checked(QStringLiteral("MNU_Kbd"), kKbdKeyboard))
+        return;
+    // A key is marked like a click: never while an answer is being marked.
+    if (w.hourglass() || w.shell.Loading)
+        return;
+    const TileLabel *q = w.Question(w.quiz.QuestionTile);
+    if (!q || !q->isVisible())
+        return;
+    const int a = q->tag.toInt();
+    const QString caption = q->text();
+    const bool right = caption.size() >= 2 && caption.at(1) == key.toUpper();
+    w.setHourglass(true);
+    Correct(a, right);
+    if (right)
+        w.setHourglass(false);
+}
+
+void QuizEngine::Question_Click(int)
+{
+    Educate &w = m_window;
+    if (w.hourglass())
+        return;
+    w.setHourglass(true);
+    w.shell.TickCount = kPresentNow;
+    w.clock().Timer1_Timer();
+    w.setHourglass(false);
+}
+
+void QuizEngine::paletteClick(int index)
+{
+    Educate &w = m_window;
+    PaintState &paint = w.paint;
+    const TileLabel *tile = w.Answer(index);
+    if (!tile)
+        return;
+    paint.PenColour = tile->backColour();
+    if (paint.SelectedObject == QLatin1String("Lines")
+        || paint.SelectedObject == QLatin1String("Shapes"))
+        paintRecolourSelection();
+    if (index < kPlainColours)
+        paint.BaseColour = paint.PenColour;
+    if (paint.PenColour == kWhite && w.shell.CurrentGame == GamePaintBox
+        && paint.CurrentTool < kPenTools)
+        paintArmEraser();
+    else
+        paintDisarmEraser();
+}
+
+void QuizEngine::Answer_MouseDown(int index, Qt::MouseButton button)
+{
+    Educate &w = m_window;
+    if (button != Qt::LeftButton) {
+        RightMouse();
+        return;
+    }
+    if (index != kMixTile || !isPaintGame(w.shell.CurrentGame))
+        return;
+    const TileLabel *tile = w.Answer(index);
+    if (!tile)
+        return;
+    const MixColour mix = mixFromValue(tile->backColour());
+    w.paint.MixRed = mix.red;
+    w.paint.MixGreen = mix.green;
+    w.paint.MixBlue = mix.blue;
+}
+
+void QuizEngine::Answer_MouseMove(int index, Qt::MouseButtons buttons)
+{
+    Educate &w = m_window;
+    if (buttons == Qt::NoButton || index != kMixTile || !isPaintGame(w.shell.CurrentGame))
+        return;
+    TileLabel *tile = w.Answer(index);
+    if (!tile)
+        return;
+    PaintState &paint = w.paint;
+    const MixColour next
+        = mixToward({paint.MixRed, paint.MixGreen, paint.MixBlue}, paint.BaseColour);
+    paint.MixRed = next.red;
+    paint.MixGreen = next.green;
+    paint.MixBlue = next.blue;
+    tile->setBackColour(valueFromMix(next));
+}
+
+void QuizEngine::Review_Click(int index)
+{
+    Educate &w = m_window;
+    if (index == 0) {
+        w.setHourglass(true);
+        w.shell.RepaintPending = true;
+        paintRepaint();
+        w.setHourglass(false);
+    } else if (index == 1) {
+        w.paint.SelectedObject.clear();
+        w.paint.SelectedIndex = -1;
+        paintClear();
+    }
+}
+
+void QuizEngine::paintRecolourSelection() { }
+
+void QuizEngine::paintArmEraser()
+{
+    m_window.paint.SelectedObject = QStringLiteral("Rubber");
+    m_window.paint.SelectedIndex = -1;
+}
+
+void QuizEngine::paintDisarmEraser()
+{
+    if (m_window.paint.SelectedObject == QLatin1String("Rubber"))
+        m_window.paint.SelectedObject.clear();
+}
+
+void QuizEngine::paintRepaint() { }
+
+void QuizEngine::paintClear() { }
+
+void QuizEngine::RightMouse() { }
 
 } // namespace tw

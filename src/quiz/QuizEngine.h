@@ -1,6 +1,7 @@
 // The question-and-answer engine shared by the quizzes: order, marking, feedback.
 #pragma once
 
+#include <QString>
 #include <Qt>
 
 class QPoint;
@@ -14,7 +15,8 @@ class QuizEngine
 public:
     explicit QuizEngine(Educate &window);
 
-    // Builds the question chain and the content of every tile for the current subject.
+    // Builds the question chain and the content of every tile for the current
+    // subject. `count` is the range of item values handed to GetSample.
     void DoQuizOrder(int count);
     // Marks an answer on answer tile `index`.
     void Correct(int index, bool isRight);
@@ -28,7 +30,28 @@ public:
     // A typed character (Initial Letters).
     void KeyPress(QChar key);
 
+    // The name of an item file: no folder, nothing from the first '.' on.
+    static QString itemName(const QString &path);
+
 private:
+    void fillTiles(const QString &subject, int question, int answer);
+    void fillLetter(int question, int answer, long value);
+    void wrongAnswer();
+    void rightAnswer(int index);
+    // The sound file that names answer `index`, or Chimes.wav.
+    QString answerSound(int index) const;
+    void paletteClick(int index);
+    int questionAnswerTile() const;
+
+    // Paint box calls. The paint surface and its objects are not part of the
+    // window yet: these keep the state right and leave the drawing alone.
+    void paintRecolourSelection();
+    void paintArmEraser();
+    void paintDisarmEraser();
+    void paintRepaint();
+    void paintClear();
+    void RightMouse();
+
     Educate &m_window;
 };
 

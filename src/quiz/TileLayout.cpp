@@ -1,12 +1,231 @@
 #include "quiz/TileLayout.h"
 
+#include "puzzle/Puzzle.h"
+#include "quiz/QuestionChain.h"
+#include "quiz/QuizGames.h"
 #include "shell/Educate.h"
+#include "shell/GameIds.h"
+#include "shell/Twips.h"
+
+#include <QFontMetricsF>
 
 namespace tw {
 
-TileLayout::TileLayout(Educate &window) : m_window(window) { }
+namespace {
 
-void TileLayout::LoadLabels() { }
-void TileLayout::ReDraw() { }
+// Spelling and Initial Letters keep a strip at the top of each tile for the
+// answer's caption, above the picture.
+constexpr double kCaptionStrip = 300; // twips
+constexpr int kStripFontSize = 10; // points
+// Measured captions kept before the cache starts afresh.
+constexpr int kMaxCachedCaptions = 4000;
+
+} // namespace
+
+TileLayout::TileLayout(Educate &window)
+    : m_window(window)
+    , m_measureFont(tileFont())
+{ }
+
+TileLayout::~TileLayout() = default;
+
+void TileLayout::LoadLabels()
+{
+    Educate &w = m_window;
+    const int n = tileCount(w.shell.GridMax);
+    for (int i = 1; i <= n; ++i) {
+        // An element that exists already keeps its place; it still gets the
+        // properties below, as a fresh one would.
+        w.Question.load(i);
+        if (TileLabel *q = w.Question(i)) {
+            q->setBorder(false);
+            q->setAlignment(Qt::AlignCenter);
+            q->setEnabled(true);
+            q->hide();
+        }
+        w.Answer.load(i);
+        if (TileLabel *a = w.Answer(i)) {
+            a->setBorder(true);
+            a->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            a->setEnabled(true);
+            a->hide();
+        }
+        w.Img.load(i);
+        if (PictureTile *img = w.Img(i)) {
+            img->setEnabled(true);
+            img->hide();
+        }
+    }
+    // Text is measured in the tiles' own font.
+    const QFont font = w.Question(1) ? w.Question(1)->font() : tileFont();
+    if (font.families() != m_measureFont.families() || font.weight() != m_measureFont.weight()) {
+        m_measureFont = font;
+        m_metrics.clear();
+        m_extents.clear();
+    }
+}
+
+const QFontMetricsF &TileLayout::metricsAt(int points)
+{
+    auto it = m_metrics.find(points);
+    if (it == m_metrics.end()) {
+        QFont f = m_measureFont;
+        f.setPointSize(points);
+        it = m_metrics.emplace(points, std::make_unique<QFontMetricsF>(f)).first;
+    }
+    return *it->second;
+}
+
+TextExtent TileLayout::measureCaption(const QString &caption, int points)
+{
+    points = std::max(1, points);
+    auto &bySize = m_extents[caption];
+    auto hit = bySize.constFind(points);
+    if (hit != bySize.constEnd())
+        return *hit;
+    if (m_extents.size() > kMaxCachedCaptions) {
+        m_extents.clear();
+        return measureCaption(caption, points);
+    }
+    // As the window measures text: the widest line, and one line height per line.
+    const QFontMetricsF &fm = metricsAt(points);
+    const QStringList lines = caption.split(QLatin1Char('\n'));
+    double widest = 0;
+    for (const QString &line : lines)
+        widest = std::max(widest, fm.horizontalAdvance(line));
+    const TextExtent e {pixelsToTwips(widest), pixelsToTwips(fm.height() * lines.size())};
+    m_extents[caption].insert(points, e);
+    return e;
+}
+
+void TileLayout::ReDraw()
+{
+    Educate &w = m_window;
+    const ShellState &shell = w.shell;
+    const QuizState &quiz = w.quiz;
+
+    // The backdrop always covers the play area, even when nothing else moves.
+    if (PictureTile *backdrop = w.Img(0))
+        backdrop->setGeometry(0, 0, w.playArea()->width(), w.playArea()->height());
+    if (shell.GridMax <= 0)
+        return;
+    if (quiz.AwaitingAnswer == 1) {
+        // The board may not move while the child is answering. Before any
+        // layout has recorded a size there is nothing to go back to.
+        if (m_layoutWidth > 0 && m_layoutHeight > 0) {
+            const QSize recorded(twipsToPixels(m_layoutWidth), twipsToPixels(m_layoutHeight));
+            if (w.size() != recorded)
+                w.resize(recorded);
+        }
+        return;
+    }
+    if (quiz.CurrentSubject == QLatin1String("Puzzle")) {
+        w.puzzles().PuzzleResize();
+        return;
+    }
+
+    const int n = tileCount(shell.GridMax);
+    for (int t = 1; t <= n; ++t) {
+        if (TileLabel *q = w.Question(t))
+            q->hide();
+        if (TileLabel *a = w.Answer(t))
+            a->hide();
+        if (PictureTile *img = w.Img(t))
+            img->hide();
+    }
+
+    // Grid: the tiles touch, row by row from the top-left.
+    const double width = w.scaleWidth();
+    const double height = w.scaleHeight();
+    for (int t = 1; t <= n; ++t) {
+        const QRect r = tilePixelRect(tileRect(t, width, height, shell.GridMax));
+        if (TileLabel *q = w.Question(t))
+            q->setGeometry(r);
+        if (TileLabel *a = w.Answer(t))
+            a->setGeometry(r);
+        if (PictureTile *img = w.Img(t))
+            img->setGeometry(r);
+    }
+
+    // One common caption size: every question and answer caption but the
+    // last position's must fit its tile with a margin.
+    std::vector<QString> captions;
+    captions.reserve(2 * n);
+    for (int t = 1; t < n; ++t)
+        if (TileLabel *q = w.Question(t))
+            captions.push_back(q->text());
+    for (int t = 1; t < n; ++t)
+        if (TileLabel *a = w.Answer(t))
+            captions.push_back(a->text());
+    const TwipRect cell = tileRect(1, width, height, shell.GridMax);
+    const int fitSize = commonFontSize(
+        captions, cell.width, cell.height,
+        [this](const QString &caption, int points) { return measureCaption(caption, points); });
+
+    // Apply and show. Position 1 holds the first question, so its answer and
+    // picture stay hidden, except where position 1 is a playing card.
+    for (int t = 2; t <= n; ++t) {
+        if (TileLabel *a = w.Answer(t)) {
+            a->setFontSize(fitSize);
+            a->show();
+        }
+        if (TileLabel *q = w.Question(t - 1))
+            q->setFontSize(fitSize);
+        if (PictureTile *img = w.Img(t))
+            img->show();
+    }
+    const bool cardGame = shell.CurrentGame == GamePairs || shell.CurrentGame == GameHideAndSeek;
+    if (cardGame) {
+        if (PictureTile *img = w.Img(1))
+            img->show();
+        if (TileLabel *a = w.Answer(1)) {
+            a->setFontSize(fitSize);
+            a->show();
+        }
+    }
+    if (TileLabel *q = w.Question(1))
+        q->show();
+
+    // Stacking: answer over picture over question in every tile.
+    const bool flags = quiz.CurrentSubject == QLatin1String("Flags");
+    const bool captionStrip = quiz.CurrentSubject == QLatin1String("Spelling")
+        || quiz.CurrentSubject == QLatin1String("Letters");
+    const int strip = twipsToPixels(kCaptionStrip);
+    for (int t = 1; t <= n; ++t) {
+        TileLabel *q = w.Question(t);
+        TileLabel *a = w.Answer(t);
+        PictureTile *img = w.Img(t);
+        if (q)
+            q->raise();
+        if (img)
+            img->raise();
+        if (a)
+            a->raise();
+        if (flags && img)
+            img->raise(); // the flag covers the answer's caption
+        if (captionStrip && t > 1) {
+            if (img) {
+                const QRect r = img->geometry();
+                img->setGeometry(r.x(), r.y() + strip, r.width(), std::max(0, r.height() - strip));
+                img->raise();
+            }
+            if (a)
+                a->setFontSize(kStripFontSize);
+        }
+    }
+
+    if (shell.CurrentGame == GameSpelling)
+        w.games().DoSpellBox();
+    if (quiz.CurrentSubject == QLatin1String("Numbers"))
+        w.games().DoNumbers();
+    recordLayout();
+}
+
+void TileLayout::recordLayout()
+{
+    m_layoutWidth = int(std::lround(pixelsToTwips(m_window.width())));
+    m_layoutHeight = int(std::lround(pixelsToTwips(m_window.height())));
+    m_window.setHourglass(false);
+}
 
 } // namespace tw

@@ -2,8 +2,92 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 namespace tw {
+
+namespace {
+
+// The tiles touch on the grid; each card is drawn a little inside its cell so
+// the board reads as separate rounded cards on the backdrop.
+constexpr int kCardInset = 3; // pixels on every side
+constexpr int kCardRadius = 14; // corner radius in pixels, for large tiles
+constexpr double kPictureInset = 5; // pixels between a card's edge and its picture
+constexpr int kPressShift = 1; // how far a pressed card sinks, in pixels
+constexpr int kShadowAlpha = 45;
+constexpr int kOutlineDarker = 135; // QColor::darker factor of a card's edge
+constexpr double kLowContrast = 2.2; // below this ratio a caption gets a halo
+
+// The card rectangle inside a tile of `size`, shrunk for tiny tiles.
+QRectF cardRect(const QSize &size, bool pressed)
+{
+    const double inset = std::min<double>(kCardInset, std::min(size.width(), size.height()) / 10.0);
+    QRectF r(QPointF(0, 0), QSizeF(size));
+    r.adjust(inset, inset, -inset, -inset);
+    if (pressed)
+        r.translate(0, kPressShift);
+    return r;
+}
+
+double cardRadius(const QRectF &r)
+{
+    return std::min<double>(kCardRadius, std::min(r.width(), r.height()) / 6.0);
+}
+
+double relativeLuminance(const QColor &c)
+{
+    auto channel = [](double v) {
+        v /= 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The edge of a card: a darker shade, or a soft grey for very dark colours.
+QColor edgeColour(const QColor &fill)
+{
+    if (fill.lightness() < 40)
+        return QColor(90, 90, 100);
+    return fill.darker(kOutlineDarker);
+}
+
+// A rounded card with a soft shadow (none while pressed) and an optional edge.
+void drawCard(QPainter &p, const QRectF &card, const QColor &fill, bool edge, bool pressed)
+{
+    const double radius = cardRadius(card);
+    if (!pressed) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, kShadowAlpha));
+        p.drawRoundedRect(card.translated(0, 2), radius, radius);
+    }
+    p.setBrush(fill);
+    if (edge)
+        p.setPen(QPen(edgeColour(fill), 2));
+    else
+        p.setPen(Qt::NoPen);
+    p.drawRoundedRect(card, radius, radius);
+}
+
+} // namespace
+
+QFont tileFont()
+{
+    QFont f;
+    // A round geometric face with a single-storey "a", as children learn to
+    // write it; the others are fall-backs found on most systems.
+    f.setFamilies({QStringLiteral("URW Gothic"), QStringLiteral("Century Gothic"),
+                   QStringLiteral("DejaVu Sans")});
+    f.setWeight(QFont::DemiBold);
+    f.setPointSize(12);
+    return f;
+}
 
 QColor colourFromValue(long value)
 {
@@ -15,25 +99,30 @@ long valueFromColour(const QColor &colour)
     return long(colour.red()) | (long(colour.green()) << 8) | (long(colour.blue()) << 16);
 }
 
-TileLabel::TileLabel(int index, QWidget *parent) : QLabel(parent), m_index(index)
+TileLabel::TileLabel(int index, QWidget *parent)
+    : QLabel(parent)
+    , m_index(index)
 {
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setWordWrap(true);
-    setAutoFillBackground(true);
+    setFont(tileFont());
+    // The card paints its own rounded background; the corners stay see-through.
+    setAutoFillBackground(false);
     applyStyle();
 }
 
 void TileLabel::setFontSize(double points)
 {
+    if (points < 1)
+        points = 1;
+    if (qFuzzyCompare(font().pointSizeF(), points))
+        return;
     QFont f = font();
-    f.setPointSizeF(points < 1 ? 1 : points);
+    f.setPointSizeF(points);
     setFont(f);
 }
 
-double TileLabel::fontSize() const
-{
-    return font().pointSizeF();
-}
+double TileLabel::fontSize() const { return font().pointSizeF(); }
 
 void TileLabel::setBackColour(long colour)
 {
@@ -53,9 +142,12 @@ void TileLabel::setBorder(bool single)
     applyStyle();
 }
 
-void TileLabel::setDisplayMode(int mode)
+void TileLabel::setDisplayMode(int mode) { setWordWrap(mode != 0); }
+
+void TileLabel::setOpaque(bool opaque)
 {
-    setWordWrap(mode != 0);
+    m_opaque = opaque;
+    update();
 }
 
 void TileLabel::applyStyle()
@@ -66,23 +158,57 @@ void TileLabel::applyStyle()
     setPalette(pal);
     setFrameShape(m_border ? QFrame::Box : QFrame::NoFrame);
     setLineWidth(1);
+    update();
+}
+
+void TileLabel::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF card = cardRect(size(), m_pressed);
+    if (card.width() <= 0 || card.height() <= 0)
+        return;
+    const QColor fill = colourFromValue(m_backColour);
+    if (m_opaque)
+        drawCard(p, card, fill, m_border, m_pressed);
+
+    const QString caption = text();
+    if (caption.isEmpty())
+        return;
+    const QColor ink = colourFromValue(m_foreColour);
+    const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
+    p.setFont(font());
+    // Light words on light cards ("White", "Cream", "Yellow") stay readable
+    // with a soft dark halo around the letters; so do captions over pictures.
+    if (!m_opaque || contrastRatio(ink, fill) < kLowContrast) {
+        const QColor halo
+            = relativeLuminance(ink) > 0.4 ? QColor(70, 70, 90) : QColor(255, 255, 255);
+        p.setPen(halo);
+        const double d = std::max(1.0, font().pointSizeF() / 24.0);
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                if (dx || dy)
+                    p.drawText(card.translated(dx * d, dy * d), flags, caption);
+    }
+    p.setPen(ink);
+    p.drawText(card, flags, caption);
 }
 
 void TileLabel::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = true;
+    update();
     Q_EMIT mouseDown(m_index, event->button(), event->pos());
 }
 
 void TileLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool inside = rect().contains(event->pos());
-    if (m_pressed && inside && event->button() == Qt::LeftButton) {
-        m_pressed = false;
-        Q_EMIT clicked(m_index);
-        return;
-    }
+    const bool wasPressed = m_pressed;
     m_pressed = false;
+    update();
+    if (wasPressed && inside && event->button() == Qt::LeftButton)
+        Q_EMIT clicked(m_index);
 }
 
 void TileLabel::mouseMoveEvent(QMouseEvent *event)
@@ -90,51 +216,92 @@ void TileLabel::mouseMoveEvent(QMouseEvent *event)
     Q_EMIT mouseMove(m_index, event->buttons(), event->pos());
 }
 
-PictureTile::PictureTile(int index, QWidget *parent) : QWidget(parent), m_index(index) { }
+PictureTile::PictureTile(int index, QWidget *parent)
+    : QWidget(parent)
+    , m_index(index)
+{ }
 
 void PictureTile::setPicture(const QImage &picture)
 {
     m_picture = picture;
+    m_scaled = QImage();
     update();
 }
 
 void PictureTile::clearPicture()
 {
     m_picture = QImage();
+    m_scaled = QImage();
     update();
 }
 
 void PictureTile::setStretch(bool stretch)
 {
     m_stretch = stretch;
+    m_scaled = QImage();
     update();
 }
 
 void PictureTile::paintEvent(QPaintEvent *)
 {
-    if (m_picture.isNull())
-        return;
     QPainter p(this);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (m_stretch) {
+    if (m_index == 0) {
+        // The backdrop: the picture over the whole play area, or a soft sky.
+        if (m_picture.isNull()) {
+            QLinearGradient sky(0, 0, 0, height());
+            sky.setColorAt(0, QColor(0xBF, 0xE3, 0xF7));
+            sky.setColorAt(1, QColor(0xF4, 0xFA, 0xEC));
+            p.fillRect(rect(), sky);
+            return;
+        }
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(rect(), m_picture);
         return;
     }
-    QSize s = m_picture.size().scaled(size(), Qt::KeepAspectRatio);
-    QRect target(QPoint((width() - s.width()) / 2, (height() - s.height()) / 2), s);
-    p.drawImage(target, m_picture);
+    if (m_picture.isNull())
+        return;
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    // A picture sits on a white card, a little inside the card's edge.
+    const QRectF card = cardRect(size(), m_pressed);
+    if (card.width() < 1 || card.height() < 1)
+        return;
+    drawCard(p, card, Qt::white, true, m_pressed);
+    const double inset = std::min(kPictureInset, std::min(card.width(), card.height()) / 8.0);
+    QRectF frame = card.adjusted(inset, inset, -inset, -inset);
+    if (frame.width() < 1 || frame.height() < 1)
+        return;
+    QRectF target = frame;
+    if (!m_stretch) {
+        const QSizeF s = QSizeF(m_picture.size()).scaled(frame.size(), Qt::KeepAspectRatio);
+        target = QRectF(frame.center() - QPointF(s.width() / 2, s.height() / 2), s);
+    }
+    const QSize want = target.size().toSize();
+    if (want.isEmpty())
+        return;
+    if (m_scaled.size() != want)
+        m_scaled = m_picture.scaled(want, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QBrush brush(m_scaled);
+    brush.setTransform(QTransform::fromTranslate(target.left(), target.top()));
+    p.setPen(Qt::NoPen);
+    p.setBrush(brush);
+    const double radius = std::max(0.0, cardRadius(frame) - 2);
+    p.drawRoundedRect(target, radius, radius);
 }
 
 void PictureTile::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
+    update();
 }
 
 void PictureTile::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (m_pressed && rect().contains(event->pos()))
-        Q_EMIT clicked(m_index);
+    const bool wasPressed = m_pressed;
     m_pressed = false;
+    update();
+    if (wasPressed && rect().contains(event->pos()))
+        Q_EMIT clicked(m_index);
 }
 
 } // namespace tw

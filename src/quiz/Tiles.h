@@ -6,6 +6,12 @@
 
 namespace tw {
 
+// The soft cream of a tile no game has coloured yet (0x00BBGGRR).
+constexpr long kTileCream = 0xE6F7FF;
+
+// The round, friendly font every tile caption uses; its size is set per tile.
+QFont tileFont();
+
 // A text tile. Tag holds, for a question tile, the index of its correct answer tile.
 // Font sizes are in points; the back colour is a 0x00BBGGRR colour value.
 class TileLabel : public QLabel
@@ -26,6 +32,10 @@ public:
     void setBorder(bool single);
     // Shows captions wrapped and centred (1) or as a plain colour swatch (0).
     void setDisplayMode(int mode);
+    // Opaque (the default): a card in the back colour. Transparent: only the
+    // caption, so a picture tile beneath shows through (pictures in the quizzes).
+    void setOpaque(bool opaque);
+    bool opaque() const { return m_opaque; }
 
 Q_SIGNALS:
     void clicked(int index);
@@ -33,6 +43,7 @@ Q_SIGNALS:
     void mouseMove(int index, Qt::MouseButtons buttons, QPoint pos);
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -40,9 +51,10 @@ protected:
 private:
     void applyStyle();
     int m_index;
-    long m_backColour = 0xFFFFFF;
+    long m_backColour = kTileCream;
     long m_foreColour = 0;
     bool m_border = false;
+    bool m_opaque = true;
     bool m_pressed = false;
 };
 
@@ -71,6 +83,7 @@ protected:
 private:
     int m_index;
     QImage m_picture;
+    QImage m_scaled; // the picture scaled to the last painted size
     bool m_stretch = true;
     bool m_pressed = false;
 };
