@@ -1,6 +1,12 @@
 #include "quiz/QuizGames.h"
 
+#include "quiz/FlagsGame.h"
+#include "quiz/HideGame.h"
+#include "quiz/LettersGame.h"
+#include "quiz/NumbersGame.h"
+#include "quiz/PairsGame.h"
 #include "quiz/QuizEngine.h"
+#include "quiz/SumsGame.h"
 #include "shell/Educate.h"
 #include "shell/GameIds.h"
 #include "shell/Settings.h"
@@ -9,7 +15,15 @@ namespace tw {
 
 QuizGames::QuizGames(Educate &window)
     : m_window(window)
+    , m_sums(std::make_unique<SumsGame>(window))
+    , m_letters(std::make_unique<LettersGame>(window))
+    , m_flags(std::make_unique<FlagsGame>(window))
+    , m_pairs(std::make_unique<PairsGame>(window))
+    , m_numbers(std::make_unique<NumbersGame>(window))
+    , m_hide(std::make_unique<HideGame>(window))
 { }
+
+QuizGames::~QuizGames() = default;
 
 void QuizGames::LoadColour()
 {
@@ -33,12 +47,64 @@ void QuizGames::LoadColour()
     w.engine().DoQuizOrder(0);
 }
 
-void QuizGames::DoSpellBox() { }
+void QuizGames::LoadSums()
+{
+    m_sums->LoadSums();
+}
 
-void QuizGames::DoNumbers() { }
+void QuizGames::LoadLetters()
+{
+    m_letters->LoadLetters();
+}
 
-void QuizGames::DoPair(int) { }
+void QuizGames::LoadSpelling()
+{
+    m_letters->LoadSpelling();
+}
 
-void QuizGames::DoHide(int) { }
+void QuizGames::LoadWords()
+{
+    m_letters->LoadWords();
+}
+
+void QuizGames::LoadFlags()
+{
+    m_flags->LoadFlags();
+}
+
+void QuizGames::LoadPairs()
+{
+    m_pairs->LoadPairs();
+}
+
+void QuizGames::LoadNumbers()
+{
+    m_numbers->LoadNumbers();
+}
+
+void QuizGames::LoadHide()
+{
+    m_hide->LoadHide();
+}
+
+void QuizGames::DoSpellBox()
+{
+    m_letters->DoSpellBox();
+}
+
+void QuizGames::DoNumbers()
+{
+    m_numbers->DoNumbers();
+}
+
+void QuizGames::DoPair(int index)
+{
+    m_pairs->DoPair(index);
+}
+
+void QuizGames::DoHide(int index)
+{
+    m_hide->DoHide(index);
+}
 
 } // namespace tw

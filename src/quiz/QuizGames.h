@@ -4,10 +4,17 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 
 namespace tw {
 
 class Educate;
+class SumsGame;
+class LettersGame;
+class FlagsGame;
+class PairsGame;
+class NumbersGame;
+class HideGame;
 
 // One colour of the Colours game: its name and its 0x00BBGGRR value.
 struct ColourItem
@@ -44,6 +51,25 @@ class QuizGames
 {
 public:
     explicit QuizGames(Educate &window);
+    ~QuizGames();
+
+    // Loaders of the games below, called by the game switch after LoadLabels.
+    void LoadSums();
+    void LoadLetters();
+    void LoadSpelling();
+    void LoadWords();
+    void LoadFlags();
+    void LoadPairs();
+    void LoadNumbers();
+    void LoadHide();
+
+    // The games with loaders and handlers of their own.
+    SumsGame &sums() { return *m_sums; }
+    LettersGame &letters() { return *m_letters; }
+    FlagsGame &flags() { return *m_flags; }
+    PairsGame &pairs() { return *m_pairs; }
+    NumbersGame &numbers() { return *m_numbers; }
+    HideGame &hide() { return *m_hide; }
 
     // Colours: names on the question tiles, swatches on the answer tiles.
     void LoadColour();
@@ -61,6 +87,12 @@ public:
 
 private:
     Educate &m_window;
+    std::unique_ptr<SumsGame> m_sums;
+    std::unique_ptr<LettersGame> m_letters;
+    std::unique_ptr<FlagsGame> m_flags;
+    std::unique_ptr<PairsGame> m_pairs;
+    std::unique_ptr<NumbersGame> m_numbers;
+    std::unique_ptr<HideGame> m_hide;
 };
 
 } // namespace tw

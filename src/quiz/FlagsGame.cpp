@@ -1,0 +1,38 @@
+#include "quiz/FlagsGame.h"
+
+#include "quiz/GameDraws.h"
+#include "quiz/GameRestart.h"
+#include "quiz/GridPlan.h"
+#include "quiz/QuizEngine.h"
+#include "shell/Educate.h"
+#include "shell/GameIds.h"
+
+namespace tw {
+
+FlagsGame::FlagsGame(Educate &window) : m_window(window) { }
+
+void FlagsGame::LoadFlags()
+{
+    Educate &w = m_window;
+    w.quiz.CurrentSubject = QStringLiteral("Flags");
+    w.quiz.SampleUsed.fill(0);
+    const QString folder = w.shell.SubjectFolder[kFlagsSubject];
+    int m = 0;
+    for (const QString &file : listFiles(w.shell.AppFolder + folder)) {
+        if (!isPictureFile(file))
+            continue;
+        if (m + 1 >= kTableSize)
+            break;
+        ++m;
+        w.quiz.PictureList[m] = w.shell.AppFolder + folder + file;
+        w.quiz.FileList[m] = folder + file;
+    }
+    // No flags (or too few for the smallest grid): nothing is dealt.
+    const GridPlan plan = planItemGrid(w.shell.GridMax + 1, m);
+    if (plan.kind == GridPlan::Deal)
+        w.engine().DoQuizOrder(m + 1);
+    else if (plan.kind == GridPlan::Resize && selectGridSide(w, plan.side))
+        w.MNU_Game_Click(GameFlags);
+}
+
+} // namespace tw

@@ -1,0 +1,109 @@
+#include "quiz/GameDraws.h"
+
+#include "platform/Numeric.h"
+#include "platform/Random.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tw {
+
+int drawIndex(Random &random, int count)
+{
+    if (count < 1)
+        return 0;
+    return std::clamp(Int(random.rnd() * count), 0, count - 1);
+}
+
+std::vector<int> drawDistinct(Random &random, int pool, int count)
+{
+    std::vector<int> remaining;
+    for (int v = 1; v <= pool; ++v)
+        remaining.push_back(v);
+    std::vector<int> drawn;
+    while (static_cast<int>(drawn.size()) < count && !remaining.empty()) {
+        const int i = drawIndex(random, static_cast<int>(remaining.size()));
+        drawn.push_back(remaining[i]);
+        remaining.erase(remaining.begin() + i);
+    }
+    return drawn;
+}
+
+std::vector<int> drawCycling(Random &random, int pool, int count)
+{
+    std::vector<int> drawn;
+    if (pool < 1)
+        return drawn;
+    while (static_cast<int>(drawn.size()) < count) {
+        const int want = std::min(pool, count - static_cast<int>(drawn.size()));
+        for (int v : drawDistinct(random, pool, want))
+            drawn.push_back(v);
+    }
+    return drawn;
+}
+
+std::vector<int> drawChain(Random &random, int n)
+{
+    std::vector<int> answer(std::max(n + 1, 2), 0);
+    if (n < 2)
+        return answer;
+    const std::vector<int> order = drawDistinct(random, n - 2, n - 2);
+    for (int s = 2; s < n; ++s)
+        answer[s] = order[s - 2] + 1; // tiles 2 to n - 1
+    answer[n] = n;
+    return answer;
+}
+
+int fittingSide(int items)
+{
+    if (items < 1)
+        return 0;
+    int side = static_cast<int>(std::sqrt(static_cast<double>(items)));
+    while (side * side > items)
+        --side;
+    while ((side + 1) * (side + 1) <= items)
+        ++side;
+    return side;
+}
+
+QStringList listFiles(const QString &folder)
+{
+    QStringList names = QDir(folder).entryList(QDir::Files | QDir::Readable);
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return names;
+}
+
+bool isPictureFile(const QString &fileName)
+{
+    static const QStringList kPictureSuffixes = {
+        QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
+        QStringLiteral("gif"), QStringLiteral("png"), QStringLiteral("ico"),
+        QStringLiteral("svg"), QStringLiteral("wmf"), QStringLiteral("emf")};
+    return kPictureSuffixes.contains(QFileInfo(fileName).suffix().toLower());
+}
+
+QString findFile(const QString &folder, const QString &fileName)
+{
+    const QDir dir(folder);
+    if (dir.exists(fileName))
+        return dir.filePath(fileName);
+    for (const QString &name : listFiles(folder))
+        if (name.compare(fileName, Qt::CaseInsensitive) == 0)
+            return dir.filePath(name);
+    return {};
+}
+
+QString itemName(const QString &fileName)
+{
+    const QString name = QFileInfo(fileName).fileName();
+    const int dot = name.indexOf(QLatin1Char('.'));
+    return dot < 0 ? name : name.left(dot);
+}
+
+} // namespace tw

@@ -1,0 +1,45 @@
+#include "quiz/GameRestart.h"
+
+#include "shell/Educate.h"
+#include "shell/MenuBar.h"
+#include "shell/Settings.h"
+
+namespace tw {
+
+namespace {
+// Puzzle size item 0 is the 3 x 3 grid.
+constexpr int kSideOfFirstSizeItem = 3;
+// The puzzle size items: 3 x 3 to 10 x 10, 15 x 15 and 20 x 20.
+constexpr int kSizeItems[] = {0, 1, 2, 3, 4, 5, 6, 7, 12, 17};
+} // namespace
+
+QString tooFewPicturesMessage(const QString &menu)
+{
+    return QStringLiteral("There are not enough pictures for this game. Please choose more "
+                          "subjects in the %1 menu, or add pictures to the subject folders.")
+            .arg(menu);
+}
+
+bool selectGridSide(Educate &window, int side)
+{
+    const int index = side - kSideOfFirstSizeItem;
+    MenuBar &menus = window.menus();
+    if (menus.item(QStringLiteral("MNU_Size"), index)) {
+        window.settings().MNU_Size_Click(index);
+    } else if (window.shell.Loading) {
+        // A side without a size item (2 x 2, 12 x 12) is only ever chosen by
+        // a game fitting its content, during its set-up: no item is checked.
+        window.UnloadGame();
+        for (int item : kSizeItems)
+            menus.setChecked(QStringLiteral("MNU_Size"), item, false);
+        window.shell.GridMax = side - 1;
+    }
+    return window.shell.GridMax == side - 1;
+}
+
+void tellParent(Educate &window, const QString &text)
+{
+    window.platform().dialogs->message(&window, text, Dialogs::Icon::Information);
+}
+
+} // namespace tw

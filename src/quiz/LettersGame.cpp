@@ -1,0 +1,196 @@
+#include "quiz/LettersGame.h"
+
+#include "quiz/GameDraws.h"
+#include "quiz/GameRestart.h"
+#include "quiz/GridPlan.h"
+#include "quiz/QuizEngine.h"
+#include "quiz/WordPictures.h"
+#include "shell/Educate.h"
+#include "shell/GameIds.h"
+#include "shell/MenuBar.h"
+#include "shell/PasswordLock.h"
+#include "shell/Twips.h"
+
+#include <QLineEdit>
+
+#include <algorithm>
+#include <array>
+
+namespace tw {
+
+namespace {
+
+constexpr int kRequireSettings = 2;
+// Word-length items: the index is the number of letters.
+constexpr std::array<int, 8> kWordLengthItems = {3, 4, 5, 6, 7, 8, 10, 20};
+// Initial Letters draws letter numbers 1 to 26 (A to Z).
+constexpr int kLetterRange = 27;
+// Initial Letters plays on at most 5 x 5 tiles (puzzle size item 2).
+constexpr int kLargestLettersSide = 5;
+// The typing box is 300 twips high.
+constexpr double kSpellBoxHeightTwips = 300;
+
+const QString kSpellSubject = QStringLiteral("MNU_SpellSubject");
+
+} // namespace
+
+LettersGame::LettersGame(Educate &window) : m_window(window)
+{
+    if (window.SpellBox)
+        QObject::connect(window.SpellBox, &QLineEdit::textChanged, window.SpellBox,
+                         [this] { SpellBox_Change(); });
+}
+
+void LettersGame::MNU_Letters_Click(int index)
+{
+    if (!m_window.password().CheckPass(kRequireSettings))
+        return;
+    // An index without an item takes the error exit: 20 letters.
+    if (std::find(kWordLengthItems.begin(), kWordLengthItems.end(), index)
+        == kWordLengthItems.end())
+        index = kLongestWords;
+    m_window.menus().checkOnly(QStringLiteral("MNU_Letters"), index);
+    m_window.shell.WordLength = index;
+}
+
+void LettersGame::LoadLetters()
+{
+    Educate &w = m_window;
+    w.quiz.CurrentSubject = QStringLiteral("Letters");
+    w.quiz.SampleUsed.fill(0);
+    if (w.shell.GridMax + 1 <= kLargestLettersSide) {
+        w.engine().DoQuizOrder(kLetterRange);
+        return;
+    }
+    if (selectGridSide(w, kLargestLettersSide))
+        w.MNU_Game_Click(GameInitialLetters);
+}
+
+void LettersGame::LoadSpelling()
+{
+    loadWordGame(GameSpelling);
+}
+
+void LettersGame::LoadWords()
+{
+    loadWordGame(GameWords);
+}
+
+void LettersGame::loadWordGame(int game)
+{
+    Educate &w = m_window;
+    const bool spelling = game == GameSpelling;
+    w.quiz.CurrentSubject = spelling ? QStringLiteral("Spelling") : QStringLiteral("Words");
+    w.quiz.SampleUsed.fill(0);
+
+    int m = 0;
+    for (int k = 1; k <= kSpellSubjects; ++k) {
+        if (!w.menus().checked(kSpellSubject, k))
+            continue;
+        const QString folder = w.shell.SubjectFolder[k];
+        const QStringList files =
+                collectWordFiles(listFiles(w.shell.AppFolder + folder), w.shell.WordLength);
+        for (const QString &file : files) {
+            if (m + 1 >= kTableSize)
+                break;
+            ++m;
+            w.quiz.PictureList[m] = w.shell.AppFolder + folder + file;
+            w.quiz.FileList[m] = folder + file;
+        }
+    }
+
+    const int side = w.shell.GridMax + 1;
+    const bool canWiden = w.shell.WordLength < kLongestWords
+            || (spelling && w.quiz.SpellSubjectNext < kSpellSubjects);
+    GridPlan plan = planWordGrid(side, m, canWiden);
+    if (plan.kind == GridPlan::Widen) {
+        if (widen(spelling)) {
+            w.MNU_Game_Click(game);
+            return;
+        }
+        plan = planWordGrid(side, m, false);
+    }
+    switch (plan.kind) {
+    case GridPlan::Deal:
+        w.engine().DoQuizOrder(m + 1);
+        break;
+    case GridPlan::Resize:
+        if (spelling)
+            advanceSpellSubject();
+        if (selectGridSide(w, plan.side))
+            w.MNU_Game_Click(game);
+        break;
+    case GridPlan::Widen:
+    case GridPlan::GiveUp:
+        tellParent(w, tooFewPicturesMessage(QStringLiteral("Words and Spelling")));
+        break;
+    }
+}
+
+bool LettersGame::widen(bool spelling)
+{
+    Educate &w = m_window;
+    const int lengthBefore = w.shell.WordLength;
+    MNU_Letters_Click(lengthBefore + 1);
+    bool changed = w.shell.WordLength != lengthBefore;
+    if (spelling && w.quiz.SpellSubjectNext < kSpellSubjects) {
+        advanceSpellSubject();
+        changed = true;
+    }
+    return changed;
+}
+
+void LettersGame::advanceSpellSubject()
+{
+    Educate &w = m_window;
+    ++w.quiz.SpellSubjectNext;
+    if (w.quiz.SpellSubjectNext <= kSpellSubjects)
+        w.menus().setChecked(kSpellSubject, w.quiz.SpellSubjectNext, true);
+}
+
+int LettersGame::spellAnswerTile() const
+{
+    const TileLabel *question = m_window.Question(m_window.quiz.QuestionTile);
+    return question ? question->tag.toInt() : 0;
+}
+
+void LettersGame::DoSpellBox()
+{
+    Educate &w = m_window;
+    const TileLabel *answer = w.Answer(spellAnswerTile());
+    if (!answer || !w.SpellBox)
+        return;
+    w.SpellBox->setGeometry(answer->x(), answer->y(), answer->width(),
+                            twipsToPixels(kSpellBoxHeightTwips));
+    w.SpellBox->raise();
+    w.SpellBox->clear();
+    if (w.SpellBox->isVisible())
+        w.SpellBox->setFocus();
+}
+
+void LettersGame::SpellBox_Change()
+{
+    Educate &w = m_window;
+    if (m_marking || !w.SpellBox || w.quiz.CurrentSubject != QLatin1String("Spelling"))
+        return;
+    const int n = (w.shell.GridMax + 1) * (w.shell.GridMax + 1);
+    // A word typed ahead while the last one was being marked is marked too,
+    // at most once per tile.
+    for (int guard = 0; guard < n; ++guard) {
+        const int k = spellAnswerTile();
+        const TileLabel *answer = w.Answer(k);
+        if (!answer || !spellsWord(w.SpellBox->text(), answer->text().trimmed()))
+            return;
+        m_marking = true;
+        w.engine().Correct(k, true);
+        m_marking = false;
+        if (k >= n) {
+            w.SpellBox->hide();
+            return;
+        }
+        if (w.quiz.CurrentSubject != QLatin1String("Spelling"))
+            return;
+    }
+}
+
+} // namespace tw

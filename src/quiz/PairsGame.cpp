@@ -1,0 +1,189 @@
+#include "quiz/PairsGame.h"
+
+#include "quiz/GameDraws.h"
+#include "quiz/GameRestart.h"
+#include "quiz/GridPlan.h"
+#include "quiz/PictureLibrary.h"
+#include "quiz/SoundPlayer.h"
+#include "shell/Educate.h"
+#include "shell/GameClock.h"
+#include "shell/GameIds.h"
+#include "shell/MenuBar.h"
+
+#include <QAction>
+
+namespace tw {
+
+namespace {
+
+const QString kPairSubject = QStringLiteral("MNU_PairSubject");
+// The back of a card: a line feed, then a question mark.
+const QString kCardBack = QStringLiteral("\n?");
+constexpr long kWhite = 16777215;
+
+} // namespace
+
+std::vector<int> dealPairs(Random &random, int n, int pictures)
+{
+    if (n < 2 || n % 2 != 0 || pictures < n / 2)
+        return {};
+    const std::vector<int> items = drawDistinct(random, pictures, n / 2);
+    const std::vector<int> places = drawDistinct(random, n, n);
+    std::vector<int> card(n + 1, 0);
+    for (int j = 0; j < n / 2; ++j) {
+        card[places[2 * j]] = items[j];
+        card[places[2 * j + 1]] = items[j];
+    }
+    return card;
+}
+
+PairsGame::PairsGame(Educate &window) : m_window(window) { }
+
+void PairsGame::LoadPairs()
+{
+    Educate &w = m_window;
+    w.quiz.CurrentSubject = QStringLiteral("Pairs");
+    w.quiz.SampleUsed.fill(0);
+
+    std::vector<QString> names(1);
+    int m = 0;
+    bool allChecked = true;
+    for (int k = 1; k <= kPairSubjects; ++k) {
+        if (!w.menus().checked(kPairSubject, k)) {
+            allChecked = false;
+            continue;
+        }
+        const QString folder = w.shell.AppFolder + w.shell.SubjectFolder[k];
+        for (const QString &file : listFiles(folder)) {
+            if (!isPictureFile(file) || m + 1 >= kTableSize)
+                continue;
+            ++m;
+            w.quiz.PictureList[m] = folder + file;
+            names.push_back(file);
+        }
+    }
+
+    const int side = w.shell.GridMax + 1;
+    const GridPlan plan = planPairsGrid(side, m, allChecked);
+    switch (plan.kind) {
+    case GridPlan::Deal:
+        dealCards(side * side, m, names);
+        break;
+    case GridPlan::Resize:
+        if (selectGridSide(w, plan.side))
+            w.MNU_Game_Click(GamePairs);
+        break;
+    case GridPlan::Widen:
+        if (checkNextSubject()) {
+            w.MNU_Game_Click(GamePairs);
+            break;
+        }
+        [[fallthrough]];
+    case GridPlan::GiveUp:
+        tellParent(w, tooFewPicturesMessage(QStringLiteral("Pairs")));
+        break;
+    }
+}
+
+bool PairsGame::checkNextSubject()
+{
+    MenuBar &menus = m_window.menus();
+    for (int k = 1; k <= kPairSubjects; ++k) {
+        if (!menus.checked(kPairSubject, k)) {
+            menus.setChecked(kPairSubject, k, true);
+            return menus.checked(kPairSubject, k);
+        }
+    }
+    return false;
+}
+
+void PairsGame::dealCards(int n, int m, const std::vector<QString> &names)
+{
+    Educate &w = m_window;
+    const std::vector<int> card = dealPairs(*w.platform().random, n, m);
+    for (int p = 1; p < static_cast<int>(card.size()); ++p) {
+        const int i = card[p];
+        if (PictureTile *img = w.Img(p))
+            img->setPicture(PictureLibrary::loadPicture(w.quiz.PictureList[i]));
+        if (TileLabel *question = w.Question(p))
+            question->setText(itemName(names[i]));
+        if (TileLabel *answer = w.Answer(p)) {
+            answer->setText(kCardBack);
+            answer->setDisplayMode(1);
+            answer->setBackColour(kWhite);
+        }
+    }
+    w.quiz.QuestionTile = 1;
+    if (PictureTile *backdrop = w.Img(0))
+        backdrop->show();
+    w.quiz.PairsFound = 0;
+    // A card left face up in an abandoned game is not part of this deal.
+    w.quiz.PairOpen = false;
+    w.quiz.PairOpenName.clear();
+    w.quiz.PairOpenIndex = 0;
+}
+
+void PairsGame::playPairSound(const QString &name)
+{
+    Educate &w = m_window;
+    const QString own = findFile(w.shell.AppFolder + QStringLiteral("Sounds"),
+                                 name + QStringLiteral(".wav"));
+    w.sounds().PlaySound(own.isEmpty() ? w.shell.AppFolder + QStringLiteral("Chimes.wav") : own);
+}
+
+void PairsGame::DoPair(int index)
+{
+    Educate &w = m_window;
+    QuizState &quiz = w.quiz;
+    // While a pair is on show the hourglass is up and clicks do nothing.
+    if (w.hourglass() || w.shell.Loading)
+        return;
+    TileLabel *question = w.Question(index);
+    PictureTile *img = w.Img(index);
+    TileLabel *answer = w.Answer(index);
+    if (!question || !img || !answer || answer->isHidden())
+        return;
+    const int n = (w.shell.GridMax + 1) * (w.shell.GridMax + 1);
+
+    if (!quiz.PairOpen) {
+        img->raise();
+        quiz.PairOpenName = question->text();
+        quiz.PairOpenIndex = index;
+    } else if (question->text() == quiz.PairOpenName && index != quiz.PairOpenIndex) {
+        img->raise();
+        w.setHourglass(true);
+        quiz.PairsFound += 2;
+        playPairSound(quiz.PairOpenName);
+        if (quiz.PairsFound == n) {
+            quiz.AwaitingAnswer = 0;
+            if (PictureTile *backdrop = w.Img(0))
+                backdrop->show();
+        }
+        w.clock().Delay(kShowSeconds);
+        for (int p : {quiz.PairOpenIndex, index}) {
+            if (TileLabel *t = w.Question(p))
+                t->hide();
+            if (PictureTile *t = w.Img(p))
+                t->hide();
+            if (TileLabel *t = w.Answer(p))
+                t->hide();
+        }
+        w.shell.CardsCleared += 2;
+        w.setHourglass(false);
+    } else {
+        // No match, also a second click on the open card: both turn back.
+        img->raise();
+        w.setHourglass(true);
+        w.clock().Delay(kShowSeconds);
+        answer->raise();
+        if (TileLabel *open = w.Answer(quiz.PairOpenIndex))
+            open->raise();
+        w.setHourglass(false);
+    }
+    quiz.PairOpen = !quiz.PairOpen;
+    if (w.shell.CardsCleared >= n)
+        if (QAction *again = w.menus().item(QStringLiteral("MNU_Again")))
+            again->setEnabled(true);
+}
+
+} // namespace tw

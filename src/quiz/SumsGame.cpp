@@ -1,0 +1,151 @@
+#include "quiz/SumsGame.h"
+
+#include "quiz/Tiles.h"
+#include "shell/Educate.h"
+#include "shell/GameIds.h"
+#include "shell/MenuBar.h"
+#include "shell/PasswordLock.h"
+#include "shell/Settings.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tw {
+
+namespace {
+
+// Password requirement 2: "Required to Change &Settings".
+constexpr int kRequireSettings = 2;
+// The smallest grid, 3 x 3, is puzzle size item 0 (GridMax 2).
+constexpr int kSmallestSizeItem = 0;
+constexpr int kSmallestGridMax = 2;
+// "Numbers up to &5" ... "Numbers up to 1&00", by item index.
+constexpr std::array<int, 5> kNumberRanges = {5, 10, 20, 40, 100};
+// Times-table items carry their table as index; the value kept is index - 1.
+constexpr std::array<int, 7> kTableItems = {2, 3, 4, 5, 7, 10, 12};
+
+const QString kAddOn = QStringLiteral("MNU_AddOn");
+const QString kSubOn = QStringLiteral("MNU_SubOn");
+const QString kMulOn = QStringLiteral("MNU_MulOn");
+const QString kDivOn = QStringLiteral("MNU_DivOn");
+
+} // namespace
+
+const char *const SumsGame::kTooBigMessage = "Puzzle size too big for the number of solutions";
+
+SumsGame::SumsGame(Educate &window) : m_window(window) { }
+
+bool SumsGame::setNumbersRange(const QString &group, int index, int &value)
+{
+    if (!m_window.password().CheckPass(kRequireSettings))
+        return false;
+    if (index < 0 || index >= static_cast<int>(kNumberRanges.size()))
+        return false;
+    m_window.menus().checkOnly(group, index);
+    value = kNumberRanges[index];
+    return true;
+}
+
+bool SumsGame::setTablesRange(const QString &group, int index, int &value)
+{
+    if (!m_window.password().CheckPass(kRequireSettings))
+        return false;
+    if (std::find(kTableItems.begin(), kTableItems.end(), index) == kTableItems.end())
+        return false;
+    m_window.menus().checkOnly(group, index);
+    value = index - 1;
+    return true;
+}
+
+void SumsGame::MNU_AddMax_Click(int index)
+{
+    setNumbersRange(QStringLiteral("MNU_AddMax"), index, m_window.quiz.AddMax);
+}
+void SumsGame::MNU_SubMax_Click(int index)
+{
+    setNumbersRange(QStringLiteral("MNU_SubMax"), index, m_window.quiz.SubMax);
+}
+void SumsGame::MNU_MulMax_Click(int index)
+{
+    setTablesRange(QStringLiteral("MNU_MulMax"), index, m_window.quiz.MulMax);
+}
+void SumsGame::MNU_DivMax_Click(int index)
+{
+    setTablesRange(QStringLiteral("MNU_DivMax"), index, m_window.quiz.DivMax);
+}
+
+SumSwitches SumsGame::switches() const
+{
+    const MenuBar &menus = m_window.menus();
+    SumSwitches s;
+    s.addition = menus.checked(kAddOn);
+    s.multiplication = menus.checked(kMulOn);
+    s.subtraction = menus.checked(kSubOn);
+    s.division = menus.checked(kDivOn);
+    if (!s.addition && !s.multiplication && !s.subtraction && !s.division)
+        s.addition = true;
+    return s;
+}
+
+SumRanges SumsGame::ranges() const
+{
+    const QuizState &q = m_window.quiz;
+    return SumRanges{q.AddMax, q.SubMax, q.MulMax, q.DivMax};
+}
+
+void SumsGame::LoadSums()
+{
+    Educate &w = m_window;
+    w.quiz.CurrentSubject = QStringLiteral("Sums");
+    w.setHourglass(true);
+    const int side = w.shell.GridMax + 1;
+    const int n = side * side;
+    SumDeal deal;
+    // The item tables hold 300 tiles; a larger grid cannot be dealt.
+    if (side >= 1 && n < kTableSize)
+        deal = dealSums(*w.platform().random, n, switches(), ranges());
+    if (!deal.complete) {
+        abortDeal();
+        return;
+    }
+    // Operators that ran out of results handed over to addition only for
+    // this deal: the menus were never changed, so the parent's choice stands.
+    for (int s = 2; s <= n; ++s) {
+        const int q = deal.question[s];
+        const int k = deal.answer[s];
+        if (TileLabel *question = w.Question(q)) {
+            question->setText(deal.sums[s].text());
+            question->tag = QString::number(k);
+        }
+        if (TileLabel *answer = w.Answer(k)) {
+            answer->setText(QString::number(deal.sums[s].result));
+            answer->setDisplayMode(1);
+        }
+    }
+    w.quiz.QuestionTile = 1;
+    w.setHourglass(false);
+}
+
+void SumsGame::abortDeal()
+{
+    Educate &w = m_window;
+    w.shell.Loading = false;
+    w.shell.LoadTimeout = false;
+    w.setHourglass(false);
+    w.platform().dialogs->message(&w, QString::fromLatin1(kTooBigMessage),
+                                  Dialogs::Icon::Information);
+    if (w.shell.GridMax <= kSmallestGridMax) {
+        // Nothing smaller to fall back to: leave the play area empty.
+        w.UnloadGame();
+        return;
+    }
+    w.settings().MNU_Size_Click(kSmallestSizeItem);
+    if (w.shell.GridMax != kSmallestGridMax) {
+        // The password kept the size: dealing again would fail the same way.
+        w.UnloadGame();
+        return;
+    }
+    w.MNU_Game_Click(GameArithmetic);
+}
+
+} // namespace tw

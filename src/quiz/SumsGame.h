@@ -1,0 +1,41 @@
+// The Arithmetic game: its operator and range menus and the dealing of sums.
+#pragma once
+
+#include "quiz/SumDeal.h"
+
+#include <QString>
+
+namespace tw {
+
+class Educate;
+
+class SumsGame
+{
+public:
+    explicit SumsGame(Educate &window);
+
+    // Range groups; the index is the item's index in its menu. An index
+    // without an item (a damaged settings file) keeps the range.
+    void MNU_AddMax_Click(int index);
+    void MNU_SubMax_Click(int index);
+    void MNU_MulMax_Click(int index);
+    void MNU_DivMax_Click(int index);
+
+    // Deals the sums of a new game onto the tiles LoadLabels created.
+    void LoadSums();
+
+    // The operator switches as the menus show them.
+    SumSwitches switches() const;
+    SumRanges ranges() const;
+
+    static const char *const kTooBigMessage;
+
+private:
+    bool setNumbersRange(const QString &group, int index, int &value);
+    bool setTablesRange(const QString &group, int index, int &value);
+    void abortDeal();
+
+    Educate &m_window;
+};
+
+} // namespace tw

@@ -1,0 +1,148 @@
+// The bounded draws, chains and dealing rules the quiz games share.
+#include "platform/Random.h"
+#include "quiz/GameDraws.h"
+#include "quiz/HideGame.h"
+#include "quiz/NumbersGame.h"
+#include "quiz/PairsGame.h"
+#include "quiz/WordPictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+using namespace tw;
+
+TEST(GameDraws, DistinctDrawsNeverRepeatAndAlwaysEnd)
+{
+    Random random(1);
+    for (int pool : {0, 1, 5, 26, 300}) {
+        for (int count : {0, 1, pool, pool + 3}) {
+            const std::vector<int> drawn = drawDistinct(random, pool, count);
+            EXPECT_EQ(static_cast<int>(drawn.size()), std::min(pool, count));
+            const std::set<int> unique(drawn.begin(), drawn.end());
+            EXPECT_EQ(unique.size(), drawn.size());
+            for (int v : drawn) {
+                EXPECT_GE(v, 1);
+                EXPECT_LE(v, pool);
+            }
+        }
+    }
+    const std::vector<int> cycled = drawCycling(random, 3, 8);
+    ASSERT_EQ(cycled.size(), 8u);
+    EXPECT_EQ(std::set<int>(cycled.begin(), cycled.begin() + 3).size(), 3u);
+    EXPECT_TRUE(drawCycling(random, 0, 8).empty());
+}
+
+TEST(GameDraws, ChainUsesEveryTileOnceAndEndsOnTheLast)
+{
+    Random random(2);
+    for (int n : {4, 9, 25, 400}) {
+        const std::vector<int> answer = drawChain(random, n);
+        std::set<int> tiles;
+        for (int s = 2; s <= n; ++s)
+            tiles.insert(answer[s]);
+        EXPECT_EQ(static_cast<int>(tiles.size()), n - 1);
+        EXPECT_EQ(*tiles.begin(), 2) << "tile 1 is never an answer";
+        EXPECT_EQ(answer[n], n);
+    }
+}
+
+TEST(GameDraws, FittingSide)
+{
+    const std::map<int, int> cases = {{0, 0}, {3, 1}, {4, 2}, {8, 2}, {9, 3}, {20, 4}, {400, 20}};
+    for (auto [items, side] : cases)
+        EXPECT_EQ(fittingSide(items), side) << items;
+}
+
+TEST(GameDraws, DicePatterns)
+{
+    EXPECT_EQ(diceCells(1), std::vector<int>({5}));
+    EXPECT_EQ(diceCells(8), std::vector<int>({1, 2, 3, 4, 6, 7, 8, 9}));
+    EXPECT_EQ(diceCells(9).size(), 9u);
+    for (int number = 1; number <= 9; ++number) {
+        const std::vector<int> cells = diceCells(number);
+        EXPECT_EQ(static_cast<int>(cells.size()), number);
+        // A die is symmetric: cell c shows exactly when cell 10 - c does.
+        const std::set<int> set(cells.begin(), cells.end());
+        for (int c : cells)
+            EXPECT_TRUE(set.count(10 - c)) << number;
+    }
+    EXPECT_TRUE(diceCells(0).empty());
+    EXPECT_TRUE(diceCells(10).empty());
+}
+
+TEST(GameDraws, EveryPairedPictureLiesOnExactlyTwoCards)
+{
+    for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+        Random random(seed);
+        const std::vector<int> card = dealPairs(random, 16, 10);
+        ASSERT_EQ(card.size(), 17u);
+        std::map<int, int> count;
+        for (int p = 1; p <= 16; ++p)
+            ++count[card[p]];
+        EXPECT_EQ(count.size(), 8u);
+        for (auto [picture, cards] : count) {
+            EXPECT_GE(picture, 1);
+            EXPECT_LE(picture, 10);
+            EXPECT_EQ(cards, 2);
+        }
+    }
+    Random random(1);
+    EXPECT_TRUE(dealPairs(random, 9, 20).empty()) << "odd";
+    EXPECT_TRUE(dealPairs(random, 16, 7).empty()) << "too few pictures";
+}
+
+TEST(GameDraws, HidingPlacesCoverEveryCardAndEndOnTheFirst)
+{
+    Random random(4);
+    const std::vector<int> place = drawHidingPlaces(random, 9);
+    std::set<int> cards(place.begin() + 1, place.end());
+    EXPECT_EQ(cards.size(), 9u);
+    EXPECT_EQ(place[9], 1);
+}
+
+TEST(WordPictures, CollectsShortNamesByLengthWithThreeLetterExtensions)
+{
+    const QStringList listing = {QStringLiteral("Cat.bmp"),  QStringLiteral("Dog.jpg"),
+                                 QStringLiteral("Fish.jpeg"), QStringLiteral("Horse.bmp"),
+                                 QStringLiteral("Ox.gif"),   QStringLiteral("Pig.txt"),
+                                 QStringLiteral("Ant.x.png")};
+    EXPECT_EQ(collectWordFiles(listing, 3),
+              QStringList({QStringLiteral("Ox.gif"), QStringLiteral("Cat.bmp"),
+                           QStringLiteral("Dog.jpg")}));
+    EXPECT_EQ(collectWordFiles(listing, 20).size(), 4) << "Fish.jpeg is never collected";
+    EXPECT_TRUE(collectWordFiles(listing, 1).isEmpty());
+}
+
+TEST(WordPictures, SpellingIgnoresCapitals)
+{
+    EXPECT_TRUE(spellsWord(QStringLiteral("cat"), QStringLiteral("Cat")));
+    EXPECT_TRUE(spellsWord(QStringLiteral("CAT"), QStringLiteral("Cat")));
+    EXPECT_FALSE(spellsWord(QStringLiteral("ca"), QStringLiteral("Cat")));
+    EXPECT_FALSE(spellsWord(QString(), QString()));
+}
+
+TEST(HideItems, SoundsAreMatchedToTheFirstPictureOfTheirName)
+{
+    QTemporaryDir dir;
+    const QString root = dir.path() + QLatin1Char('/');
+    for (const char *path : {"Sounds/Cat.wav", "Sounds/Dog.WAV", "Sounds/Owl.wav",
+                             "Sounds/notes.txt", "Misc/Cat.jpg", "Animals/Cat.bmp",
+                             "Animals/Dog.png", "Background/Owl.bmp"}) {
+        QDir().mkpath(QFileInfo(root + QLatin1String(path)).path());
+        QFile f(root + QLatin1String(path));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    const std::vector<QString> folders = {QString(), QStringLiteral("Misc/"),
+                                          QStringLiteral("Animals/")};
+    const std::vector<HideItem> items = collectHideItems(root, folders);
+    ASSERT_EQ(items.size(), 2u) << "Owl has no picture in the subjects";
+    EXPECT_EQ(items[0].sound, root + QStringLiteral("Sounds/Cat.wav"));
+    EXPECT_EQ(items[0].picture, root + QStringLiteral("Misc/Cat.jpg"));
+    EXPECT_EQ(items[1].picture, root + QStringLiteral("Animals/Dog.png"));
+}
