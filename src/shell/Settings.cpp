@@ -1,25 +1,305 @@
 #include "shell/Settings.h"
 
+#include "quiz/PictureLibrary.h"
 #include "shell/Educate.h"
+#include "shell/MenuBar.h"
+#include "shell/PasswordLock.h"
+#include "speech/Speaker.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
 
 namespace tw {
 
+namespace {
+
+constexpr int kSecondsPerLimitStep = 15;
+constexpr int kPuzzleSizeToGridMax = 2;
+constexpr int kSubjectItems = 10;
+constexpr int kMaxCharacters = 10;
+const char *const kOperatorSwitches[] = {"MNU_AddOn", "MNU_SubOn", "MNU_MulOn", "MNU_DivOn"};
+
+int flag(bool on)
+{
+    return on ? 1 : 0;
+}
+
+} // namespace
+
 Settings::Settings(Educate &window) : m_window(window) { }
 
-void Settings::LoadData() { }
-void Settings::SaveData() { }
 QString Settings::settingsPath() const
 {
     return m_window.shell.WriteFolder + QStringLiteral("Settings.dta");
 }
-void Settings::MNU_Limit_Click(int) { }
+
+void Settings::LoadData()
+{
+    SettingsParse read;
+    QFile file(settingsPath());
+    if (file.open(QIODevice::ReadOnly) && file.size() <= kSettingsMaxFileBytes)
+        read = parseSettings(file.read(kSettingsMaxFileBytes + 1));
+    file.close();
+
+    apply(read);
+    if (!read.complete())
+        applyDefaults();
+    m_window.shell.SettingsRead = true;
+}
+
+void Settings::apply(const SettingsParse &read)
+{
+    using F = SettingsField;
+    const SettingsValues &v = read.values;
+    MenuBar &m = m_window.menus();
+
+    const std::pair<F, void (Settings::*)(int)> options[] = {
+        {F::AddMax, &Settings::MNU_AddMax_Click}, {F::DivMax, &Settings::MNU_DivMax_Click},
+        {F::Letters, &Settings::MNU_Letters_Click}, {F::Limit, &Settings::MNU_Limit_Click},
+        {F::MulMax, &Settings::MNU_MulMax_Click}, {F::Size, &Settings::MNU_Size_Click}};
+    const int optionValues[] = {v.AddMax, v.DivMax, v.Letters, v.Limit, v.MulMax, v.Size};
+    for (int i = 0; i < 6; ++i) {
+        if (read.has(options[i].first))
+            (this->*options[i].second)(optionValues[i]);
+    }
+    if (read.has(F::Speaker) && v.SpeakerCount > 0)
+        m_window.speaker().MNU_SpkChr_Click(v.Speaker);
+    if (read.has(F::SubMax))
+        MNU_SubMax_Click(v.SubMax);
+    if (read.has(F::Kbd))
+        MNU_Kbd_Click(v.Kbd);
+
+    // A stored 1 checks the switch; a 0 leaves it as it is, so addition (on
+    // at start) cannot be switched off through the file.
+    const std::pair<F, std::pair<const char *, int>> switches[] = {
+        {F::AddOn, {"MNU_AddOn", v.AddOn}}, {F::DivOn, {"MNU_DivOn", v.DivOn}},
+        {F::MulOn, {"MNU_MulOn", v.MulOn}}, {F::SpkOn, {"MNU_SpkOn", v.SpkOn}},
+        {F::SubOn, {"MNU_SubOn", v.SubOn}}};
+    for (const auto &[field, item] : switches) {
+        if (read.has(field) && item.second == 1)
+            m.setChecked(QLatin1String(item.first), -1, true);
+    }
+    for (int i = 0; i < 5; ++i) {
+        if (read.has(F(int(F::Pair1) + i)))
+            m.setChecked(QStringLiteral("MNU_PairSubject"), i + 1, v.PairSubject[i] == 1);
+        if (read.has(F(int(F::Spell1) + i)))
+            m.setChecked(QStringLiteral("MNU_SpellSubject"), i + 1, v.SpellSubject[i] == 1);
+    }
+    for (int i = 0; i < 3; ++i) {
+        if (read.has(F(int(F::Required1) + i)))
+            m.setChecked(QStringLiteral("MNU_PsRq"), i + 1, v.Required[i] == 1);
+    }
+    if (read.has(F::LastGame))
+        m_window.shell.LastGame = v.LastGame;
+    if (read.has(F::BackdropFile))
+        m_window.shell.BackdropFile = v.BackdropFile;
+    if (read.has(F::StoredPassword))
+        m_window.password().StoredPassword = v.StoredPassword;
+    // The printer colour is one radio group: exactly one item stays checked,
+    // colour only when the file says colour and not black and white.
+    if (read.has(F::Colour))
+        m.checkOnly(QStringLiteral("MNU_Color"), v.Colour == 1 && v.ColourBlackWhite != 1 ? 1 : 0);
+}
+
+void Settings::applyDefaults()
+{
+    // The password goes first, so that the handlers below never ask for it.
+    m_window.shell.LastGame = 0;
+    m_window.shell.BackdropFile.clear();
+    m_window.password().StoredPassword.clear();
+    const SettingsValues d; // first-run values
+    MNU_AddMax_Click(d.AddMax);
+    MNU_DivMax_Click(d.DivMax);
+    MNU_Letters_Click(d.Letters);
+    MNU_Limit_Click(d.Limit);
+    MNU_MulMax_Click(d.MulMax);
+    MNU_Size_Click(d.Size);
+    m_window.speaker().MNU_SpkChr_Click(d.Speaker);
+    MNU_SubMax_Click(d.SubMax);
+    MNU_Kbd_Click(d.Kbd);
+
+    MenuBar &m = m_window.menus();
+    m.setChecked(QStringLiteral("MNU_AddOn"), -1, true);
+    for (const char *name : {"MNU_DivOn", "MNU_MulOn", "MNU_SpkOn", "MNU_SubOn"})
+        m.setChecked(QLatin1String(name), -1, false);
+    for (int i = 1; i <= 5; ++i) {
+        m.setChecked(QStringLiteral("MNU_PairSubject"), i, true);
+        m.setChecked(QStringLiteral("MNU_SpellSubject"), i, true);
+    }
+    for (int i = 1; i <= 3; ++i)
+        m.setChecked(QStringLiteral("MNU_PsRq"), i, false);
+}
+
+SettingsValues Settings::currentValues() const
+{
+    const MenuBar &m = m_window.menus();
+    SettingsValues v;
+    auto index = [&m](const char *name, int fallback) {
+        const int i = m.checkedIndex(QLatin1String(name));
+        return i < 0 ? fallback : i;
+    };
+    v.AddMax = index("MNU_AddMax", v.AddMax);
+    v.DivMax = index("MNU_DivMax", v.DivMax);
+    v.Letters = index("MNU_Letters", v.Letters);
+    v.Limit = index("MNU_Limit", v.Limit);
+    v.MulMax = index("MNU_MulMax", v.MulMax);
+    v.Size = index("MNU_Size", v.Size);
+    v.SpeakerCount = std::clamp(m_window.speech.SpeakerCount, 0, kMaxCharacters);
+    v.Speaker = 1;
+    for (int i = 1; i <= v.SpeakerCount; ++i) {
+        if (m.checked(QStringLiteral("MNU_SpkChr"), i))
+            v.Speaker = i;
+    }
+    v.SubMax = index("MNU_SubMax", v.SubMax);
+    v.Kbd = index("MNU_Kbd", v.Kbd);
+    v.AddOn = flag(m.checked(QStringLiteral("MNU_AddOn")));
+    v.DivOn = flag(m.checked(QStringLiteral("MNU_DivOn")));
+    v.MulOn = flag(m.checked(QStringLiteral("MNU_MulOn")));
+    v.SpkOn = flag(m.checked(QStringLiteral("MNU_SpkOn")));
+    v.SubOn = flag(m.checked(QStringLiteral("MNU_SubOn")));
+    for (int i = 0; i < 5; ++i) {
+        v.PairSubject[i] = flag(m.checked(QStringLiteral("MNU_PairSubject"), i + 1));
+        v.SpellSubject[i] = flag(m.checked(QStringLiteral("MNU_SpellSubject"), i + 1));
+    }
+    for (int i = 0; i < 3; ++i)
+        v.Required[i] = flag(m.checked(QStringLiteral("MNU_PsRq"), i + 1));
+    v.LastGame = m_window.shell.LastGame;
+    v.BackdropFile = m_window.shell.BackdropFile;
+    v.StoredPassword = m_window.password().StoredPassword;
+    v.ColourBlackWhite = flag(m.checked(QStringLiteral("MNU_Color"), 0));
+    v.Colour = flag(m.checked(QStringLiteral("MNU_Color"), 1));
+    return v;
+}
+
+bool Settings::SaveData()
+{
+    const QString path = settingsPath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(writeSettings(currentValues())) >= 0
+        && file.commit())
+        return true;
+    m_window.platform().dialogs->message(
+            &m_window,
+            QStringLiteral("Your settings could not be saved in %1.\n"
+                           "The options you chose will be forgotten.")
+                    .arg(QDir::toNativeSeparators(path)),
+            Dialogs::Icon::Warning);
+    return false;
+}
+
+bool Settings::chooseOption(const char *name, int index)
+{
+    const QString group = QLatin1String(name);
+    if (!m_window.menus().item(group, index) || !m_window.password().CheckPass(2))
+        return false;
+    m_window.menus().checkOnly(group, index);
+    return true;
+}
+
+void Settings::MNU_Limit_Click(int index)
+{
+    if (chooseOption("MNU_Limit", index))
+        m_window.shell.TimeLimit = index * kSecondsPerLimitStep;
+}
+
 void Settings::MNU_Size_Click(int index)
 {
-    m_window.shell.GridMax = index + 2;
+    if (!m_window.menus().item(QStringLiteral("MNU_Size"), index)
+        || !m_window.password().CheckPass(2))
+        return;
+    m_window.UnloadGame();
+    m_window.menus().checkOnly(QStringLiteral("MNU_Size"), index);
+    m_window.shell.GridMax = index + kPuzzleSizeToGridMax;
 }
-void Settings::MNU_Kbd_Click(int) { }
-void Settings::MNU_Subject_Click(int) { }
-void Settings::MNU_SpellSubject_Click(int) { }
-void Settings::MNU_PairSubject_Click(int) { }
+
+void Settings::MNU_Kbd_Click(int index)
+{
+    chooseOption("MNU_Kbd", index);
+}
+
+void Settings::MNU_Subject_Click(int index)
+{
+    if (index < 0 || index >= kSubjectItems)
+        return;
+    m_window.menus().checkOnly(QStringLiteral("MNU_Subject"), index);
+    m_window.pictures().DoFiles(index + 1);
+}
+
+void Settings::MNU_SpellSubject_Click(int index)
+{
+    const QString name = QStringLiteral("MNU_SpellSubject");
+    if (m_window.menus().item(name, index) && m_window.password().CheckPass(2))
+        m_window.menus().setChecked(name, index, !m_window.menus().checked(name, index));
+}
+
+void Settings::MNU_PairSubject_Click(int index)
+{
+    const QString name = QStringLiteral("MNU_PairSubject");
+    if (m_window.menus().item(name, index) && m_window.password().CheckPass(2))
+        m_window.menus().setChecked(name, index, !m_window.menus().checked(name, index));
+}
+
+void Settings::MNU_Letters_Click(int index)
+{
+    if (chooseOption("MNU_Letters", index))
+        m_window.shell.WordLength = index;
+}
+
+void Settings::MNU_AddMax_Click(int index)
+{
+    chooseOption("MNU_AddMax", index);
+}
+
+void Settings::MNU_SubMax_Click(int index)
+{
+    chooseOption("MNU_SubMax", index);
+}
+
+void Settings::MNU_MulMax_Click(int index)
+{
+    chooseOption("MNU_MulMax", index);
+}
+
+void Settings::MNU_DivMax_Click(int index)
+{
+    chooseOption("MNU_DivMax", index);
+}
+
+void Settings::toggleOperator(const char *name)
+{
+    if (!m_window.password().CheckPass(2))
+        return;
+    MenuBar &m = m_window.menus();
+    m.setChecked(QLatin1String(name), -1, !m.checked(QLatin1String(name)));
+    // At least one operator is always on.
+    const bool anyOn = std::any_of(std::begin(kOperatorSwitches), std::end(kOperatorSwitches),
+                                   [&m](const char *n) { return m.checked(QLatin1String(n)); });
+    if (!anyOn)
+        m.setChecked(QStringLiteral("MNU_AddOn"), -1, true);
+}
+
+void Settings::MNU_AddOn_Click()
+{
+    toggleOperator("MNU_AddOn");
+}
+
+void Settings::MNU_SubOn_Click()
+{
+    toggleOperator("MNU_SubOn");
+}
+
+void Settings::MNU_MulOn_Click()
+{
+    toggleOperator("MNU_MulOn");
+}
+
+void Settings::MNU_DivOn_Click()
+{
+    toggleOperator("MNU_DivOn");
+}
 
 } // namespace tw
