@@ -1,21 +1,193 @@
 #include "shell/GameClock.h"
 
+#include "quiz/SoundPlayer.h"
 #include "shell/Educate.h"
+#include "shell/GameIds.h"
+#include "shell/PasswordLock.h"
+#include "speech/Speaker.h"
+
+#include <QFileInfo>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tw {
 
+namespace {
+
+constexpr double kSecondsPerDay = 86400.0;
+constexpr int kWatchdogSlot = 14; // SampleUsed element that counts set-up ticks
+constexpr int kTimesUp = 4;       // Exclaim entry said at a time-out
+constexpr double kErrorPause = 1.0;
+// Waits are short pauses; a day-long one could never be measured on this clock.
+constexpr double kLongestDelay = 3600.0;
+
+} // namespace
+
 GameClock::GameClock(Educate &window) : m_window(window) { }
+
 GameClock::~GameClock() = default;
 
-void GameClock::startTimer() { }
-void GameClock::Timer1_Timer() { }
+void GameClock::startTimer()
+{
+    if (!m_timer) {
+        m_timer = new QTimer(&m_window);
+        m_timer->setInterval(kTickMilliseconds);
+        QObject::connect(m_timer, &QTimer::timeout, &m_window, [this] { Timer1_Timer(); });
+    }
+    m_timer->start();
+}
+
+void GameClock::stopTimer()
+{
+    if (m_timer)
+        m_timer->stop();
+}
+
+bool GameClock::timerRunning() const
+{
+    return m_timer && m_timer->isActive();
+}
+
+double GameClock::elapsed(double start, double now)
+{
+    // The clock goes back to 0 at midnight; a day is added back so a question
+    // begun just before midnight still times out on time.
+    return std::fmod(now - start + kSecondsPerDay, kSecondsPerDay);
+}
+
+GameClock::LimitPhase GameClock::limitPhase(double seconds, int timeLimit)
+{
+    if (timeLimit <= 0)
+        return LimitPhase::Running;
+    if (seconds > timeLimit)
+        return LimitPhase::TimedOut;
+    if (seconds > timeLimit - kWarnFrom && seconds < timeLimit - kWarnUntil)
+        return LimitPhase::Warning;
+    return LimitPhase::Running;
+}
+
+void GameClock::Timer1_Timer()
+{
+    ShellState &s = m_window.shell;
+    ++m_depth;
+    const bool nested = m_depth > 1;
+
+    // A tick that arrives inside another tick's wait only counts: the outer
+    // tick is already presenting, warning or restarting the game.
+    if (!nested && s.PaintDone && s.RepaintPending && !s.PenDown
+        && s.CurrentGame == GameColouringBook && colourBookRepaint) {
+        colourBookRepaint();
+        s.PaintDone = false;
+        s.RepaintPending = false;
+    }
+    ++s.TickCount;
+    if (!nested)
+        timeLimit();
+    watchdog();
+    if (!nested)
+        present();
+    --m_depth;
+}
+
+void GameClock::timeLimit()
+{
+    ShellState &s = m_window.shell;
+    QuizState &q = m_window.quiz;
+    // The limit pauses while the parent is typing the password.
+    if (s.TimeLimit <= 0 || q.AwaitingAnswer != 1 || m_window.password().asking())
+        return;
+    const double t = elapsed(s.QuestionStart, m_window.platform().clock->secondsSinceMidnight());
+    Speaker &speaker = m_window.speaker();
+    const LimitPhase phase = limitPhase(t, s.TimeLimit);
+    if (phase == LimitPhase::Warning)
+        speaker.GetAttention();
+    if (phase != LimitPhase::TimedOut)
+        return;
+
+    PictureTile *backdrop = m_window.Img(0);
+    if (m_window.speech.SpeakerLoaded && speaker.characterVisible()) {
+        q.AwaitingAnswer = 0;
+        q.CurrentSubject.clear();
+        m_window.SpellBox->hide();
+        if (backdrop)
+            backdrop->hide();
+        speaker.waitWhileSpeaking();
+        speaker.Talk(s.Exclaim[kTimesUp]);
+    } else if (m_window.speech.SpeakerLoaded) {
+        m_window.sounds().PlaySound(s.AppFolder + QStringLiteral("Error.wav"));
+        Delay(kErrorPause);
+    }
+    m_window.MNU_Game_Click(s.CurrentGame);
+    q.AwaitingAnswer = 1;
+    if ((backdrop = m_window.Img(0)))
+        backdrop->show();
+}
+
+void GameClock::watchdog()
+{
+    ShellState &s = m_window.shell;
+    int &count = m_window.quiz.SampleUsed[kWatchdogSlot];
+    count = s.Loading ? count + 1 : 0;
+    if (count > kWatchdogTicks) {
+        s.LoadTimeout = true;
+        count = 0;
+    }
+}
+
+void GameClock::present()
+{
+    ShellState &s = m_window.shell;
+    QuizState &q = m_window.quiz;
+    if (s.TickCount <= kPresentEvery)
+        return;
+    s.TickCount = 0;
+
+    const QString subject = q.CurrentSubject;
+    const int k = q.QuestionTile;
+    TileLabel *question = m_window.Question(k);
+    if (subject == QLatin1String("Sounds") || subject == QLatin1String("Hide")) {
+        if (k >= 0 && k < kTableSize) {
+            const long v = q.ItemValue[k];
+            if (v >= 0 && v < kTableSize && !q.SoundList[v].isEmpty())
+                m_window.sounds().PlaySound(q.SoundList[v]);
+        }
+        return;
+    }
+    if (!question)
+        return;
+    Speaker &speaker = m_window.speaker();
+    if (subject == QLatin1String("Flags")) {
+        if (m_window.speech.SpeakerLoaded) {
+            speaker.waitWhileSpeaking();
+            speaker.Talk(question->text() + QLatin1Char('.'));
+        }
+        return;
+    }
+    if (subject != QLatin1String("Letters") && subject != QLatin1String("Spelling"))
+        return;
+
+    TileLabel *answer = m_window.Answer(question->tag.toInt());
+    const QString word = answer ? answer->text() : QString();
+    if (m_window.speech.SpeakerLoaded) {
+        speaker.waitWhileSpeaking();
+        speaker.Talk(question->text().right(1) + QLatin1Char('.'));
+        speaker.waitWhileSpeaking();
+        speaker.Talk(word + QLatin1Char('.'));
+    }
+    const QString sound = s.AppFolder + QStringLiteral("Sounds/") + word + QStringLiteral(".wav");
+    if (!word.isEmpty() && QFileInfo::exists(sound))
+        m_window.sounds().PlaySound(sound);
+}
 
 void GameClock::Delay(double seconds)
 {
-    auto &p = m_window.platform();
+    Platform &p = m_window.platform();
     const double start = p.clock->secondsSinceMidnight();
+    const double wait = std::min(seconds, kLongestDelay);
     m_window.shell.Loading = true;
-    while (p.clock->secondsSinceMidnight() < start + seconds)
+    while (elapsed(start, p.clock->secondsSinceMidnight()) < wait)
         p.pump->processEvents();
     m_window.shell.Loading = false;
 }
