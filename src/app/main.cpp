@@ -1,5 +1,6 @@
 // Tumblewick: parses the options, builds the main window and runs the event loop.
 #include "shell/Educate.h"
+#include "shell/WriteFolder.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -28,8 +29,13 @@ int main(int argc, char *argv[])
         if (!QDir(folder).exists())
             folder = exeDir.absolutePath();
     }
+    folder = QDir(folder).absolutePath();
 
-    tw::Educate window(tw::Platform::makeReal(), QDir(folder).absolutePath());
+    // Settings and puzzle files go beside the content when the program may
+    // write there, otherwise to the user's own data folder.
+    const QString writeFolder = tw::chooseWriteFolder(folder, tw::userDataFolder());
+
+    tw::Educate window(tw::Platform::makeReal(), folder, writeFolder);
     window.show();
     window.start();
     return app.exec();

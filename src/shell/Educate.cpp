@@ -7,44 +7,88 @@
 #include "quiz/SoundPlayer.h"
 #include "quiz/TileLayout.h"
 #include "shell/GameClock.h"
+#include "shell/GameIds.h"
 #include "shell/MenuBar.h"
 #include "shell/PasswordLock.h"
 #include "shell/Settings.h"
 #include "shell/Twips.h"
+#include "shell/WriteFolder.h"
 #include "speech/Speaker.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 namespace tw {
+
+namespace {
+
+QString withSlash(const QString &folder)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+// Picture folders below the content folder; entry 0 is unused.
+const char *const kSubjectFolders[] = {"Misc/", "Animals/", "Fruit_Veg/",
+                                       "Transport/", "Flags/", "Background/"};
+constexpr int kSubjectMenuItems = 5; // the first five folders have a Subject menu item
+const char *const kExclaims[] = {"Oh. Dear", "Whoops?", "Op Oh", "Times! Up"};
+constexpr int kBackdropSubject = 2; // the switch's random backdrop comes from "Animals/"
+constexpr int kWordLength = 3;
+constexpr int kRequireExit = 1;
+constexpr int kRequireGame = 3;
+constexpr int kRequireTools = 4;
+constexpr int kSecondsPerLimitStep = 15;
+constexpr int kJigsaw = 1;
+constexpr int kSliding = 2;
+
+} // namespace
 
 Educate::Educate(Platform platform, const QString &appFolder, const QString &writeFolder,
                  QWidget *parent)
     : QMainWindow(parent), m_platform(std::move(platform))
 {
     setWindowTitle(QStringLiteral("Tumblewick"));
-    shell.AppFolder = appFolder.endsWith(QLatin1Char('/')) ? appFolder : appFolder + QLatin1Char('/');
-    shell.WriteFolder = writeFolder.isEmpty() ? shell.AppFolder
-            : (writeFolder.endsWith(QLatin1Char('/')) ? writeFolder : writeFolder + QLatin1Char('/'));
+    shell.AppFolder = withSlash(appFolder);
+    shell.WriteFolder = writeFolder.isEmpty() ? chooseWriteFolder(shell.AppFolder, userDataFolder())
+                                              : withSlash(writeFolder);
 
     m_playArea = new QWidget(this);
     setCentralWidget(m_playArea);
+    setFocusPolicy(Qt::StrongFocus);
 
+    // Every tile made at run time is wired to the quiz engine as it is made.
     auto *backdrop = new PictureTile(0, m_playArea);
-    Img.reset(backdrop, [this](int i) { return new PictureTile(i, m_playArea); });
+    Img.reset(backdrop, [this](int i) {
+        auto *tile = new PictureTile(i, m_playArea);
+        connectPicture(tile);
+        return tile;
+    });
     auto *q0 = new TileLabel(0, m_playArea);
     q0->hide();
-    Question.reset(q0, [this](int i) { return new TileLabel(i, m_playArea); });
+    Question.reset(q0, [this](int i) {
+        auto *tile = new TileLabel(i, m_playArea);
+        connectTile(tile, true);
+        return tile;
+    });
     auto *a0 = new TileLabel(0, m_playArea);
     a0->hide();
-    Answer.reset(a0, [this](int i) { return new TileLabel(i, m_playArea); });
+    Answer.reset(a0, [this](int i) {
+        auto *tile = new TileLabel(i, m_playArea);
+        connectTile(tile, false);
+        return tile;
+    });
     SpellBox = new QLineEdit(m_playArea);
     SpellBox->hide();
     Review[0] = new QPushButton(QStringLiteral("Redraw"), m_playArea);
     Review[1] = new QPushButton(QStringLiteral("Clear"), m_playArea);
-    Review[0]->hide();
-    Review[1]->hide();
+    for (int i = 0; i < 2; ++i) {
+        Review[i]->hide();
+        connect(Review[i], &QPushButton::clicked, this, [this, i] { m_engine->Review_Click(i); });
+    }
 
     m_menus = std::make_unique<MenuBar>(*this);
     m_settings = std::make_unique<Settings>(*this);
@@ -60,11 +104,86 @@ Educate::Educate(Platform platform, const QString &appFolder, const QString &wri
     resize(800, 600);
 }
 
-Educate::~Educate() = default;
+Educate::~Educate()
+{
+    m_clock->stopTimer();
+}
+
+void Educate::connectTile(TileLabel *tile, bool question)
+{
+    if (question) {
+        connect(tile, &TileLabel::clicked, this, [this](int i) { m_engine->Question_Click(i); });
+        return;
+    }
+    connect(tile, &TileLabel::clicked, this, [this](int i) { m_engine->Answer_Click(i); });
+    connect(tile, &TileLabel::mouseDown, this,
+            [this](int i, Qt::MouseButton b, QPoint) { m_engine->Answer_MouseDown(i, b); });
+    connect(tile, &TileLabel::mouseMove, this,
+            [this](int i, Qt::MouseButtons b, QPoint) { m_engine->Answer_MouseMove(i, b); });
+}
+
+void Educate::connectPicture(PictureTile *tile)
+{
+    connect(tile, &PictureTile::clicked, this, [this](int i) { m_puzzle->Img_Click(i); });
+}
 
 void Educate::start()
 {
+    Form_Load();
+    Form_Activate();
+    m_clock->startTimer();
+}
+
+void Educate::Form_Load()
+{
+    for (int i = 0; i < 6; ++i)
+        shell.SubjectFolder[i + 1] = QLatin1String(kSubjectFolders[i]);
+    for (int i = 0; i < kSubjectMenuItems; ++i) {
+        QString caption = shell.SubjectFolder[i + 1];
+        caption.chop(1);
+        m_menus->setCaption(QStringLiteral("MNU_Subject"), i, caption);
+        m_menus->setVisible(QStringLiteral("MNU_Subject"), i, true);
+    }
+    shell.SubjectCount = kSubjectMenuItems;
+    m_pictures->DoFolders();
+    for (int i = 0; i < 4; ++i)
+        shell.Exclaim[i + 1] = QLatin1String(kExclaims[i]);
+    shell.WordLength = kWordLength;
+
+    m_speaker->AgentIni();
+    m_speaker->LoadSpeaker();
+    m_speaker->LoadMerlin();
     m_settings->LoadData();
+    m_password->setUpMenus();
+
+    const int limit = m_menus->checkedIndex(QStringLiteral("MNU_Limit"));
+    shell.TimeLimit = kSecondsPerLimitStep * (limit < 0 ? 0 : limit);
+    if (!shell.BackdropFile.isEmpty()) {
+        const QImage picture = PictureLibrary::loadPicture(shell.BackdropFile);
+        if (!picture.isNull())
+            Img(0)->setPicture(picture);
+    }
+    m_platform.systemKeys->blockTaskSwitching(true);
+}
+
+void Educate::Form_Activate()
+{
+    setHourglass(true);
+    shell.Loading = true;
+    PictureTile *backdrop = Img(0);
+    backdrop->setGeometry(0, 0, m_playArea->width(), m_playArea->height());
+    backdrop->hide();
+    Question(0)->hide();
+    Answer(0)->hide();
+    // Each run deals differently; a generator seeded on purpose (a replayed
+    // test) still gives the same deals for the same clock.
+    const auto fromClock
+            = static_cast<std::uint32_t>(m_platform.clock->secondsSinceMidnight() * 1000.0);
+    const auto fromSeed = static_cast<std::uint32_t>(m_platform.random->rnd() * 4294967296.0);
+    m_platform.random->seed(fromClock ^ fromSeed);
+    shell.Loading = false;
+    setHourglass(false);
+    backdrop->show();
     MNU_Game_Click(shell.LastGame);
 }
 
@@ -94,11 +213,137 @@ void Educate::setHourglass(bool on)
 
 void Educate::MNU_Game_Click(int index)
 {
-    if (index < 0 || index >= 14)
-        index = 0;
+    if (index < 0 || index >= GameCount)
+        return;
+    // A switch asked for while another is setting up (from a wait inside it)
+    // runs when that one has finished, so two games never build at once.
+    if (m_switching) {
+        m_pendingGame = index;
+        return;
+    }
+    m_switching = true;
+    for (;;) {
+        runGameSetup(index);
+        if (m_pendingGame < 0 || m_unloaded)
+            break;
+        index = m_pendingGame;
+        m_pendingGame = -1;
+    }
+    m_pendingGame = -1;
+    m_switching = false;
+}
+
+void Educate::runGameSetup(int index)
+{
+    shell.CardsCleared = 0;
+    MenuBar &m = *m_menus;
+    m.setVisible(QStringLiteral("MNU_Settings"), -1, true);
+    m.setVisible(QStringLiteral("MNU_Again"), -1, true);
+    for (const char *name : {"MNU_SubjTop", "MNU_Pics1", "MNU_Tools", "MNU_File"})
+        m.setVisible(QLatin1String(name), -1, false);
+    shell.RepaintPending = true;
+    shell.PenDown = false;
+    m_keyPreview = true;
+
+    if (index != shell.LastGame && !m_password->CheckPass(kRequireGame))
+        index = shell.LastGame; // refused: the game being played starts again
     shell.LastGame = index;
+
+    shell.QuestionStart = nowSeconds();
+    shell.Loading = true;
+    setHourglass(true);
+    Img(0)->hide();
     UnloadGame();
     shell.CurrentGame = index;
+    shell.PuzzleKind = 0;
+    m.setEnabled(QStringLiteral("MNU_Again"), -1, false);
+
+    if (m_pictures->GetRandPic(kBackdropSubject) && !shell.NextPicture.isNull())
+        Img(0)->setPicture(shell.NextPicture);
+    shell.NextPicture = QImage();
+
+    bool laidOut = true;
+    switch (index) {
+    case GameSounds:
+        m_layout->LoadLabels();
+        m_sounds->LoadSounds();
+        break;
+    case GameColours:
+        m_layout->LoadLabels();
+        m_games->LoadColour();
+        break;
+    case GameInitialLetters:
+    case GameFlags:
+        m_layout->LoadLabels();
+        greet();
+        break;
+    case GameSpelling:
+        m_layout->LoadLabels();
+        greet();
+        SpellBox->show();
+        break;
+    case GameJigsaw:
+    case GameSliding:
+        laidOut = setUpPuzzle(index == GameJigsaw ? kJigsaw : kSliding);
+        break;
+    case GameNumberCounting:
+        m_settings->MNU_Size_Click(0); // counting is played on the 3 x 3 grid
+        m_layout->LoadLabels();
+        m_layout->ReDraw();
+        Img(0)->show();
+        break;
+    case GameColouringBook:
+    case GamePaintBox:
+        m_keyPreview = false;
+        break;
+    default: // Pairs, Arithmetic, Words, Hide and Seek
+        m_layout->LoadLabels();
+        break;
+    }
+    if (!laidOut)
+        return;
+
+    shell.Loading = false;
+    if (index > GameSounds && index != GameHideAndSeek)
+        m_layout->ReDraw();
+    setHourglass(false);
+}
+
+void Educate::greet()
+{
+    if (!speech.SpeakerLoaded)
+        return;
+    m_speaker->waitWhileSpeaking();
+    m_speaker->Talk(QStringLiteral("Hi"));
+}
+
+// The jigsaw and sliding set-up; false when the picture was refused (the
+// play area is then empty and the switch ends).
+bool Educate::setUpPuzzle(int kind)
+{
+    setHourglass(true);
+    shell.PuzzleKind = kind;
+    m_puzzle->LoadJigPuzzle();
+    if (shell.PuzzleRefused != 1) {
+        if (kind == kJigsaw) {
+            m_puzzle->DealJigsaw();
+            m_puzzle->PuzzleResize();
+        } else {
+            shell.BlankSlot = 1;
+            puzzle.Shuffling = 1;
+            m_puzzle->PuzzleResize();
+            m_puzzle->MixPieces();
+        }
+        setHourglass(false);
+        return true;
+    }
+    m_platform.dialogs->message(this, QStringLiteral("Picture Not Suitable for Jig Saw Puzzle"),
+                                Dialogs::Icon::Critical);
+    shell.PuzzleRefused = 0;
+    setHourglass(false);
+    UnloadGame();
+    shell.Loading = false;
+    return false;
 }
 
 void Educate::MNU_Again_Click()
@@ -111,28 +356,65 @@ void Educate::MNU_Exit_Click()
     close();
 }
 
+void Educate::MNU_Tools_Click()
+{
+    // Opening the paint tools may need the password. The menu is already
+    // dropping down and would keep the keyboard from the dialog, so it closes,
+    // the password is asked, and on success it opens again where it was.
+    if (m_toolsAllowed) {
+        m_toolsAllowed = false;
+        return;
+    }
+    if (!m_password->wouldAsk(kRequireTools))
+        return;
+    QMenu *tools = m_menus->menu(QStringLiteral("MNU_Tools"));
+    if (!tools)
+        return;
+    QMetaObject::invokeMethod(
+            this,
+            [this, tools] {
+                const QPoint where = tools->pos();
+                tools->hide();
+                if (!m_password->CheckPass(kRequireTools))
+                    return;
+                m_toolsAllowed = true; // asked and allowed: open without asking again
+                tools->popup(where);
+            },
+            Qt::QueuedConnection);
+}
+
 void Educate::UnloadGame()
 {
+    SpellBox->hide();
+    Answer(0)->hide();
+    Question(0)->hide();
+    Review[0]->hide();
+    Review[1]->hide();
     ResetImg();
     ResetQuestion();
     ResetAnswer();
     quiz.CurrentSubject.clear();
     quiz.AwaitingAnswer = 0;
+    m_layout->ReDraw();
 }
 
+// Every loaded element above 0 goes, even past a gap a loader may have left.
 void Educate::ResetImg()
 {
-    for (int i = 1; i <= kMaxTiles && Img.unload(i); ++i) { }
+    for (int i = 1; i <= Img.upperBound(); ++i)
+        Img.unload(i);
 }
 
 void Educate::ResetQuestion()
 {
-    for (int i = 1; i <= kMaxTiles && Question.unload(i); ++i) { }
+    for (int i = 1; i <= Question.upperBound(); ++i)
+        Question.unload(i);
 }
 
 void Educate::ResetAnswer()
 {
-    for (int i = 1; i <= kMaxTiles && Answer.unload(i); ++i) { }
+    for (int i = 1; i <= Answer.upperBound(); ++i)
+        Answer.unload(i);
 }
 
 void Educate::ClearUp()
@@ -142,21 +424,54 @@ void Educate::ClearUp()
     m_sounds->stop();
 }
 
-void Educate::closeEvent(QCloseEvent *event)
+bool Educate::QueryUnload()
 {
+    if (!m_password->CheckPass(kRequireExit))
+        return false;
+    m_platform.systemKeys->blockTaskSwitching(false);
+    return true;
+}
+
+void Educate::Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    m_clock->stopTimer();
     m_settings->SaveData();
     ClearUp();
+    m_password->unloadDialog();
+}
+
+void Educate::closeEvent(QCloseEvent *event)
+{
+    if (m_unloaded) {
+        event->accept();
+        return;
+    }
+    if (!QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    Unload();
     event->accept();
 }
 
 void Educate::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    if (PictureTile *backdrop = Img(0))
+        backdrop->setGeometry(0, 0, m_playArea->width(), m_playArea->height());
     m_layout->ReDraw();
 }
 
 void Educate::keyPressEvent(QKeyEvent *event)
 {
+    const QString text = event->text();
+    if (m_keyPreview && !text.isEmpty() && text.at(0).isPrint()) {
+        m_engine->KeyPress(text.at(0));
+        return;
+    }
     QMainWindow::keyPressEvent(event);
 }
 

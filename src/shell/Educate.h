@@ -38,8 +38,11 @@ public:
     ~Educate() override;
 
     // Runs the window's Load and Activate steps: restores the options and
-    // starts the last game played. Call once, before or after show().
+    // starts the last game played, then starts the clock. Call once, before
+    // or after show().
     void start();
+    void Form_Load();
+    void Form_Activate();
 
     // Shared state, named as the system names it.
     ShellState shell;
@@ -79,11 +82,21 @@ public:
     void MNU_Game_Click(int index);
     void MNU_Again_Click();
     void MNU_Exit_Click();
+    void MNU_Tools_Click();
     void UnloadGame();
     void ResetImg();
     void ResetQuestion();
     void ResetAnswer();
     void ClearUp();
+    // Closing: QueryUnload asks the exit password (false: stay open); Unload
+    // saves the settings and releases the character and the sound player.
+    bool QueryUnload();
+    void Unload();
+    bool unloaded() const { return m_unloaded; }
+
+    // Key presses reach the window before its controls (typed answers); off
+    // in the paint games, whose text boxes take the keys.
+    bool keyPreview() const { return m_keyPreview; }
 
     // The hourglass pointer doubles as the busy flag while marking or asking.
     void setHourglass(bool on);
@@ -98,6 +111,12 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void runGameSetup(int index);
+    bool setUpPuzzle(int kind);
+    void greet();
+    void connectTile(TileLabel *tile, bool question);
+    void connectPicture(PictureTile *tile);
+
     Platform m_platform;
     QWidget *m_playArea = nullptr;
     std::unique_ptr<MenuBar> m_menus;
@@ -111,7 +130,11 @@ private:
     std::unique_ptr<SoundPlayer> m_sounds;
     std::unique_ptr<Speaker> m_speaker;
     std::unique_ptr<Puzzle> m_puzzle;
-    bool m_closing = false;
+    bool m_unloaded = false;
+    bool m_keyPreview = true;
+    bool m_switching = false;
+    int m_pendingGame = -1; // a switch asked for while another was running
+    bool m_toolsAllowed = false; // the Tools menu reopens after its password
 };
 
 } // namespace tw
