@@ -1,4 +1,4 @@
-// Plays sound files (feedback sounds, spoken names) and draws item samples.
+// Plays sound files and waits for them, draws item samples, and loads the Sounds game.
 #pragma once
 
 #include <QString>
@@ -12,20 +12,40 @@ class SoundPlayer
 public:
     explicit SoundPlayer(Educate &window);
 
-    // Plays a wave file and waits until it ends or 10 seconds have passed.
+    // Longest time PlaySound lets one sound play, in seconds.
+    static constexpr double kMaxPlaySeconds = 10.0;
+    // Fewest sounds (with pictures) the Sounds game needs: a 2 x 2 grid asks three.
+    static constexpr int kMinSounds = 3;
+
+    // Plays a wave file and waits until it has ended, was stopped or replaced,
+    // or kMaxPlaySeconds have passed. While waiting it processes window events,
+    // except in the Pairs game, where the window waits for the sound. A file
+    // that is missing or not a wave file returns at once, silently.
     void PlaySound(const QString &path);
-    // Stops and rewinds the sound being played.
+    // Stops and rewinds the sound being played; the waiting PlaySound returns.
     void stop();
     bool SoundPlaying = false;
+    QString SoundFile; // the path last given to PlaySound
 
-    // Draws an item value in 1..count not yet drawn in this deal.
-    int GetSample(int count);
+    // With reset true clears the table of drawn samples and returns 0.
+    // Otherwise draws a value from 1 to range - 1 (0 is never accepted after a
+    // reset) that differs from the values drawn for slots 1 to `slot`, stores
+    // it for `slot` and returns it; 0 when no such value is left.
+    int GetSample(int range, int slot, bool reset = false);
 
-    // Loader of the Sounds game.
+    // Loader of the Sounds game: pairs sounds with pictures, fits the grid to
+    // them and deals.
     void LoadSounds();
+    // Fills SoundList and PictureList from index 1 with the sounds that have a
+    // picture in one of the subjects (the first subject wins) and empties the
+    // entries after them. Returns the number of sounds, m.
+    int BuildSoundTables();
 
 private:
     Educate &m_window;
+    bool m_deviceUsed = false; // the device has been opened once: stop() may touch it
+    int m_generation = 0;      // counts PlaySound calls, so a replaced sound's wait ends
+    int m_restartDepth = 0;    // guards the grid-shrinking restart of the Sounds game
 };
 
 } // namespace tw

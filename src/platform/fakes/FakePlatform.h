@@ -32,8 +32,15 @@ public:
         if (onPump)
             onPump();
     }
+    // A pause lets fake time pass like a pump but runs no events (no onPump).
+    void pauseBriefly() override
+    {
+        ++pauses;
+        m_clock.advance(step);
+    }
     double step = 0.05;
     long pumps = 0;
+    long pauses = 0;
     std::function<void()> onPump;
 
 private:

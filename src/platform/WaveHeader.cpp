@@ -1,0 +1,66 @@
+#include "platform/WaveHeader.h"
+
+#include <QFile>
+#include <QtEndian>
+
+namespace tw {
+
+namespace {
+
+constexpr qint64 kHeadBytes = 64 * 1024; // chunks before the sound data fit in this
+constexpr int kChunkHeader = 8;
+constexpr int kRiffHeader = 12;
+constexpr int kFormatMinSize = 16;
+
+quint32 le32(const QByteArray &b, qint64 at)
+{
+    return qFromLittleEndian<quint32>(b.constData() + at);
+}
+
+quint16 le16(const QByteArray &b, qint64 at)
+{
+    return qFromLittleEndian<quint16>(b.constData() + at);
+}
+
+} // namespace
+
+WaveInfo parseWaveHeader(const QByteArray &head, qint64 fileSize)
+{
+    WaveInfo info;
+    if (head.size() < kRiffHeader || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
+        return info;
+    quint32 byteRate = 0;
+    bool haveFormat = false;
+    qint64 at = kRiffHeader;
+    while (at + kChunkHeader <= head.size()) {
+        const QByteArray id = head.mid(at, 4);
+        const qint64 size = le32(head, at + 4);
+        const qint64 body = at + kChunkHeader;
+        if (id == "fmt ") {
+            if (size < kFormatMinSize || body + kFormatMinSize > head.size())
+                return info;
+            const quint16 channels = le16(head, body + 2);
+            byteRate = le32(head, body + 8);
+            haveFormat = channels > 0 && byteRate > 0;
+        } else if (id == "data") {
+            if (!haveFormat)
+                return info;
+            const qint64 present = qMax<qint64>(0, qMin(size, fileSize - body));
+            info.valid = true;
+            info.seconds = double(present) / byteRate;
+            return info;
+        }
+        at = body + size + (size & 1); // chunks are padded to an even size
+    }
+    return info;
+}
+
+WaveInfo readWaveInfo(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return parseWaveHeader(file.read(kHeadBytes), file.size());
+}
+
+} // namespace tw
