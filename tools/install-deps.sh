@@ -11,5 +11,5 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   qt6-declarative-dev qt6-image-formats-plugins libqt6svg6 \
   libgtest-dev libgmock-dev libbenchmark-dev \
   fonts-noto-color-emoji espeak-ng \
-  libwmf-bin emf2svg \
+  libwmf-bin emf2svg gstreamer1.0-plugins-good \
   xvfb xauth imagemagick >/dev/null
