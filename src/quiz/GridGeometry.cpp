@@ -31,15 +31,22 @@ QRect tilePixelRect(const TwipRect &r)
 int commonFontSize(const std::vector<QString> &captions, double tileWidth, double tileHeight,
                    const MeasureText &measure)
 {
+    auto overflows = [&](const QString &caption, int points) {
+        const TextExtent e = measure(caption, points);
+        return e.width + kFitMargin > tileWidth || e.height + kFitMargin > tileHeight;
+    };
     int fit = kMaxFitSize;
     for (const QString &caption : captions) {
-        // Doubling beyond the size already chosen cannot lower it any more,
-        // so each caption needs at most log2(kMaxFitSize) measurements.
-        int size = 1;
-        while (size < fit) {
-            size *= 2;
-            const TextExtent e = measure(caption, size);
-            if (e.width + kFitMargin > tileWidth || e.height + kFitMargin > tileHeight) {
+        // Only doubled sizes below twice the size chosen so far can lower it.
+        // Text grows with its size, so a caption that fits at the largest of
+        // them fits at all of them: one measurement settles most captions.
+        int largest = 1;
+        while (largest * 2 < 2 * fit)
+            largest *= 2;
+        if (largest < 2 || !overflows(caption, largest))
+            continue;
+        for (int size = 2; size <= largest; size *= 2) {
+            if (overflows(caption, size)) {
                 fit = std::min(fit, CInt(size / 2.0));
                 break;
             }

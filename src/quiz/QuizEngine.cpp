@@ -45,6 +45,7 @@ constexpr int kPenTools = 3; // tools 0 to 2 draw with a pen
 // Subject folders searched for Initial Letters pictures: Misc to Transport.
 constexpr int kFirstLetterFolder = 1;
 constexpr int kLastLetterFolder = 4;
+constexpr int kLetterCount = 26;
 
 bool isPaintGame(int game) { return game == GameColouringBook || game == GamePaintBox; }
 
@@ -194,6 +195,21 @@ void QuizEngine::fillLetter(int k, int r, long v)
     TileLabel *question = w.Question(k);
     TileLabel *answer = w.Answer(r);
     PictureTile *picture = w.Img(r);
+    if (answer) {
+        answer->setOpaque(false);
+        answer->setBackColour(kWhite);
+        answer->setDisplayMode(1);
+        answer->setText(QString());
+    }
+    if (picture)
+        picture->clearPicture();
+    // Item values 1 to 26 are the letters A to Z; a draw that found no letter
+    // left (a grid larger than the alphabet) leaves the tiles empty.
+    if (v < 1 || v > kLetterCount) {
+        if (question)
+            question->setText(QString());
+        return;
+    }
     const QChar capital(char16_t(v + 64));
     const QChar small(char16_t(v + 96));
     if (question)
@@ -213,14 +229,6 @@ void QuizEngine::fillLetter(int k, int r, long v)
             quiz.FileList[++found] = folder + name;
         }
     }
-    if (answer) {
-        answer->setOpaque(false);
-        answer->setBackColour(kWhite);
-        answer->setDisplayMode(1);
-        answer->setText(QString());
-    }
-    if (picture)
-        picture->clearPicture();
     const bool validItem = v >= 0 && v < kTableSize;
     if (found == 0) {
         // No picture for this letter: the tile stays empty.

@@ -1,0 +1,175 @@
+// The Colours game: names on the questions, swatches on the answers, played to the end.
+#include "QuizWindow.h"
+
+#include "quiz/QuizGames.h"
+#include "shell/GameIds.h"
+#include "shell/Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace tw {
+namespace {
+
+using test::QuizWindow;
+
+QString colourName(int slot) { return QLatin1String(kColourTable[slot - 1].name); }
+
+long colourOf(const QString &caption)
+{
+    for (const ColourItem &c : kColourTable)
+        if (caption == QLatin1Char('\n') + QLatin1String(c.name))
+            return c.value;
+    return -1;
+}
+
+TEST(ColourGame, TheTableHoldsTheFifteenColoursInOrder)
+{
+    // Values are red + 256 green + 65536 blue.
+    struct Rgb
+    {
+        int r, g, b;
+    };
+    const Rgb rgb[]
+        = {{0, 0, 0},     {255, 255, 255}, {0, 0, 255},    {255, 0, 0},     {255, 255, 0},
+           {0, 255, 0},   {255, 128, 0},   {128, 64, 0},   {0, 255, 255},   {255, 192, 192},
+           {192, 0, 192}, {128, 128, 128}, {255, 217, 96}, {249, 105, 141}, {255, 224, 192}};
+    for (int i = 0; i < 15; ++i)
+        EXPECT_EQ(kColourTable[i].value, rgb[i].r + 256 * rgb[i].g + 65536 * rgb[i].b)
+            << kColourTable[i].name;
+}
+
+TEST(ColourGame, EachGridAsksTheColoursOfItsQuestionSlotsOnceAndEndsWithPlayAgain)
+{
+    struct Case
+    {
+        int sizeItem;
+        int side;
+    };
+    for (const Case c : {Case {0, 3}, Case {1, 4}}) {
+        SCOPED_TRACE(c.side);
+        QuizWindow t(11);
+        Educate &w = t.w();
+        w.settings().MNU_Size_Click(c.sizeItem);
+        w.MNU_Game_Click(GameColours);
+        const int n = c.side * c.side;
+        ASSERT_EQ(w.quiz.CurrentSubject, QStringLiteral("Colour"));
+        ASSERT_EQ(w.Answer.count(), n);
+        EXPECT_FALSE(t.againEnabled());
+
+        // Before any answer: one question shows, every answer but tile 1 shows
+        // a swatch, and the right swatch has the colour the question names.
+        EXPECT_EQ(QuizWindow::visibleCount(w.Question, n), 1);
+        EXPECT_EQ(QuizWindow::visibleCount(w.Answer, n), n - 1);
+        for (int k = 1; k < n; ++k) {
+            const TileLabel *q = w.Question(k);
+            const int r = q->tag.toInt();
+            EXPECT_EQ(w.Answer(r)->backColour(), colourOf(q->text()))
+                << q->text().mid(1).toStdString();
+            EXPECT_EQ(q->foreColour(), colourOf(q->text()));
+        }
+
+        const QStringList asked = t.playDealRight(n);
+        EXPECT_TRUE(t.againEnabled()) << "the last right answer enables Play Again";
+        EXPECT_EQ(asked.size(), n - 1);
+        std::set<QString> expected, got(asked.begin(), asked.end());
+        for (int slot = 1; slot < n; ++slot)
+            expected.insert(QLatin1Char('\n') + colourName(slot));
+        EXPECT_EQ(got, expected) << "slots 1 to N-1, each once";
+        EXPECT_EQ(QuizWindow::visibleCount(w.Answer, n), 0);
+        EXPECT_EQ(w.quiz.AwaitingAnswer, 0) << "no time limit runs after the deal";
+    }
+}
+
+TEST(ColourGame, OnlyTheFirstFifteenNameSlotsAreWritten)
+{
+    QuizWindow t;
+    Educate &w = t.w();
+    for (int i = 0; i < kTableSize; ++i) {
+        w.quiz.ItemText[i] = QStringLiteral("kept %1").arg(i);
+        w.quiz.ItemValue[i] = -i;
+    }
+    w.MNU_Game_Click(GameColours);
+    for (int i = 1; i <= 15; ++i) {
+        EXPECT_EQ(w.quiz.ItemText[i], QLatin1Char('\n') + colourName(i));
+        EXPECT_EQ(w.quiz.ItemValue[i], kColourTable[i - 1].value);
+    }
+    EXPECT_EQ(w.quiz.ItemText[0], QStringLiteral("kept 0"));
+    for (int i = 16; i < kTableSize; ++i)
+        ASSERT_EQ(w.quiz.ItemText[i], QStringLiteral("kept %1").arg(i));
+    EXPECT_EQ(w.quiz.ItemValue[16], -16);
+}
+
+TEST(ColourGame, ALargeGridIsSwitchedToFourByFour)
+{
+    QuizWindow t;
+    Educate &w = t.w();
+    w.settings().MNU_Size_Click(17); // 20 x 20
+    ASSERT_EQ(w.shell.GridMax, 19);
+    w.MNU_Game_Click(GameColours);
+    EXPECT_EQ(w.shell.GridMax, 3);
+    EXPECT_EQ(w.Answer.count(), 16);
+    EXPECT_EQ(w.Question.count(), 16);
+    EXPECT_EQ(w.quiz.CurrentSubject, QStringLiteral("Colour"));
+    EXPECT_TRUE(w.menus().checked(QStringLiteral("MNU_Size"), 1)) << "\"&4 x 4\" is checked";
+    EXPECT_FALSE(w.menus().checked(QStringLiteral("MNU_Size"), 17));
+    EXPECT_EQ(t.playDealRight(16).size(), 15);
+    EXPECT_TRUE(t.againEnabled());
+}
+
+TEST(ColourGame, AWrongClickStartsANewDeal)
+{
+    QuizWindow t(5);
+    Educate &w = t.w();
+    w.settings().MNU_Size_Click(1);
+    w.MNU_Game_Click(GameColours);
+    const int n = 16;
+    // Answer two right, then a wrong one.
+    QuizWindow::click(w.Answer(t.rightTile()));
+    QuizWindow::click(w.Answer(t.rightTile()));
+    ASSERT_EQ(QuizWindow::visibleCount(w.Answer, n), n - 3);
+    std::vector<QString> before;
+    for (int k = 1; k <= n; ++k)
+        before.push_back(w.Question(k)->tag);
+
+    int wrong = 2;
+    while (wrong == t.rightTile() || !w.Answer(wrong)->isVisible())
+        ++wrong;
+    const double clockBefore = t.fakes.clock->now;
+    QuizWindow::click(w.Answer(wrong));
+
+    EXPECT_GE(t.fakes.clock->now - clockBefore, 1.0) << "a pause after the error sound";
+    EXPECT_EQ(w.quiz.CurrentSubject, QStringLiteral("Colour"));
+    EXPECT_EQ(w.quiz.QuestionTile, 1);
+    EXPECT_EQ(w.quiz.AwaitingAnswer, 1);
+    EXPECT_FALSE(w.hourglass());
+    EXPECT_TRUE(w.Question(1)->isVisible());
+    EXPECT_EQ(QuizWindow::visibleCount(w.Answer, n), n - 1) << "all swatches are back";
+    std::vector<QString> after;
+    for (int k = 1; k <= n; ++k)
+        after.push_back(w.Question(k)->tag);
+    EXPECT_NE(before, after) << "the new deal has a new order";
+    // And the new deal can be played to its end.
+    EXPECT_EQ(t.playDealRight(n).size(), n - 1);
+    EXPECT_TRUE(t.againEnabled());
+}
+
+TEST(ColourGame, AfterUnloadingOnlyTheTemplatesAndBackdropRemain)
+{
+    QuizWindow t;
+    Educate &w = t.w();
+    w.settings().MNU_Size_Click(1);
+    w.MNU_Game_Click(GameColours);
+    ASSERT_EQ(w.Img.count(), 16);
+    w.UnloadGame();
+    EXPECT_EQ(w.Question.count(), 0);
+    EXPECT_EQ(w.Answer.count(), 0);
+    EXPECT_EQ(w.Img.count(), 0);
+    EXPECT_NE(w.Img(0), nullptr);
+    EXPECT_NE(w.Question(0), nullptr);
+    EXPECT_NE(w.Answer(0), nullptr);
+}
+
+} // namespace
+} // namespace tw

@@ -1,0 +1,114 @@
+// Where each tile lies, and the one caption size every tile shares.
+#include "quiz/GridGeometry.h"
+
+#include <gtest/gtest.h>
+
+namespace tw {
+namespace {
+
+TEST(GridGeometry, TilesTouchRowByRowFromTheTopLeft)
+{
+    struct Case
+    {
+        int position;
+        double left, top;
+    };
+    // 3000 by 2400 twips on 3 x 3: tiles of 1000 by 800.
+    const Case cases[]
+        = {{1, 0, 0}, {2, 1000, 0}, {3, 2000, 0}, {4, 0, 800}, {5, 1000, 800}, {9, 2000, 1600}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.position);
+        const TwipRect r = tileRect(c.position, 3000, 2400, 2);
+        EXPECT_DOUBLE_EQ(r.left, c.left);
+        EXPECT_DOUBLE_EQ(r.top, c.top);
+        EXPECT_DOUBLE_EQ(r.width, 1000);
+        EXPECT_DOUBLE_EQ(r.height, 800);
+    }
+}
+
+TEST(GridGeometry, PixelTilesCoverTheAreaWithoutGapsOrOverlaps)
+{
+    // 20 x 20 on 1003 by 707 pixels: sizes do not divide evenly.
+    const double w = 1003 * 15.0, h = 707 * 15.0;
+    const int side = 20;
+    for (int row = 0; row < side; ++row) {
+        for (int col = 0; col < side; ++col) {
+            const int t = row * side + col + 1;
+            const QRect r = tilePixelRect(tileRect(t, w, h, side - 1));
+            if (col + 1 < side)
+                ASSERT_EQ(r.right() + 1, tilePixelRect(tileRect(t + 1, w, h, side - 1)).left());
+            else
+                ASSERT_EQ(r.right() + 1, 1003);
+            if (row + 1 < side)
+                ASSERT_EQ(r.bottom() + 1, tilePixelRect(tileRect(t + side, w, h, side - 1)).top());
+            else
+                ASSERT_EQ(r.bottom() + 1, 707);
+        }
+    }
+}
+
+TEST(GridGeometry, NoGridOrNoAreaGivesEmptyTiles)
+{
+    EXPECT_DOUBLE_EQ(tileRect(1, 3000, 2400, -1).width, 0);
+    const TwipRect zero = tileRect(4, 0, 0, 2);
+    EXPECT_DOUBLE_EQ(zero.width, 0);
+    EXPECT_TRUE(tilePixelRect(zero).isEmpty());
+}
+
+// A font whose letters are 10 twips wide and whose lines are 20 twips high per point.
+TextExtent blockFont(const QString &caption, int points)
+{
+    const QStringList lines = caption.split(QLatin1Char('\n'));
+    qsizetype widest = 0;
+    for (const QString &l : lines)
+        widest = std::max(widest, l.size());
+    return {double(widest) * 10 * points, double(lines.size()) * 20 * points};
+}
+
+TEST(GridGeometry, CommonSizeIsHalfTheFirstDoubledSizeThatOverflows)
+{
+    struct Case
+    {
+        const char *what;
+        std::vector<QString> captions;
+        double w, h;
+        int expected;
+    };
+    const Case cases[] = {
+        // "\nRed": 2 lines; 16 fits (480 + 100 wide, 640 + 100 high), 32 does not.
+        {"short name", {QStringLiteral("\nRed")}, 1000, 800, 16},
+        // A single long caption makes every caption small: 9 letters at 16 overflow.
+        {"long name wins",
+         {QStringLiteral("\nRed"), QStringLiteral("\nTurquoise"), QStringLiteral("\nPink")},
+         1000,
+         800,
+         8},
+        // Empty captions still have a line's height: 32 points are 740 high.
+        {"empty caption", {QString()}, 1000, 800, 32},
+        {"tiny tile", {QStringLiteral("A")}, 0, 0, 1},
+        {"negative tile", {QStringLiteral("A")}, -50, -50, 1},
+        {"nothing to measure", {}, 1000, 800, kMaxFitSize},
+        {"huge tile", {QStringLiteral("A")}, 1e9, 1e9, kMaxFitSize},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(commonFontSize(c.captions, c.w, c.h, blockFont), c.expected);
+    }
+}
+
+TEST(GridGeometry, FittingMeasuresEachCaptionOnlyAFewTimes)
+{
+    std::vector<QString> captions(800, QStringLiteral("\nYellow"));
+    int calls = 0;
+    const int size = commonFontSize(captions, 3000, 2400, [&](const QString &c, int p) {
+        ++calls;
+        return blockFont(c, p);
+    });
+    EXPECT_EQ(size, 32);
+    // Once the common size is known, a caption needs one measurement to show
+    // it cannot lower it.
+    EXPECT_LT(calls, 2 * 800 + 20);
+}
+
+} // namespace
+} // namespace tw

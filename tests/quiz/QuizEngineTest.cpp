@@ -1,0 +1,280 @@
+// Marking, busy flags, presenting, typed answers, tile content and the palette.
+#include "QuizWindow.h"
+
+#include "quiz/QuizGames.h"
+#include "quiz/SoundPlayer.h"
+#include "shell/GameIds.h"
+#include "shell/Settings.h"
+
+#include <QDir>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace tw {
+namespace {
+
+using test::QuizWindow;
+
+void startColours(QuizWindow &t, int sizeItem = 0)
+{
+    t.w().settings().MNU_Size_Click(sizeItem);
+    t.w().MNU_Game_Click(GameColours);
+}
+
+// Writes a picture of `size` pixels (its size tells the pictures apart).
+void writePicture(const QString &path, QSize size)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    ASSERT_TRUE(image.save(path));
+}
+
+TEST(QuizEngine, ClicksAreIgnoredWhileBusy)
+{
+    QuizWindow t;
+    Educate &w = t.w();
+    startColours(t);
+    const int right = t.rightTile();
+
+    w.setHourglass(true); // an answer is being marked
+    QuizWindow::click(w.Answer(right));
+    EXPECT_EQ(w.quiz.QuestionTile, 1);
+    EXPECT_TRUE(w.Answer(right)->isVisible());
+
+    w.setHourglass(false);
+    w.shell.Loading = true; // a game is being set up
+    QuizWindow::click(w.Answer(right));
+    EXPECT_EQ(w.quiz.QuestionTile, 1);
+    w.shell.Loading = false;
+
+    QuizWindow::click(w.Answer(right));
+    EXPECT_EQ(w.quiz.QuestionTile, right);
+    EXPECT_FALSE(w.Answer(right)->isVisible());
+    EXPECT_TRUE(w.Question(right)->isVisible()) << "the next question shows where the answer was";
+    EXPECT_FALSE(w.Question(1)->isVisible());
+    EXPECT_FALSE(w.hourglass());
+}
+
+TEST(QuizEngine, ARightAnswerRestartsTheQuestionClockAndChimes)
+{
+    QuizWindow t;
+    Educate &w = t.w();
+    startColours(t);
+    t.fakes.clock->advance(40);
+    QuizWindow::click(w.Answer(t.rightTile()));
+    EXPECT_EQ(w.shell.QuestionStart, w.nowSeconds());
+    EXPECT_EQ(w.sounds().SoundFile, w.shell.AppFolder + QStringLiteral("Chimes.wav"));
+}
+
+TEST(QuizEngine, WordsPlayTheAnswersOwnSoundWhenThereIsOne)
+{
+    struct Case
+    {
+        const char *word;
+        const char *expected;
+    };
+    const Case cases[] = {{"Cat", "Sounds/Cat.wav"}, {"Dog", "Chimes.wav"}};
+    for (const Case &c : cases) {
+        QuizWindow t;
+        Educate &w = t.w();
+        QFile wav(w.shell.AppFolder + QStringLiteral("Sounds/Cat.wav"));
+        QDir().mkpath(w.shell.AppFolder + QStringLiteral("Sounds"));
+        ASSERT_TRUE(wav.open(QIODevice::WriteOnly));
+        wav.close();
+        startColours(t);
+        // Words: the question at the answered tile carries the word.
+        w.quiz.CurrentSubject = QStringLiteral("Words");
+        const int right = t.rightTile();
+        w.Question(right)->setText(QLatin1String(c.word));
+        w.engine().Correct(right, true);
+        EXPECT_EQ(w.sounds().SoundFile, w.shell.AppFolder + QLatin1String(c.expected));
+    }
+}
+
+TEST(QuizEngine, ClickingTheQuestionPresentsItAtOnce)
+{
+    QuizWindow t;
+    Educate &w = t.w();
+    startColours(t);
+    // A sound question: the tick plays the item's sound.
+    w.quiz.CurrentSubject = QStringLiteral("Sounds");
+    w.quiz.ItemValue[1] = 4;
+    w.quiz.SoundList[4] = w.shell.AppFolder + QStringLiteral("Sounds/Cow.wav");
+    w.shell.TickCount = 3;
+
+    w.setHourglass(true);
+    QuizWindow::click(w.Question(1));
+    EXPECT_NE(w.sounds().SoundFile, w.quiz.SoundList[4]) << "not while busy";
+    EXPECT_EQ(w.shell.TickCount, 3);
+
+    w.setHourglass(false);
+    QuizWindow::click(w.Question(1));
+    EXPECT_EQ(w.sounds().SoundFile, w.quiz.SoundList[4]);
+    EXPECT_EQ(w.shell.TickCount, 0) << "the 11-second cycle starts again";
+    EXPECT_FALSE(w.hourglass());
+}
+
+TEST(QuizEngine, TypedLettersFollowTheKeyboardOption)
+{
+    struct Case
+    {
+        int kbd;
+        bool typingWorks;
+        bool clickingWorks;
+    };
+    for (const Case c : {Case {1, true, true}, Case {2, false, true}, Case {3, true, false}}) {
+        SCOPED_TRACE(c.kbd);
+        QuizWindow t;
+        Educate &w = t.w();
+        if (!w.menus().item(QStringLiteral("MNU_Kbd"), c.kbd))
+            GTEST_SKIP() << "the keyboard menu is not built yet";
+        w.settings().MNU_Kbd_Click(c.kbd);
+        startColours(t);
+        // An Initial Letters question on top of the dealt tiles.
+        w.shell.CurrentGame = GameInitialLetters;
+        w.quiz.CurrentSubject = QStringLiteral("Letters");
+        w.Question(1)->setText(QStringLiteral("\nC c"));
+        const int right = t.rightTile();
+
+        w.engine().KeyPress(QLatin1Char('c')); // small letters count as capitals
+        EXPECT_EQ(w.quiz.QuestionTile == right, c.typingWorks);
+        if (w.quiz.QuestionTile != 1)
+            continue;
+        QuizWindow::click(w.Answer(right));
+        EXPECT_EQ(w.quiz.QuestionTile == right, c.clickingWorks);
+    }
+}
+
+TEST(QuizEngine, PictureSubjectsShowTheItemsPictureAndName)
+{
+    QuizWindow t(9);
+    Educate &w = t.w();
+    // Ten flags whose widths tell them apart.
+    const int m = 10;
+    for (int i = 1; i <= m; ++i) {
+        const QString name = QStringLiteral("Land%1.png").arg(i);
+        writePicture(w.shell.AppFolder + QStringLiteral("Flags/") + name, QSize(10 + i, 8));
+        w.quiz.PictureList[i] = w.shell.AppFolder + QStringLiteral("Flags/") + name;
+        w.quiz.FileList[i] = QStringLiteral("Flags/") + name;
+    }
+    w.shell.GridMax = 2;
+    w.layout().LoadLabels();
+    w.quiz.CurrentSubject = QStringLiteral("Flags");
+    w.sounds().GetSample(0, 0, true);
+    w.engine().DoQuizOrder(m + 1);
+    EXPECT_EQ(w.quiz.QuestionTile, 1);
+
+    std::set<long> items;
+    for (int k = 1; k < 9; ++k) {
+        const long v = w.quiz.ItemValue[k];
+        ASSERT_GE(v, 1);
+        ASSERT_LE(v, m);
+        items.insert(v);
+        const int r = w.Question(k)->tag.toInt();
+        EXPECT_EQ(w.Question(k)->text(), QStringLiteral("\nLand%1").arg(v));
+        EXPECT_EQ(w.Img(r)->picture().width(), 10 + v) << "the answer shows the named flag";
+        EXPECT_EQ(w.Answer(r)->text(), QString());
+    }
+    EXPECT_EQ(items.size(), 8u) << "no flag is asked twice";
+}
+
+TEST(QuizEngine, InitialLettersFindAPicturePerLetter)
+{
+    QuizWindow t(4);
+    Educate &w = t.w();
+    for (int f = 1; f <= 4; ++f)
+        w.shell.SubjectFolder[f]
+            = QStringList {{}, "Misc/", "Animals/", "Fruit_Veg/", "Transport/"}[f];
+    // A picture for every letter but Q and X, spread over two folders.
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        if (c == 'Q' || c == 'X')
+            continue;
+        const QString folder = c < 'M' ? QStringLiteral("Misc/") : QStringLiteral("Animals/");
+        writePicture(w.shell.AppFolder + folder + QLatin1Char(c) + QStringLiteral("thing.png"),
+                     QSize(c, 4));
+    }
+    w.settings().MNU_Size_Click(2); // 5 x 5: 24 of the 26 letters
+    w.layout().LoadLabels();
+    w.quiz.CurrentSubject = QStringLiteral("Letters");
+    w.sounds().GetSample(0, 0, true);
+    w.engine().DoQuizOrder(27);
+    for (int k = 1; k < 25; ++k) {
+        const QString caption = w.Question(k)->text();
+        ASSERT_EQ(caption.size(), 4) << caption.toStdString();
+        const QChar letter = caption.at(1);
+        EXPECT_EQ(caption, QStringLiteral("\n%1 %2").arg(letter).arg(letter.toLower()));
+        const int r = w.Question(k)->tag.toInt();
+        if (letter == QLatin1Char('Q') || letter == QLatin1Char('X')) {
+            EXPECT_EQ(w.Answer(r)->text(), QString()) << "no picture for this letter";
+            EXPECT_FALSE(w.Img(r)->hasPicture());
+        } else {
+            EXPECT_EQ(w.Answer(r)->text(), QString(letter) + QStringLiteral("thing"));
+            EXPECT_EQ(w.Img(r)->picture().width(), letter.unicode());
+        }
+    }
+}
+
+TEST(QuizEngine, PaletteClicksSetThePenAndArmTheEraser)
+{
+    struct Case
+    {
+        int game;
+        int tool;
+        int tile;
+        long colour;
+        bool eraser;
+        bool base;
+    };
+    const Case cases[] = {
+        {GamePaintBox, 0, 2, 16777215, true, true}, // white with a pen: eraser
+        {GamePaintBox, 2, 9, 16777215, true, false}, // a non-plain white tile too
+        {GamePaintBox, 5, 2, 16777215, false, true}, // white with another tool
+        {GameColouringBook, 0, 2, 16777215, false, true}, {GamePaintBox, 0, 4, 255, false, true},
+        {GamePaintBox, 0, 9, 33023, false, false},
+    };
+    for (const Case &c : cases) {
+        QuizWindow t;
+        Educate &w = t.w();
+        w.shell.GridMax = 2;
+        w.layout().LoadLabels();
+        w.shell.CurrentGame = c.game;
+        w.paint.CurrentTool = c.tool;
+        w.paint.BaseColour = 12345;
+        w.Answer(c.tile)->setBackColour(c.colour);
+        w.engine().Answer_Click(c.tile);
+        EXPECT_EQ(w.paint.PenColour, c.colour);
+        EXPECT_EQ(w.paint.SelectedObject == QLatin1String("Rubber"), c.eraser) << c.tile;
+        EXPECT_EQ(w.paint.BaseColour, c.base ? c.colour : 12345);
+    }
+}
+
+TEST(QuizEngine, TheMixingTileBlendsTowardTheLastPlainColour)
+{
+    QuizWindow t;
+    Educate &w = t.w();
+    w.shell.GridMax = 2;
+    w.layout().LoadLabels();
+    w.shell.CurrentGame = GamePaintBox;
+    w.paint.BaseColour = 255; // red
+    w.Answer(8)->setBackColour(16777215);
+    w.engine().Answer_MouseDown(8, Qt::LeftButton);
+    EXPECT_EQ(w.paint.MixGreen, 255);
+    for (int i = 0; i < 10; ++i)
+        w.engine().Answer_MouseMove(8, Qt::LeftButton);
+    EXPECT_EQ(w.paint.MixRed, 255); // at the target it wobbles between 255 and 254
+    EXPECT_EQ(w.paint.MixGreen, 245);
+    EXPECT_EQ(w.Answer(8)->backColour(), 255 + 245 * 256 + 245 * 65536);
+    // Moving without a button does nothing; other games have no mixing tile.
+    w.engine().Answer_MouseMove(8, Qt::NoButton);
+    EXPECT_EQ(w.paint.MixGreen, 245);
+    w.shell.CurrentGame = GameColours;
+    w.engine().Answer_MouseMove(8, Qt::LeftButton);
+    EXPECT_EQ(w.paint.MixGreen, 245);
+}
+
+} // namespace
+} // namespace tw
