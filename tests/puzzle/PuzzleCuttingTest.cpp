@@ -1,0 +1,108 @@
+// Starting a puzzle: the backdrop is cut into pieces shown by the picture tiles.
+#include "PuzzleWindow.h"
+
+#include "puzzle/PieceOutline.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace tw::test {
+namespace {
+
+QImage asRgb(const QImage &image)
+{
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(PuzzleCutting, BackdropBecomesPiecesAndNoPieceFileIsLeft)
+{
+    PuzzleWindow t;
+    const QImage picture = patternPicture(301, 200);
+    t.load(1, 2, picture);
+    Educate &w = t.w();
+    ASSERT_EQ(w.shell.PuzzleRefused, 0);
+    EXPECT_EQ(w.quiz.CurrentSubject, QStringLiteral("Puzzle"));
+    EXPECT_FALSE(w.Img(0)->isVisible());
+    ASSERT_EQ(w.Img.count(), 9);
+    const int widths[] = {100, 100, 101};
+    const int heights[] = {66, 66, 68};
+    for (int p = 1; p <= 9; ++p) {
+        const int r = (p - 1) / 3, c = (p - 1) % 3;
+        const QRect part(c * 100, r * 66, widths[c], heights[r]);
+        EXPECT_EQ(asRgb(w.Img(p)->picture()), asRgb(picture.copy(part))) << p;
+        EXPECT_EQ(t.pieceAt()[size_t(p)], p);
+    }
+    EXPECT_TRUE(t.pieceFilesLeft().isEmpty()) << t.pieceFilesLeft().join(',').toStdString();
+    EXPECT_TRUE(QFile::exists(t.writeDir.filePath(QStringLiteral("Temp.bmp"))));
+    EXPECT_FALSE(QFile::exists(t.appDir.filePath(QStringLiteral("Temp.bmp"))));
+}
+
+TEST(PuzzleCutting, IndexedPictureKeepsItsColours)
+{
+    PuzzleWindow t;
+    QImage picture = patternPicture(120, 90).convertToFormat(QImage::Format_Indexed8);
+    ASSERT_EQ(picture.format(), QImage::Format_Indexed8);
+    t.load(1, 3, picture);
+    ASSERT_EQ(t.w().shell.PuzzleRefused, 0);
+    ASSERT_EQ(t.w().Img.count(), 16);
+    const QImage first = t.w().Img(1)->picture();
+    EXPECT_EQ(first.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(asRgb(first), asRgb(picture.copy(0, 0, 28, 22)));
+}
+
+TEST(PuzzleCutting, TransparentAndTinyPicturesStillMakeAPuzzle)
+{
+    PuzzleWindow t;
+    QImage clear(40, 30, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    // A 40 x 30 picture cannot give 20 x 20 pieces 4 pixels wide: it is enlarged.
+    t.load(1, 19, clear);
+    ASSERT_EQ(t.w().shell.PuzzleRefused, 0);
+    ASSERT_EQ(t.w().Img.count(), 400);
+    // Transparent parts come out white, as on a page.
+    EXPECT_EQ(t.w().Img(1)->picture().pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_TRUE(t.pieceFilesLeft().isEmpty());
+}
+
+TEST(PuzzleCutting, UnsuitablePicturesAndFoldersAreRefusedWithoutLeftovers)
+{
+    struct Case
+    {
+        const char *what;
+        std::function<void(PuzzleWindow &)> spoil;
+        int gridMax = 2;
+    };
+    const Case cases[] = {
+        {"no picture", [](PuzzleWindow &t) { t.w().Img(0)->clearPicture(); }},
+        {"a 1 x 1 grid", [](PuzzleWindow &) { }, 0},
+        {"a grid beyond 20 x 20", [](PuzzleWindow &) { }, 20},
+        {"a folder that cannot exist",
+         [](PuzzleWindow &t) {
+             QFile blocker(t.writeDir.filePath(QStringLiteral("file")));
+             ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+             t.w().shell.WriteFolder = blocker.fileName() + QStringLiteral("/inside/");
+         }},
+        {"a piece file that cannot be written",
+         [](PuzzleWindow &t) { QDir(t.writeDir.path()).mkdir(QStringLiteral("Temp5.bmp")); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        PuzzleWindow t;
+        t.w().Img(0)->setPicture(patternPicture(90, 60));
+        c.spoil(t);
+        t.w().shell.GridMax = c.gridMax;
+        t.w().shell.PuzzleKind = 1;
+        t.w().puzzles().LoadJigPuzzle();
+        EXPECT_EQ(t.w().shell.PuzzleRefused, 1);
+        QStringList left = t.pieceFilesLeft();
+        left.removeAll(QStringLiteral("Temp5.bmp")); // the test's own blocking folder
+        EXPECT_TRUE(left.isEmpty()) << left.join(',').toStdString();
+        // What the switch does next: the play area is cleared and stays usable.
+        t.w().UnloadGame();
+        EXPECT_EQ(t.w().Img.count(), 0);
+    }
+}
+
+} // namespace
+} // namespace tw::test

@@ -1,0 +1,126 @@
+// Both puzzles started from the Play menu and solved with the mouse, as a child
+// would. Set TUMBLEWICK_PUZZLE_SNAPSHOTS to a folder to keep pictures of the boards.
+#include "PuzzleWindow.h"
+
+#include "shell/MenuBar.h"
+#include "shell/Settings.h"
+
+#include <QAction>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <queue>
+#include <string>
+
+namespace tw::test {
+namespace {
+
+constexpr int kJigsawGame = 3;
+constexpr int kSlidingGame = 4;
+
+void snapshot(Educate &w, const char *name)
+{
+    const QString folder = qEnvironmentVariable("TUMBLEWICK_PUZZLE_SNAPSHOTS");
+    if (!folder.isEmpty())
+        w.grab().save(QDir(folder).filePath(QLatin1String(name) + QStringLiteral(".png")));
+}
+
+// A window showing the Play menu's puzzle on the 3 x 3 grid, with one picture in
+// the subject folder the backdrop comes from.
+void startGame(PuzzleWindow &t, int game)
+{
+    QDir(t.appDir.path()).mkpath(QStringLiteral("Animals"));
+    ASSERT_TRUE(patternPicture(320, 240).save(t.appDir.filePath(QStringLiteral("Animals/Fox.png"))));
+    t.w().start();
+    t.w().settings().MNU_Size_Click(0);
+    t.w().MNU_Game_Click(game);
+    ASSERT_EQ(t.w().shell.CurrentGame, game);
+    ASSERT_EQ(t.w().quiz.CurrentSubject, QStringLiteral("Puzzle"));
+    ASSERT_EQ(t.w().Img.count(), 9);
+}
+
+void expectWholePicture(PuzzleWindow &t)
+{
+    Educate &w = t.w();
+    EXPECT_EQ(w.Img.count(), 0);
+    EXPECT_TRUE(w.Img(0)->isVisible());
+    EXPECT_EQ(w.Img(0)->geometry(), QRect(QPoint(0, 0), w.playArea()->size()));
+    QAction *again = w.menus().item(QStringLiteral("MNU_Again"));
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(again->isEnabled());
+}
+
+TEST(PuzzleGame, JigsawFromThePlayMenuIsSolvedByDragging)
+{
+    PuzzleWindow t(21);
+    startGame(t, kJigsawGame);
+    snapshot(t.w(), "jigsaw-dealt");
+    EXPECT_TRUE(board::isPermutation(t.pieceAt(), 9));
+    int drags = 0;
+    for (int s = 1; s <= 9 && t.w().Img.count() > 0; ++s) {
+        if (t.pieceAt()[size_t(s)] == s)
+            continue;
+        t.dragSlot(board::slotOf(t.pieceAt(), 9, s), s);
+        if (++drags == 2)
+            snapshot(t.w(), "jigsaw-two-swaps");
+        ASSERT_LT(drags, 9);
+    }
+    expectWholePicture(t);
+    snapshot(t.w(), "jigsaw-solved");
+}
+
+// The shortest slides that bring a 3 x 3 sliding board home: slots to drag into
+// the blank, in order.
+std::vector<int> solveSliding(const PieceTable &start)
+{
+    std::string from;
+    for (int s = 1; s <= 9; ++s)
+        from += char('0' + start[size_t(s)]);
+    const std::string goal = "123456789";
+    std::map<std::string, std::pair<std::string, int>> cameFrom; // state -> (previous, slot)
+    std::queue<std::string> open;
+    open.push(from);
+    cameFrom[from] = {std::string(), 0};
+    while (!open.empty() && !cameFrom.count(goal)) {
+        const std::string state = open.front();
+        open.pop();
+        const int blank = int(state.find('1')) + 1;
+        for (int slot = 1; slot <= 9; ++slot) {
+            if (!board::canSlide(slot, blank, 3))
+                continue;
+            std::string next = state;
+            std::swap(next[size_t(slot - 1)], next[size_t(blank - 1)]);
+            if (cameFrom.emplace(next, std::make_pair(state, slot)).second)
+                open.push(next);
+        }
+    }
+    std::vector<int> slots;
+    for (std::string s = goal; cameFrom.count(s) && !cameFrom[s].first.empty(); s = cameFrom[s].first)
+        slots.insert(slots.begin(), cameFrom[s].second);
+    return slots;
+}
+
+TEST(PuzzleGame, SlidingPuzzleFromThePlayMenuIsShuffledAndSolvedByDragging)
+{
+    PuzzleWindow t(8);
+    startGame(t, kSlidingGame);
+    Educate &w = t.w();
+    EXPECT_EQ(w.puzzle.Shuffling, 0);
+    EXPECT_LT(board::countHome(t.pieceAt(), 9), 3);
+    EXPECT_FALSE(w.Img(1)->isVisible());
+    snapshot(w, "sliding-shuffled");
+    const std::vector<int> slides = solveSliding(t.pieceAt());
+    ASSERT_FALSE(slides.empty());
+    for (size_t i = 0; i < slides.size(); ++i) {
+        ASSERT_GT(w.Img.count(), 0) << "solved too early";
+        t.dragSlot(slides[i], w.shell.BlankSlot);
+        if (i == slides.size() / 2)
+            snapshot(w, "sliding-half-way");
+    }
+    expectWholePicture(t);
+    snapshot(w, "sliding-solved");
+}
+
+} // namespace
+} // namespace tw::test

@@ -1,0 +1,177 @@
+// Playing the puzzles with the mouse: the board's layout, jigsaw swaps, slides, the
+// shuffle and the solved board.
+#include "PuzzleWindow.h"
+
+#include "puzzle/PieceOutline.h"
+
+#include <gtest/gtest.h>
+
+namespace tw::test {
+namespace {
+
+bool outlined(PictureTile *piece)
+{
+    auto *o = piece->findChild<PieceOutline *>(QString(), Qt::FindDirectChildrenOnly);
+    return o && !o->isHidden();
+}
+
+void startJigsaw(PuzzleWindow &t, int gridMax = 2)
+{
+    t.load(1, gridMax, patternPicture(300, 200));
+    ASSERT_EQ(t.w().shell.PuzzleRefused, 0);
+    t.w().puzzles().DealJigsaw();
+    t.w().puzzles().PuzzleResize();
+}
+
+void startSliding(PuzzleWindow &t, int gridMax = 2)
+{
+    t.load(2, gridMax, patternPicture(300, 200));
+    ASSERT_EQ(t.w().shell.PuzzleRefused, 0);
+    t.w().shell.BlankSlot = 1;
+    t.w().puzzle.Shuffling = 1;
+    t.w().puzzles().PuzzleResize();
+}
+
+TEST(PuzzlePlay, PiecesTileTheWholeWindowAndOnlyMisplacedOnesAreOutlined)
+{
+    PuzzleWindow t;
+    startJigsaw(t, 3);
+    Educate &w = t.w();
+    const QSize area = w.playArea()->size();
+    long covered = 0;
+    for (int s = 1; s <= t.pieces(); ++s) {
+        PictureTile *piece = w.Img(t.pieceAt()[size_t(s)]);
+        ASSERT_TRUE(piece->isVisible());
+        EXPECT_EQ(piece->geometry(), t.layout().slotRect(s));
+        covered += long(piece->width()) * piece->height();
+        EXPECT_EQ(outlined(w.Img(s)), t.pieceAt()[size_t(s)] != s) << s;
+    }
+    EXPECT_EQ(covered, long(area.width()) * area.height());
+    // The window grows: the board follows.
+    w.resize(700, 520);
+    w.puzzles().PuzzleResize();
+    EXPECT_EQ(w.Img(t.pieceAt()[size_t(t.pieces())])->geometry().bottomRight(),
+              QPoint(w.playArea()->width() - 1, w.playArea()->height() - 1));
+}
+
+TEST(PuzzlePlay, DraggingAPieceOntoAnotherSwapsThem)
+{
+    PuzzleWindow t;
+    startJigsaw(t);
+    const PieceTable before = t.pieceAt();
+    t.dragSlot(1, 9);
+    EXPECT_EQ(t.pieceAt()[1], before[9]);
+    EXPECT_EQ(t.pieceAt()[9], before[1]);
+    EXPECT_EQ(t.w().Img(before[1])->geometry(), t.layout().slotRect(9));
+    EXPECT_EQ(t.w().Img(before[9])->geometry(), t.layout().slotRect(1));
+}
+
+TEST(PuzzlePlay, DroppingAPieceOnItselfOrOffTheBoardChangesNothing)
+{
+    PuzzleWindow t;
+    startJigsaw(t);
+    const PieceTable before = t.pieceAt();
+    const QPoint centre = t.slotCentre(5);
+    t.drag(centre, centre + QPoint(10, 5)); // moved, but released over its own slot
+    EXPECT_EQ(t.pieceAt(), before);
+    t.drag(centre, QPoint(-40, centre.y())); // released outside the window
+    EXPECT_EQ(t.pieceAt(), before);
+    EXPECT_EQ(t.w().Img(before[5])->geometry(), t.layout().slotRect(5));
+}
+
+TEST(PuzzlePlay, JigsawSolvedByDraggingShowsTheWholePicture)
+{
+    PuzzleWindow t(5);
+    startJigsaw(t);
+    Educate &w = t.w();
+    int drags = 0;
+    for (int s = 1; s <= 9 && w.Img.count() > 0; ++s) {
+        if (t.pieceAt()[size_t(s)] == s)
+            continue;
+        // Drag the piece that belongs here onto the one that is here.
+        t.dragSlot(board::slotOf(t.pieceAt(), 9, s), s);
+        ++drags;
+        ASSERT_LT(drags, 9);
+    }
+    EXPECT_EQ(w.Img.count(), 0); // the game has ended and the pieces are gone
+    EXPECT_TRUE(w.Img(0)->isVisible());
+    EXPECT_EQ(w.Img(0)->geometry(), QRect(QPoint(0, 0), w.playArea()->size()));
+    EXPECT_TRUE(w.quiz.CurrentSubject.isEmpty());
+}
+
+TEST(PuzzlePlay, AllHomeWhileShufflingIsNotSolved)
+{
+    PuzzleWindow t;
+    startSliding(t);
+    EXPECT_EQ(t.w().Img.count(), 9);
+    EXPECT_FALSE(t.w().Img(1)->isVisible()); // the blank
+    EXPECT_TRUE(t.w().Img(2)->isVisible());
+}
+
+TEST(PuzzlePlay, ShuffleShowsMovesOnSmallBoardsAndLeavesASolvableBoard)
+{
+    PuzzleWindow t(11);
+    startSliding(t);
+    t.fakes.pump->pumps = 0;
+    t.w().puzzles().MixPieces();
+    EXPECT_EQ(t.w().puzzle.Shuffling, 0);
+    EXPECT_GT(t.fakes.pump->pumps, 20); // the moves were shown one by one
+    EXPECT_EQ(t.w().Img.count(), 9);
+    EXPECT_LT(board::countHome(t.pieceAt(), 9), 3);
+    EXPECT_TRUE(board::isSolvableSliding(t.pieceAt(), 3, t.w().shell.BlankSlot));
+    EXPECT_FALSE(t.w().Img(1)->isVisible());
+}
+
+TEST(PuzzlePlay, LargeBoardsShuffleWithoutShowingMoves)
+{
+    PuzzleWindow t(4);
+    startSliding(t, 19);
+    t.fakes.pump->pumps = 0;
+    t.w().puzzles().MixPieces();
+    EXPECT_EQ(t.fakes.pump->pumps, 0);
+    EXPECT_TRUE(board::isSolvableSliding(t.pieceAt(), 20, t.w().shell.BlankSlot));
+}
+
+TEST(PuzzlePlay, AGameSwitchDuringTheShuffleStopsIt)
+{
+    PuzzleWindow t(2);
+    startSliding(t);
+    Educate &w = t.w();
+    t.fakes.pump->onPump = [&] {
+        if (t.fakes.pump->pumps == 12)
+            w.UnloadGame(); // the child picked another game from the menu
+    };
+    w.puzzles().MixPieces();
+    t.fakes.pump->onPump = nullptr;
+    EXPECT_EQ(w.Img.count(), 0);
+    EXPECT_LT(t.fakes.pump->pumps, 20);
+}
+
+TEST(PuzzlePlay, SlidingPieceMovesOnlyIntoTheBlankNextToIt)
+{
+    PuzzleWindow t;
+    startSliding(t);
+    Educate &w = t.w();
+    w.puzzle.Shuffling = 0;
+    // Blank in slot 1 (top left). Slot 5 is not next to it: nothing moves.
+    const PieceTable before = t.pieceAt();
+    t.dragSlot(5, 1);
+    EXPECT_EQ(t.pieceAt(), before);
+    // Dropping one piece on another does nothing in the sliding puzzle.
+    t.dragSlot(2, 3);
+    EXPECT_EQ(t.pieceAt(), before);
+    // Slot 2 is next to it: piece 2 slides left and the blank takes its place.
+    t.dragSlot(2, 1);
+    EXPECT_EQ(t.pieceAt()[1], 2);
+    EXPECT_EQ(t.pieceAt()[2], kBlankPiece);
+    EXPECT_EQ(w.shell.BlankSlot, 2);
+    EXPECT_EQ(w.Img(2)->geometry(), t.layout().slotRect(1));
+    EXPECT_TRUE(outlined(w.Img(2)));
+    // Sliding it back solves the board: the whole picture shows.
+    t.dragSlot(1, 2);
+    EXPECT_EQ(w.Img.count(), 0);
+    EXPECT_TRUE(w.Img(0)->isVisible());
+}
+
+} // namespace
+} // namespace tw::test
