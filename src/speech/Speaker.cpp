@@ -1,32 +1,279 @@
 #include "speech/Speaker.h"
 
+#include "platform/Dialogs.h"
+#include "quiz/SoundPlayer.h"
 #include "shell/Educate.h"
+#include "shell/MenuBar.h"
+#include "shell/PasswordLock.h"
+#include "speech/CharacterAgent.h"
+#include "speech/CharacterFile.h"
+#include "speech/TalkChunks.h"
+
+#include <QApplication>
+#include <QDir>
 
 namespace tw {
 
+namespace {
+
+const QString kSpkOn = QStringLiteral("MNU_SpkOn");
+const QString kSpkChr = QStringLiteral("MNU_SpkChr");
+const QString kCharacterMenu = QStringLiteral("MNU_Character");
+const QString kNoneInstalled = QStringLiteral("&Non Installed");
+// The "&On" item asks for the password of "Required to Change &Settings".
+constexpr int kSettingsPassword = 2;
+constexpr double kSecondsPerDay = 86400.0;
+// Talk waits this long for a chunk to begin (the component starts it at once;
+// this only guards against a component that never does).
+constexpr double kChunkStartWait = 3.0;
+// No chunk or speaking wait lasts longer than this, whatever the voice does.
+constexpr double kSpeakingWait = 60.0;
+
+QString failureMessage(const QString &what)
+{
+    return what + QChar(13) + QStringLiteral("See help manual on how to do this.");
+}
+
+} // namespace
+
 Speaker::Speaker(Educate &window) : m_window(window) { }
+
 Speaker::~Speaker() = default;
 
-void Speaker::AgentIni() { }
-void Speaker::LoadSpeaker() { }
-void Speaker::LoadMerlin()
+QString Speaker::characterFolder() const
 {
+    return m_window.shell.AppFolder + QStringLiteral("Characters/");
+}
+
+bool Speaker::spkOnChecked() const
+{
+    MenuBar &menus = m_window.menus();
+    return menus.item(kSpkOn) ? menus.checked(kSpkOn) : m_spkOn;
+}
+
+void Speaker::setSpkOnChecked(bool on)
+{
+    m_spkOn = on;
+    m_window.menus().setChecked(kSpkOn, -1, on);
+}
+
+void Speaker::speechOff()
+{
+    setSpkOnChecked(false);
+    m_window.menus().setEnabled(kCharacterMenu, -1, false);
     m_window.speech.SpeakerLoaded = false;
 }
-void Speaker::AgentTer() { }
-void Speaker::Talk(const QString &) { }
-void Speaker::TalkStop() { }
+
+void Speaker::AgentIni()
+{
+    // A new component replaces any earlier one.
+    Agent1.reset();
+    QWidget *area = m_window.playArea();
+    if (!area) {
+        QApplication::beep();
+        setSpkOnChecked(false);
+        m_window.menus().setEnabled(kCharacterMenu, -1, false);
+        return;
+    }
+    Agent1 = std::make_unique<CharacterAgent>(m_window, area);
+    QObject::connect(Agent1.get(), &CharacterAgent::clicked, Agent1.get(),
+                     [this] { Agent1_Click(); });
+}
+
+void Speaker::LoadSpeaker()
+{
+    MenuBar &menus = m_window.menus();
+    m_listed.clear();
+    SpeakerFile.clear();
+    for (int i = 1; i <= kMaxCharacters; ++i) {
+        menus.setCaption(kSpkChr, i, i == 1 ? kNoneInstalled : QString());
+        menus.setChecked(kSpkChr, i, false);
+        menus.setEnabled(kSpkChr, i, false);
+        menus.setVisible(kSpkChr, i, i == 1);
+    }
+    const QDir folder(characterFolder());
+    const QStringList files = folder.entryList(
+            QStringList{QString::fromLatin1(kCharacterPattern)}, QDir::Files,
+            QDir::Name | QDir::IgnoreCase);
+    for (const QString &file : files) {
+        if (m_listed.size() == kMaxCharacters)
+            break; // the menu has ten entries
+        m_listed << file;
+        const int index = int(m_listed.size());
+        // '&' in a file name is shown, not taken as the menu's access key.
+        menus.setCaption(kSpkChr, index, QString(file).replace(u'&', QStringLiteral("&&")));
+        menus.setVisible(kSpkChr, index, true);
+        menus.setEnabled(kSpkChr, index, true);
+        menus.setChecked(kSpkChr, index, index == 1);
+    }
+    if (!m_listed.isEmpty())
+        SpeakerFile = m_listed.first();
+    m_window.speech.SpeakerCount = int(m_listed.size());
+}
+
+void Speaker::LoadMerlin()
+{
+    CharacterAgent::LoadResult result = CharacterAgent::LoadResult::Failed;
+    if (Agent1 && !SpeakerFile.isEmpty())
+        result = Agent1->load(QString::fromLatin1(kCharacterId), characterFolder() + SpeakerFile);
+    if (result == CharacterAgent::LoadResult::AlreadyLoaded)
+        return;
+    if (result == CharacterAgent::LoadResult::Failed) {
+        speechOff();
+        return;
+    }
+    // The voice speaks US English (language 0x409); the engine is set up so.
+    setSpkOnChecked(true);
+    m_window.menus().setEnabled(kCharacterMenu, -1, true);
+    m_window.speech.SpeakerLoaded = true;
+}
+
+void Speaker::AgentTer()
+{
+    if (m_window.speech.SpeakerLoaded && Agent1) {
+        if (Agent1->visible()) {
+            Agent1->stopAll();
+            Agent1->hide();
+        }
+        Agent1->unload(QString::fromLatin1(kCharacterId));
+    }
+    Agent1.reset();
+    speechOff();
+}
+
+void Speaker::MNU_SpkOn_Click()
+{
+    if (!m_window.password().CheckPass(kSettingsPassword))
+        return;
+    setSpkOnChecked(!spkOnChecked());
+    if (!spkOnChecked()) {
+        AgentTer();
+        return;
+    }
+    AgentIni();
+    Dialogs &dialogs = *m_window.platform().dialogs;
+    if (m_window.shell.SettingsRead && !spkOnChecked()) {
+        dialogs.message(&m_window,
+                        failureMessage(QStringLiteral(
+                                "You need to install Microsoft's text to speech system.")),
+                        Dialogs::Icon::Critical);
+        return;
+    }
+    LoadMerlin();
+    if (m_window.shell.SettingsRead && !spkOnChecked())
+        dialogs.message(&m_window,
+                        failureMessage(QStringLiteral("You need to install a speaking character.")),
+                        Dialogs::Icon::Critical);
+}
+
+void Speaker::MNU_SpkChr_Click(int index)
+{
+    // Only listed characters can be chosen; a stale index (say, from a settings
+    // file written when more characters were installed) keeps the current one.
+    if (index < 1 || index > m_listed.size())
+        return;
+    MenuBar &menus = m_window.menus();
+    for (int i = 1; i <= m_window.speech.SpeakerCount; ++i)
+        menus.setChecked(kSpkChr, i, false);
+    menus.setChecked(kSpkChr, index, true);
+    SpeakerFile = m_listed.at(index - 1);
+    if (Agent1)
+        Agent1->unload(QString::fromLatin1(kCharacterId));
+    LoadMerlin();
+}
+
+void Speaker::Agent1_Click()
+{
+    if (Agent1)
+        Agent1->hide();
+    m_talkStop = 1;
+}
+
+void Speaker::TalkStop()
+{
+    m_talkStop = 1;
+}
+
+void Speaker::stopSoundPlayer()
+{
+    SoundPlayer &sounds = m_window.sounds();
+    if (sounds.SoundPlaying)
+        sounds.stop();
+    sounds.SoundPlaying = false;
+}
+
+template<typename Done>
+void Speaker::waitUntil(Done done, double seconds) const
+{
+    Platform &platform = m_window.platform();
+    const double start = platform.clock->secondsSinceMidnight();
+    while (!done()) {
+        double waited = platform.clock->secondsSinceMidnight() - start;
+        if (waited < 0)
+            waited += kSecondsPerDay;
+        if (waited >= seconds)
+            return;
+        platform.pump->processEvents();
+    }
+}
+
+void Speaker::Talk(const QString &text)
+{
+    if (!Agent1 || !Agent1->isLoaded())
+        return;
+    // A sound file being played gives way to the character.
+    stopSoundPlayer();
+    Agent1->show();
+    if (Agent1->audioStatus() == kAudioBusy) {
+        SoundPlayer &sounds = m_window.sounds();
+        sounds.stop();
+        sounds.SoundPlaying = false;
+    }
+    const std::vector<TalkChunk> chunks = TalkChunks(text);
+    if (chunks.empty())
+        return; // nothing to say: the character has only shown itself
+    for (const TalkChunk &chunk : chunks) {
+        Agent1->speak(chunk.tagged());
+        // The waits let the window work: a click on the character, a menu
+        // (which may switch speech off) or a tick can run inside them.
+        waitUntil([this] { return !Agent1 || Agent1->audioStatus() == kAudioSpeaking; },
+                  kChunkStartWait);
+        waitUntil([this] { return !Agent1 || Agent1->audioStatus() != kAudioSpeaking; },
+                  kSpeakingWait);
+        if (!Agent1 || !Agent1->isLoaded())
+            return; // speech was switched off meanwhile
+        if (Agent1->lastRequestFailed())
+            return; // the voice broke down: say no more
+        if (m_talkStop == 1)
+            break;
+    }
+    m_talkStop = 0;
+}
+
 int Speaker::audioStatus() const
 {
-    return 0;
+    return Agent1 ? Agent1->audioStatus() : kAudioIdle;
 }
-void Speaker::waitWhileSpeaking() { }
+
+void Speaker::waitWhileSpeaking()
+{
+    waitUntil([this] { return audioStatus() != kAudioSpeaking; }, kSpeakingWait);
+}
+
 bool Speaker::characterVisible() const
 {
-    return false;
+    return Agent1 && Agent1->isLoaded() && Agent1->visible();
 }
-void Speaker::GetAttention() { }
-void Speaker::MNU_SpkOn_Click() { }
-void Speaker::MNU_SpkChr_Click(int) { }
+
+void Speaker::GetAttention()
+{
+    if (Agent1 && m_window.speech.SpeakerLoaded)
+        Agent1->playAttention();
+}
+
+QString Speaker::balloonText() const
+{
+    return Agent1 ? Agent1->balloonText() : QString();
+}
 
 } // namespace tw
