@@ -45,7 +45,10 @@ void BM_SwitchToColours4x4(benchmark::State &state)
         benchmark::DoNotOptimize(w.Answer.count());
     }
 }
-BENCHMARK(BM_SwitchToColours4x4)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SwitchToColours4x4)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void BM_LoadLabelsAndReDraw20x20(benchmark::State &state)
 {
@@ -68,8 +71,31 @@ void BM_LoadLabelsAndReDraw20x20(benchmark::State &state)
     }
 }
 BENCHMARK(BM_LoadLabelsAndReDraw20x20)
-        ->Unit(benchmark::kMillisecond)
-        ->Repetitions(5)
-        ->ReportAggregatesOnly(true);
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// A resize of the window with the 20 x 20 grid in place.
+void BM_ReDraw20x20(benchmark::State &state)
+{
+    BenchWindow b;
+    Educate &w = *b.window;
+    w.settings().MNU_Size_Click(17);
+    w.quiz.CurrentSubject = QStringLiteral("Colour");
+    w.layout().LoadLabels();
+    for (int i = 1; i <= 400; ++i)
+        w.Question(i)->setText(QStringLiteral("\nItem %1").arg(i * 37 % 1000));
+    bool wide = false;
+    for (auto _ : state) {
+        w.resize(wide ? 1024 : 900, 768);
+        wide = !wide;
+        w.layout().ReDraw();
+        benchmark::DoNotOptimize(w.Answer(400)->fontSize());
+    }
+}
+BENCHMARK(BM_ReDraw20x20)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
