@@ -8,6 +8,7 @@
 #include "quiz/TileLayout.h"
 #include "shell/Educate.h"
 #include "shell/GameIds.h"
+#include "shell/MenuBar.h"
 #include "shell/Settings.h"
 #include "speech/Speaker.h"
 
@@ -18,6 +19,7 @@ constexpr double kSecondsPerDay = 86400.0;
 constexpr int kMaxSubjects = 10;
 // Puzzle Size item i gives a grid side of i + 3.
 constexpr int kSizeItemToSide = 3;
+constexpr int kLastSizeItem = 17; // "&20 x 20"
 } // namespace
 
 SoundPlayer::SoundPlayer(Educate &window) : m_window(window) { }
@@ -135,7 +137,18 @@ void SoundPlayer::LoadSounds()
     if (m_restartDepth > 0)
         return;
     const int side = fittingGridSide(total);
-    m_window.settings().MNU_Size_Click(side - kSizeItemToSide);
+    const int sizeItem = side - kSizeItemToSide;
+    MenuBar &menus = m_window.menus();
+    if (menus.item(QStringLiteral("MNU_Size"), sizeItem)) {
+        m_window.settings().MNU_Size_Click(sizeItem);
+    } else {
+        // No item stands for this side: the grid changes with no size checked.
+        m_window.UnloadGame();
+        for (int i = 0; i <= kLastSizeItem; ++i) {
+            if (menus.item(QStringLiteral("MNU_Size"), i))
+                menus.setChecked(QStringLiteral("MNU_Size"), i, false);
+        }
+    }
     shell.GridMax = side - 1;
     ++m_restartDepth;
     m_window.MNU_Game_Click(GameSounds);

@@ -1,0 +1,108 @@
+// The real sound device plays a wave file for its length, with or without a sound
+// card and with or without window events being processed.
+#include "platform/QtSoundDevice.h"
+#include "platform/WaveHeader.h"
+
+#include "quiz/SoundFiles.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+using namespace tw;
+
+namespace {
+
+// Waits until the device stops playing (at most `limitMs`); the time it took, in seconds.
+double waitForEnd(const QtSoundDevice &device, bool processEvents, int limitMs = 5000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (device.isPlaying() && timer.elapsed() < limitMs) {
+        if (processEvents)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(5);
+    }
+    return timer.elapsed() / 1000.0;
+}
+
+} // namespace
+
+TEST(QtSoundDevice, AWaveFilePlaysToItsEndInRealTime)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Tone 1s.wav");
+    ASSERT_TRUE(test::writeWave(path, 1.0));
+    QtSoundDevice device;
+    for (bool events : {true, false}) { // the Pairs game waits without events
+        ASSERT_TRUE(device.open(path));
+        EXPECT_NEAR(device.length(), 1.0, 0.01);
+        EXPECT_FALSE(device.isPlaying());
+        device.run();
+        EXPECT_TRUE(device.isPlaying());
+        const double took = waitForEnd(device, events);
+        EXPECT_FALSE(device.isPlaying());
+        EXPECT_GT(took, 0.85) << "events " << events;
+        EXPECT_LT(took, 1.6) << "events " << events;
+        EXPECT_NEAR(device.position(), device.length(), 0.2);
+    }
+}
+
+TEST(QtSoundDevice, StopAndRewind)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Tone.wav");
+    ASSERT_TRUE(test::writeWave(path, 2.0));
+    QtSoundDevice device;
+    ASSERT_TRUE(device.open(path));
+    device.run();
+    QThread::msleep(300);
+    device.stop();
+    EXPECT_FALSE(device.isPlaying());
+    EXPECT_GT(device.position(), 0.2);
+    device.rewind();
+    EXPECT_EQ(device.position(), 0.0);
+    EXPECT_FALSE(device.isPlaying());
+}
+
+TEST(QtSoundDevice, FilesThatAreNotWaveFilesDoNotOpen)
+{
+    QTemporaryDir dir;
+    QFile text(dir.filePath("Text.wav"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("RIFF....WAVE but nothing after");
+    text.close();
+    QtSoundDevice device;
+    for (const QString &path : {dir.filePath("Text.wav"), dir.filePath("Missing.wav"), dir.path()}) {
+        EXPECT_FALSE(device.open(path)) << path.toStdString();
+        device.run();
+        EXPECT_FALSE(device.isPlaying());
+        EXPECT_EQ(device.length(), 0.0);
+    }
+}
+
+TEST(WaveHeader, MeasuresThePlayingTimeOfTheDataPresent)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Half.wav");
+    ASSERT_TRUE(test::writeWave(path, 2.0));
+    EXPECT_NEAR(readWaveInfo(path).seconds, 2.0, 0.001);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    // Cut in half: the header still claims 2 seconds, the file holds 1.
+    const WaveInfo cut = parseWaveHeader(bytes.left(44 + 8000), 44 + 8000);
+    EXPECT_TRUE(cut.valid);
+    EXPECT_NEAR(cut.seconds, 1.0, 0.001);
+    EXPECT_FALSE(parseWaveHeader(bytes.left(30), 30).valid);
+    QByteArray noRate = bytes;
+    noRate[28] = noRate[29] = noRate[30] = noRate[31] = 0; // byte rate 0
+    EXPECT_FALSE(parseWaveHeader(noRate, noRate.size()).valid);
+    QByteArray huge = bytes.left(44);
+    huge[40] = huge[41] = huge[42] = huge[43] = char(0xFF); // claims 4 GB of data
+    EXPECT_NEAR(parseWaveHeader(huge, 44).seconds, 0.0, 0.001);
+}

@@ -1,0 +1,101 @@
+// File patterns match case-insensitively and listings come in name order.
+#include "quiz/FilePattern.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace tw;
+
+namespace {
+
+void touch(const QString &path)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write("x");
+}
+
+} // namespace
+
+TEST(FilePattern, MatchesLikeTheDesktopWildcards)
+{
+    struct Case
+    {
+        const char *name;
+        const char *pattern;
+        bool matches;
+    };
+    const Case cases[] = {
+        {"Cat.bmp", "*.*", true},
+        {"Cat", "*.*", true}, // no dot: "*.*" still matches
+        {"Cat", "Cat.*", true},
+        {"Cat.bmp", "Cat.*", true},
+        {"Caterpillar.bmp", "Cat.*", false},
+        {"Caterpillar.bmp", "Cat*.*", true},
+        {"cow.WAV", "*.wav", true},
+        {"COW.wav", "cow*.wav", true},
+        {"cow.wave", "*.wav", false},
+        {"dog.bmp", "d?g.BMP", true},
+        {"dg.bmp", "d?g.bmp", false},
+        {"Ärger.png", "ä*.PNG", true},
+        {"a.b.c", "*.c", true},
+        {"", "*", true},
+        {"abc", "", false},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(wildcardMatch(QString::fromUtf8(c.name), QString::fromUtf8(c.pattern)), c.matches)
+            << c.name << " ~ " << c.pattern;
+    }
+}
+
+TEST(FilePattern, ALongHostilePatternEndsQuickly)
+{
+    const QString name(5000, QLatin1Char('a'));
+    const QString pattern = QString(200, QLatin1Char('*')).append(QLatin1Char('b'));
+    EXPECT_FALSE(wildcardMatch(name, pattern));
+}
+
+TEST(FilePattern, NameOrderIgnoresCaseAndPutsCatBeforeCaterpillar)
+{
+    QStringList names {"caterpillar.bmp", "Zebra.png", "Cat-fish.bmp",
+                       "apple.jpg",       "Cat.bmp",   "BEAR.gif"};
+    std::sort(names.begin(), names.end(), lessByName);
+    EXPECT_EQ(names,
+              (QStringList {"apple.jpg", "BEAR.gif", "Cat.bmp", "Cat-fish.bmp", "caterpillar.bmp",
+                            "Zebra.png"}));
+    EXPECT_EQ(nameBeforeDot("Cat.bmp"), "Cat");
+    EXPECT_EQ(nameBeforeDot("Fire engine.v2.png"), "Fire engine");
+    EXPECT_EQ(nameBeforeDot("Teddy"), "Teddy");
+}
+
+TEST(FilePattern, ListsOnlyVisibleFilesInNameOrder)
+{
+    QTemporaryDir dir;
+    for (const char *name : {"b.png", "A.png", "c.WAV", "a.wav", ".hidden.png", "No dot"})
+        touch(dir.filePath(QString::fromUtf8(name)));
+    QDir(dir.path()).mkdir("Sub.folder");
+
+    EXPECT_EQ(listFiles(dir.path() + "/"),
+              (QStringList {"A.png", "a.wav", "b.png", "c.WAV", "No dot"}));
+    EXPECT_EQ(listFiles(dir.path() + "/", "*.wav"), (QStringList {"a.wav", "c.WAV"}));
+    EXPECT_EQ(findFirstFile(dir.path() + "/", "B*.*"), "b.png");
+    EXPECT_EQ(findFirstFile(dir.path() + "/", "zzz*.*"), "");
+    EXPECT_EQ(listFolders(dir.path()), (QStringList {"Sub.folder"}));
+    EXPECT_TRUE(listFiles(dir.path() + "/missing/").isEmpty());
+    EXPECT_TRUE(listFiles(QString()).isEmpty());
+}
+
+TEST(FilePattern, ResolvesFoldersWhateverTheirLetterCase)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("sounds");
+    QDir(dir.path()).mkpath("Animals/Big cats");
+    const QString base = dir.path() + "/";
+    EXPECT_EQ(resolveFolder(base, "Sounds/"), base + "sounds/");
+    EXPECT_EQ(resolveFolder(base, "animals\\BIG CATS\\"), base + "Animals/Big cats/");
+    EXPECT_EQ(resolveFolder(base, "Animals/"), base + "Animals/");
+    EXPECT_EQ(resolveFolder(base, "Missing/"), base + "Missing/");
+}

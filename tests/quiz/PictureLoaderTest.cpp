@@ -1,0 +1,155 @@
+// Every accepted picture format loads; broken, truncated and oversized files load as nothing.
+#include "quiz/PictureLoader.h"
+
+#include "PictureFiles.h"
+
+#include <QElapsedTimer>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace tw;
+
+namespace {
+
+bool isRed(QRgb pixel) { return qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60; }
+
+} // namespace
+
+TEST(PictureLoader, LoadsEveryAcceptedFormat)
+{
+    QTemporaryDir dir;
+    struct Case
+    {
+        const char *file;
+        std::function<bool(const QString &)> write;
+        const char *tool; // converter the format needs, or null
+    };
+    const Case cases[] = {
+        {"Red.png", [](const QString &p) { return test::writeImage(p, "png"); }, nullptr},
+        {"Red.bmp", [](const QString &p) { return test::writeImage(p, "bmp"); }, nullptr},
+        {"Red.jpg", [](const QString &p) { return test::writeImage(p, "jpg"); }, nullptr},
+        {"Red.ico", [](const QString &p) { return test::writeImage(p, "ico"); }, nullptr},
+        {"Red.gif", test::writeGif, nullptr},
+        {"Red.svg", [](const QString &p) { return test::writeSvg(p); }, nullptr},
+        {"Red.wmf", [](const QString &p) { return test::writeBytes(p, test::wmfBytes()); },
+         "wmf2svg"},
+        {"Red.emf", [](const QString &p) { return test::writeBytes(p, test::emfBytes()); },
+         "emf2svg-conv"},
+    };
+    for (const Case &c : cases) {
+        const QString path = dir.filePath(QString::fromUtf8(c.file));
+        ASSERT_TRUE(c.write(path)) << c.file;
+        if (c.tool && QStandardPaths::findExecutable(QString::fromUtf8(c.tool)).isEmpty()) {
+            ADD_FAILURE() << c.tool << " is not installed (tools/install-deps.sh installs it)";
+            continue;
+        }
+        const QImage image = PictureLoader::load(path);
+        ASSERT_FALSE(image.isNull()) << c.file;
+        EXPECT_TRUE(isRed(image.pixel(image.width() / 2, image.height() / 2))) << c.file;
+    }
+}
+
+TEST(PictureLoader, TheFormatIsToldByContentNotByName)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(test::writeImage(dir.filePath("Really a png.jpg"), "png"));
+    ASSERT_TRUE(test::writeBytes(dir.filePath("Metafile without extension"), test::emfBytes()));
+    EXPECT_FALSE(PictureLoader::load(dir.filePath("Really a png.jpg")).isNull());
+    if (!QStandardPaths::findExecutable("emf2svg-conv").isEmpty()) {
+        EXPECT_FALSE(PictureLoader::load(dir.filePath("Metafile without extension")).isNull());
+    }
+}
+
+TEST(PictureLoader, VectorPicturesAreDrawnLargeEnoughForATile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(test::writeSvg(dir.filePath("small.svg"), 40, 20));
+    ASSERT_TRUE(test::writeSvg(dir.filePath("huge claim.svg"), 900000, 450000));
+    for (const char *name : {"small.svg", "huge claim.svg"}) {
+        const QImage image = PictureLoader::load(dir.filePath(name));
+        EXPECT_EQ(image.size(), QSize(PictureLoader::kVectorSide, PictureLoader::kVectorSide / 2))
+            << name;
+    }
+}
+
+TEST(PictureLoader, NamesWithSpacesDotsAndAccentsLoad)
+{
+    QTemporaryDir dir;
+    const QString names[]
+        = {QStringLiteral("Fire engine.png"), QStringLiteral("v1.2.old.bmp"),
+           QStringLiteral("Ölfass Ünïcode 猫.png"), QStringLiteral("Wal & Fisch.wmf")};
+    ASSERT_TRUE(test::writeImage(dir.filePath(names[0]), "png"));
+    ASSERT_TRUE(test::writeImage(dir.filePath(names[1]), "bmp"));
+    ASSERT_TRUE(test::writeImage(dir.filePath(names[2]), "png"));
+    ASSERT_TRUE(test::writeBytes(dir.filePath(names[3]), test::wmfBytes()));
+    for (const QString &name : names)
+        EXPECT_FALSE(PictureLoader::load(dir.filePath(name)).isNull()) << name.toStdString();
+}
+
+TEST(PictureLoader, BrokenFilesLoadAsNothing)
+{
+    QTemporaryDir dir;
+    QByteArray png;
+    {
+        QImage image(200, 200, QImage::Format_RGB32);
+        image.fill(Qt::blue);
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "png");
+    }
+    // A PNG header claiming 20000 x 20000 pixels (400 million) with no data behind it.
+    QByteArray huge = png.left(33);
+    qToBigEndian<quint32>(20000, huge.data() + 16);
+    qToBigEndian<quint32>(20000, huge.data() + 20);
+    // A BMP header claiming 30000 x 30000.
+    QByteArray bmp;
+    {
+        QImage image(4, 4, QImage::Format_RGB32);
+        QBuffer buffer(&bmp);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "bmp");
+    }
+    qToLittleEndian<qint32>(30000, bmp.data() + 18);
+    qToLittleEndian<qint32>(30000, bmp.data() + 22);
+    QByteArray emfCut = test::emfBytes().left(60);
+    QByteArray wmfJunk = test::wmfBytes().left(22) + QByteArray(500, '\xEE');
+
+    const std::pair<const char *, QByteArray> files[] = {
+        {"text.png", "just some text, not a picture"},
+        {"empty.bmp", QByteArray()},
+        {"cut.png", png.left(png.size() / 3)},
+        {"huge.png", huge},
+        {"huge.bmp", bmp},
+        {"cut.emf", emfCut},
+        {"junk.wmf", wmfJunk},
+        {"svg.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\"><rect"},
+    };
+    for (const auto &[name, bytes] : files) {
+        ASSERT_TRUE(test::writeBytes(dir.filePath(name), bytes));
+        QElapsedTimer timer;
+        timer.start();
+        const QImage image = PictureLoader::load(dir.filePath(name));
+        EXPECT_TRUE(image.isNull() || image.width() * image.height() <= PictureLoader::kMaxPixels)
+            << name;
+        if (QByteArray(name).startsWith("huge") || QByteArray(name) == "text.png"
+            || QByteArray(name) == "empty.bmp") {
+            EXPECT_TRUE(image.isNull()) << name;
+        }
+        EXPECT_LT(timer.elapsed(), PictureLoader::kConvertTimeoutMs + 1000) << name;
+    }
+    EXPECT_TRUE(PictureLoader::load(dir.filePath("missing.png")).isNull());
+    EXPECT_TRUE(PictureLoader::load(dir.path()).isNull()); // a folder
+    EXPECT_TRUE(PictureLoader::load(QString()).isNull());
+}
+
+TEST(PictureLoader, RecognisesMetafilesByTheirFirstBytes)
+{
+    EXPECT_EQ(sniffMetafile(test::wmfBytes()), MetafileKind::Wmf);
+    EXPECT_EQ(sniffMetafile(test::wmfBytes().mid(22)),
+              MetafileKind::Wmf); // without placeable header
+    EXPECT_EQ(sniffMetafile(test::emfBytes()), MetafileKind::Emf);
+    EXPECT_EQ(sniffMetafile("\x89PNG\r\n\x1a\n"), MetafileKind::None);
+    EXPECT_EQ(sniffMetafile(QByteArray()), MetafileKind::None);
+}

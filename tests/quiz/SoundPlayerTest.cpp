@@ -1,0 +1,197 @@
+// PlaySound waits for the end of a sound, at most 10 seconds, and GetSample draws
+// each value once per deal.
+#include "quiz/SoundPlayer.h"
+
+#include "SoundFiles.h"
+#include "support/TestWindow.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace tw;
+
+namespace {
+
+struct SoundFixture : ::testing::Test
+{
+    test::TestWindow tw;
+    Educate &w = tw.w();
+    FakeSoundDevice &device = *tw.fakes.sound;
+    FakeClock &clock = *tw.fakes.clock;
+    FakePump &pump = *tw.fakes.pump;
+
+    QString wave(const char *name)
+    {
+        const QString path = tw.appDir.filePath(QString::fromUtf8(name));
+        EXPECT_TRUE(test::writeWave(path, 0.2));
+        return path;
+    }
+};
+
+} // namespace
+
+TEST_F(SoundFixture, PlaysToTheEndOfTheSound)
+{
+    device.lengthSeconds = 1.5;
+    const double start = clock.now;
+    w.sounds().PlaySound(wave("Cow.wav"));
+    EXPECT_EQ(device.opened, QStringList {tw.appDir.filePath("Cow.wav")});
+    EXPECT_NEAR(clock.now - start, 1.5, 0.11);
+    EXPECT_FALSE(w.sounds().SoundPlaying);
+    EXPECT_EQ(w.sounds().SoundFile, tw.appDir.filePath("Cow.wav"));
+}
+
+TEST_F(SoundFixture, ALongSoundIsStoppedAfterTenSeconds)
+{
+    device.lengthSeconds = 30;
+    const double start = clock.now;
+    const int stopsBefore = device.stops;
+    w.sounds().PlaySound(wave("Long.wav"));
+    EXPECT_GT(clock.now - start, SoundPlayer::kMaxPlaySeconds);
+    EXPECT_LT(clock.now - start, SoundPlayer::kMaxPlaySeconds + 0.2);
+    EXPECT_GT(device.stops, stopsBefore);
+    EXPECT_FALSE(device.isPlaying());
+}
+
+TEST_F(SoundFixture, ASoundAcrossMidnightStillEndsAfterTenSeconds)
+{
+    clock.now = 86400.0 - 3.0;
+    device.lengthSeconds = 30;
+    pump.onPump = [this] {
+        if (clock.now >= 86400.0)
+            clock.now -= 86400.0;
+    };
+    long pumps = pump.pumps;
+    w.sounds().PlaySound(wave("Late.wav"));
+    EXPECT_LT(pump.pumps - pumps, 12 / pump.step);
+}
+
+TEST_F(SoundFixture, MissingOrNonWaveFilesReturnAtOnceAndSilently)
+{
+    QFile text(tw.appDir.filePath("Fake.wav"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("this is not a wave file, just text that claims to be one");
+    text.close();
+    QFile cut(tw.appDir.filePath("Cut.wav"));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write("RIFF\x10\0\0\0WAVEfmt ", 16);
+    cut.close();
+    const QString paths[] = {tw.appDir.filePath("Fake.wav"), tw.appDir.filePath("Cut.wav"),
+                             tw.appDir.filePath("Nothing here.wav"), QString(), tw.appDir.path()};
+    for (const QString &path : paths) {
+        const double start = clock.now;
+        w.sounds().PlaySound(path);
+        EXPECT_EQ(clock.now, start) << path.toStdString();
+        EXPECT_FALSE(w.sounds().SoundPlaying);
+    }
+    EXPECT_TRUE(device.opened.isEmpty());
+}
+
+TEST_F(SoundFixture, AFileThePlayerCannotOpenReturnsAtOnce)
+{
+    device.failOpen = true;
+    const double start = clock.now;
+    w.sounds().PlaySound(wave("Broken.wav"));
+    EXPECT_EQ(clock.now, start);
+    EXPECT_FALSE(w.sounds().SoundPlaying);
+}
+
+TEST_F(SoundFixture, WindowEventsRunWhileASoundPlaysExceptInPairs)
+{
+    device.lengthSeconds = 1.0;
+    int events = 0;
+    pump.onPump = [&] { ++events; };
+
+    w.quiz.CurrentSubject = "Sounds";
+    w.setHourglass(true);
+    w.sounds().PlaySound(wave("Cow.wav"));
+    EXPECT_GT(events, 10);
+    EXPECT_FALSE(w.hourglass()); // the pointer returns to the default while waiting
+
+    events = 0;
+    const long pauses = pump.pauses;
+    w.quiz.CurrentSubject = "Pairs";
+    const double start = clock.now;
+    w.sounds().PlaySound(wave("Cow.wav"));
+    EXPECT_EQ(events, 0);
+    EXPECT_GT(pump.pauses, pauses);
+    EXPECT_NEAR(clock.now - start, 1.0, 0.11); // and still waits for the end
+}
+
+TEST_F(SoundFixture, StoppingDuringTheWaitEndsIt)
+{
+    device.lengthSeconds = 8;
+    pump.onPump = [&] {
+        if (pump.pumps == 5) // an answer click or the character starting to speak
+            w.sounds().stop();
+    };
+    const double start = clock.now;
+    w.sounds().PlaySound(wave("Cow.wav"));
+    EXPECT_LT(clock.now - start, 0.5);
+    EXPECT_FALSE(w.sounds().SoundPlaying);
+}
+
+TEST_F(SoundFixture, ASoundStartedDuringTheWaitReplacesTheFirst)
+{
+    device.lengthSeconds = 2;
+    const QString second = wave("Chimes.wav");
+    bool nested = false;
+    pump.onPump = [&] {
+        if (!nested && pump.pumps == 3) {
+            nested = true;
+            w.sounds().PlaySound(second);
+        }
+    };
+    const double start = clock.now;
+    w.sounds().PlaySound(wave("Cow.wav"));
+    EXPECT_EQ(device.opened.size(), 2);
+    // The inner sound played its two seconds; the outer wait ended with it.
+    EXPECT_LT(clock.now - start, 2.5);
+    EXPECT_FALSE(w.sounds().SoundPlaying);
+}
+
+TEST(GetSample, DrawsEveryValueOfTheRangeOnceAfterAReset)
+{
+    test::TestWindow tw(7);
+    SoundPlayer &sounds = tw.w().sounds();
+    for (int deal = 0; deal < 50; ++deal) {
+        sounds.GetSample(0, 0, true);
+        std::multiset<int> drawn;
+        for (int slot = 2; slot <= 5; ++slot)
+            drawn.insert(sounds.GetSample(5, slot));
+        EXPECT_EQ(drawn, (std::multiset<int> {1, 2, 3, 4}));
+    }
+}
+
+TEST(GetSample, LargeDealsStayDistinctAndInRange)
+{
+    test::TestWindow tw(3);
+    SoundPlayer &sounds = tw.w().sounds();
+    for (int range : {2, 9, 101, 301}) {
+        sounds.GetSample(0, 0, true);
+        std::set<int> drawn;
+        const int slots = std::min(range - 1, 299);
+        for (int slot = 2; slot < 2 + slots; ++slot) {
+            const int value = sounds.GetSample(range, slot);
+            EXPECT_GE(value, 1);
+            EXPECT_LT(value, range);
+            drawn.insert(value);
+        }
+        EXPECT_EQ(static_cast<int>(drawn.size()), slots) << "range " << range;
+    }
+}
+
+TEST(GetSample, AnImpossibleDrawReturnsZeroInsteadOfHanging)
+{
+    test::TestWindow tw;
+    SoundPlayer &sounds = tw.w().sounds();
+    sounds.GetSample(0, 0, true);
+    EXPECT_EQ(sounds.GetSample(3, 2) + sounds.GetSample(3, 3), 3); // 1 and 2
+    EXPECT_EQ(sounds.GetSample(3, 4), 0); // nothing is left
+    EXPECT_EQ(sounds.GetSample(10, 301), 0); // beyond the table
+    EXPECT_EQ(sounds.GetSample(10, -1), 0);
+    EXPECT_EQ(sounds.GetSample(0, 2), 0);
+}

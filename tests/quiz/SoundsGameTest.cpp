@@ -1,0 +1,174 @@
+// The Sounds game: sounds paired with pictures, and a grid that shrinks to fit them.
+#include "quiz/SoundPairs.h"
+#include "quiz/SoundPlayer.h"
+
+#include "PictureFiles.h"
+#include "SoundFiles.h"
+#include "quiz/TileLayout.h"
+#include "shell/MenuBar.h"
+#include "support/TestWindow.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using namespace tw;
+
+namespace {
+
+struct SoundsGame : ::testing::Test
+{
+    test::TestWindow tw;
+    Educate &w = tw.w();
+    QDir app {tw.appDir.path()};
+
+    void SetUp() override
+    {
+        const char *builtIn[] = {"Misc/", "Animals/", "Fruit_Veg/", "Transport/", "Flags/"};
+        for (int i = 0; i < 5; ++i)
+            w.shell.SubjectFolder[i + 1] = QString::fromLatin1(builtIn[i]);
+        w.shell.SubjectCount = 5;
+        for (const char *name : {"Misc", "Animals", "Sounds"})
+            app.mkpath(QString::fromLatin1(name));
+    }
+    void sound(const QString &name)
+    {
+        ASSERT_TRUE(test::writeWave(app.filePath("Sounds/" + name), 0.1));
+    }
+    void picture(const QString &relative)
+    {
+        ASSERT_TRUE(test::writeImage(app.filePath(relative), "png", Qt::red, QSize(4, 4)));
+    }
+    // `count` sounds, each with a picture in Animals.
+    void animals(int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            sound(QStringLiteral("Animal%1.wav").arg(i, 2, 10, QChar('0')));
+            picture(QStringLiteral("Animals/Animal%1.png").arg(i, 2, 10, QChar('0')));
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(SoundsGame, SoundsPairWithTheFirstSubjectsPictureOfTheSameName)
+{
+    sound("Cat.wav");
+    sound("COW.WAV"); // capital extension: paired like any other
+    sound("Owl.wav"); // no picture anywhere: left out
+    sound("Dog.wav");
+    picture("Animals/Cat.png");
+    picture("Misc/cat.jpg"); // subject 1 is searched first
+    picture("Animals/Caterpillar.png");
+    picture("Animals/cow.png");
+    picture("Animals/Dogfish.png"); // not Dog's picture
+    picture("Animals/Dog.v2.png");
+
+    const int m = w.sounds().BuildSoundTables();
+    ASSERT_EQ(m, 3);
+    const QString a = app.path() + "/";
+    EXPECT_EQ(w.quiz.SoundList[1], a + "Sounds/Cat.wav");
+    EXPECT_EQ(w.quiz.PictureList[1], a + "Misc/cat.jpg");
+    EXPECT_EQ(w.quiz.SoundList[2], a + "Sounds/COW.WAV");
+    EXPECT_EQ(w.quiz.PictureList[2], a + "Animals/cow.png");
+    EXPECT_EQ(w.quiz.SoundList[3], a + "Sounds/Dog.wav");
+    EXPECT_EQ(w.quiz.PictureList[3], a + "Animals/Dog.v2.png");
+    EXPECT_EQ(w.quiz.SoundList[4], "");
+    EXPECT_EQ(w.quiz.PictureList[4], "");
+}
+
+TEST_F(SoundsGame, PicturesInTheTenthSubjectCountToo)
+{
+    for (int k = 6; k <= 10; ++k) {
+        w.shell.SubjectFolder[k] = QStringLiteral("Extra%1/").arg(k);
+        app.mkpath(QStringLiteral("Extra%1").arg(k));
+    }
+    w.shell.SubjectCount = 10;
+    sound("Comet.wav");
+    picture("Extra10/Comet.png");
+    ASSERT_EQ(w.sounds().BuildSoundTables(), 1);
+    EXPECT_EQ(w.quiz.PictureList[1], app.filePath("Extra10/Comet.png"));
+}
+
+TEST_F(SoundsGame, AtMostThreeHundredSoundsFitTheTables)
+{
+    QList<SoundPair> pairs;
+    {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath("S");
+        QDir(dir.path()).mkpath("P");
+        for (int i = 0; i < 305; ++i) {
+            const QString name = QStringLiteral("N%1").arg(i, 3, 10, QChar('0'));
+            test::writeBytes(dir.filePath("S/" + name + ".wav"), "x");
+            test::writeBytes(dir.filePath("P/" + name + ".png"), "x");
+        }
+        pairs = pairSoundsWithPictures(dir.filePath("S/"), {dir.filePath("P/")}, 300);
+    }
+    ASSERT_EQ(pairs.size(), 300);
+    EXPECT_TRUE(pairs.last().sound.endsWith("N299.wav"));
+}
+
+TEST(SoundsGrid, TheLargestSquareThatFits)
+{
+    const std::pair<int, int> cases[]
+        = {{4, 2}, {8, 2}, {9, 3}, {21, 4}, {25, 5}, {170, 13}, {301, 17}, {0, 0}};
+    for (auto [total, side] : cases)
+        EXPECT_EQ(fittingGridSide(total), side) << total;
+}
+
+TEST_F(SoundsGame, TwentySoundsOnAFiveByFiveGridPlayOnFourByFour)
+{
+    animals(20);
+    w.shell.GridMax = 4;
+    w.shell.CurrentGame = 0;
+    w.shell.LastGame = 0;
+    w.shell.Loading = true;
+    w.sounds().LoadSounds();
+    EXPECT_EQ(w.shell.GridMax, 3);
+    EXPECT_EQ(w.menus().checkedIndex("MNU_Size"), w.menus().item("MNU_Size", 1) ? 1 : -1);
+    EXPECT_EQ(w.quiz.CurrentSubject, "Sounds");
+}
+
+TEST_F(SoundsGame, ThreeSoundsOnAThreeByThreeGridPlayOnTwoByTwo)
+{
+    animals(3);
+    w.shell.GridMax = 2;
+    w.shell.CurrentGame = 0;
+    w.shell.LastGame = 0;
+    w.shell.Loading = true;
+    w.sounds().LoadSounds();
+    EXPECT_EQ(w.shell.GridMax, 1);
+    EXPECT_EQ(w.menus().checkedIndex("MNU_Size"), -1); // no item stands for 2 x 2
+}
+
+TEST_F(SoundsGame, TooFewSoundsShowNothingAndKeepTheGrid)
+{
+    animals(2);
+    sound("Lonely.wav");
+    w.shell.GridMax = 2;
+    w.shell.Loading = true;
+    w.sounds().LoadSounds();
+    EXPECT_EQ(w.shell.GridMax, 2);
+    EXPECT_EQ(w.quiz.CurrentSubject, "Sounds");
+    EXPECT_TRUE(tw.fakes.sound->opened.isEmpty());
+}
+
+TEST_F(SoundsGame, AFullGridDealsAndPlaysTheFirstSound)
+{
+    animals(8);
+    w.shell.GridMax = 2;
+    w.shell.CurrentGame = 0;
+    w.shell.LastGame = 0;
+    w.shell.Loading = true;
+    w.layout().LoadLabels();
+    w.sounds().LoadSounds();
+    EXPECT_EQ(w.shell.GridMax, 2);
+    EXPECT_FALSE(w.shell.Loading);
+    ASSERT_FALSE(tw.fakes.sound->opened.isEmpty());
+    EXPECT_TRUE(tw.fakes.sound->opened.first().startsWith(app.filePath("Sounds/Animal")));
+    // Every answer tile but the first shows the picture of one of the sounds.
+    int pictures = 0;
+    for (int i = 2; i <= 9; ++i)
+        pictures += w.Img(i) && w.Img(i)->hasPicture() ? 1 : 0;
+    EXPECT_EQ(pictures, 8);
+}
