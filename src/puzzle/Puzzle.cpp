@@ -6,7 +6,7 @@
 #include "puzzle/Board.h"
 #include "puzzle/BoardLayout.h"
 #include "puzzle/PieceDrag.h"
-#include "puzzle/PieceOutline.h"
+#include "puzzle/PieceFace.h"
 #include "quiz/QuizEngine.h"
 #include "shell/Educate.h"
 #include "shell/MenuBar.h"
@@ -158,9 +158,9 @@ bool Puzzle::loadPieces(const QString &folder, int pieces)
         piece->setEnabled(true);
         // The play area handles the drag, so the pieces let the mouse through.
         piece->setAttribute(Qt::WA_TransparentForMouseEvents);
-        PieceOutline::setOutlined(piece, border);
-        piece->raise();
         piece->setPicture(image);
+        PieceFace::of(piece)->setOutlined(border);
+        piece->raise();
     }
     return true;
 }
@@ -175,7 +175,8 @@ void Puzzle::layoutPieces()
         if (PictureTile *piece = m_window.Img(pieceAt[size_t(s)]))
             piece->setGeometry(layout.slotRect(s));
         // Exactly the pieces away from home are outlined.
-        PieceOutline::setOutlined(m_window.Img(s), pieceAt[size_t(s)] != s);
+        if (PieceFace *face = PieceFace::of(m_window.Img(s)))
+            face->setOutlined(pieceAt[size_t(s)] != s);
     }
 }
 

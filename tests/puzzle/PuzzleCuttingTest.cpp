@@ -1,7 +1,7 @@
 // Starting a puzzle: the backdrop is cut into pieces shown by the picture tiles.
 #include "PuzzleWindow.h"
 
-#include "puzzle/PieceOutline.h"
+#include "puzzle/PieceFace.h"
 
 #include <QFile>
 

@@ -26,12 +26,29 @@ void snapshot(Educate &w, const char *name)
         w.grab().save(QDir(folder).filePath(QLatin1String(name) + QStringLiteral(".png")));
 }
 
+// A picture with one big shape across it, so a misplaced piece shows at a glance.
+QImage scenePicture()
+{
+    QImage image(320, 240, QImage::Format_RGB32);
+    QPainter p(&image);
+    QLinearGradient sky(0, 0, 0, 240);
+    sky.setColorAt(0, QColor(90, 160, 230));
+    sky.setColorAt(1, QColor(200, 240, 160));
+    p.fillRect(image.rect(), sky);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(250, 200, 40));
+    p.drawEllipse(QPoint(160, 120), 95, 95);
+    p.setFont(QFont(QStringLiteral("Sans"), 60, QFont::Bold));
+    p.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("Fox"));
+    return image;
+}
+
 // A window showing the Play menu's puzzle on the 3 x 3 grid, with one picture in
 // the subject folder the backdrop comes from.
 void startGame(PuzzleWindow &t, int game)
 {
     QDir(t.appDir.path()).mkpath(QStringLiteral("Animals"));
-    ASSERT_TRUE(patternPicture(320, 240).save(t.appDir.filePath(QStringLiteral("Animals/Fox.png"))));
+    ASSERT_TRUE(scenePicture().save(t.appDir.filePath(QStringLiteral("Animals/Fox.png"))));
     t.w().start();
     t.w().settings().MNU_Size_Click(0);
     t.w().MNU_Game_Click(game);

@@ -2,7 +2,7 @@
 // shuffle and the solved board.
 #include "PuzzleWindow.h"
 
-#include "puzzle/PieceOutline.h"
+#include "puzzle/PieceFace.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@ namespace {
 
 bool outlined(PictureTile *piece)
 {
-    auto *o = piece->findChild<PieceOutline *>(QString(), Qt::FindDirectChildrenOnly);
-    return o && !o->isHidden();
+    const PieceFace *face = PieceFace::of(piece);
+    return face && face->outlined();
 }
 
 void startJigsaw(PuzzleWindow &t, int gridMax = 2)
@@ -171,6 +171,28 @@ TEST(PuzzlePlay, SlidingPieceMovesOnlyIntoTheBlankNextToIt)
     t.dragSlot(1, 2);
     EXPECT_EQ(w.Img.count(), 0);
     EXPECT_TRUE(w.Img(0)->isVisible());
+}
+
+} // namespace
+} // namespace tw::test
+
+namespace tw::test {
+namespace {
+
+TEST(PuzzlePlay, PiecesShowTheirPictureEdgeToEdge)
+{
+    PuzzleWindow t;
+    QImage red(300, 200, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    t.load(2, 2, red);
+    t.w().shell.BlankSlot = 1;
+    t.w().puzzle.Shuffling = 1; // every piece home, yet not solved
+    t.w().puzzles().PuzzleResize();
+    const QImage shown = t.w().playArea()->grab().toImage();
+    const QRect slot = t.layout().slotRect(5);
+    for (QPoint p : {slot.topLeft(), slot.center(), slot.bottomRight(),
+                     t.layout().slotRect(9).bottomRight()})
+        EXPECT_EQ(shown.pixelColor(p), QColor(Qt::red)) << p.x() << "," << p.y();
 }
 
 } // namespace
