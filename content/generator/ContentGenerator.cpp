@@ -39,8 +39,7 @@ QTextStream &err()
 
 ContentGenerator::ContentGenerator(const Options &options)
     : m_options(options)
-{
-}
+{ }
 
 QString ContentGenerator::absolute(const QString &relativePath) const
 {
@@ -99,7 +98,8 @@ bool ContentGenerator::writePictures(const Recipe &recipe, const PictureArtist &
             standIns.append(entry.name);
             picture = artist.drawNameCard(entry.name);
         }
-        if (!saveImage(picture, entry.subject + QLatin1Char('/') + entry.name + QLatin1String(".png"),
+        if (!saveImage(picture,
+                       entry.subject + QLatin1Char('/') + entry.name + QLatin1String(".png"),
                        "PNG")) {
             return false;
         }
@@ -165,8 +165,8 @@ bool ContentGenerator::writeSpokenWords(const Recipe &recipe)
     for (const RecipeEntry &entry : recipe.entries) {
         if (!spokenSubjects().contains(entry.subject))
             continue;
-        const QString relative
-            = QString::fromLatin1(SoundsFolder) + QLatin1Char('/') + entry.name + QLatin1String(".wav");
+        const QString relative = QString::fromLatin1(SoundsFolder) + QLatin1Char('/') + entry.name
+            + QLatin1String(".wav");
         jobs.append({entry.spoken, absolute(relative)});
         m_written.append(relative);
     }
@@ -208,13 +208,15 @@ void ContentGenerator::removeStaleFiles()
                 continue;
             }
             if (QFile::remove(root.filePath(relative)))
-                out() << "content: removed " << relative << " (no longer in the recipe)" << Qt::endl;
+                out() << "content: removed " << relative << " (no longer in the recipe)"
+                      << Qt::endl;
         }
         previous.close();
     }
     QSaveFile manifest(m_options.manifestPath);
     if (!manifest.open(QIODevice::WriteOnly)
-        || manifest.write(m_written.join(QLatin1Char('\n')).toUtf8() + '\n') < 0 || !manifest.commit()) {
+        || manifest.write(m_written.join(QLatin1Char('\n')).toUtf8() + '\n') < 0
+        || !manifest.commit()) {
         warn(QStringLiteral("cannot write %1").arg(m_options.manifestPath));
     }
 }

@@ -17,11 +17,11 @@ class ContentGenerator
 public:
     struct Options
     {
-        QString recipePath;   // content/recipe.tsv
-        QString outDir;       // the content folder to fill (AppFolder)
+        QString recipePath; // content/recipe.tsv
+        QString outDir; // the content folder to fill (AppFolder)
         QString manifestPath; // list of the files written last time, to remove ones no longer made
-        QString espeak;       // espeak-ng program; empty looks it up on PATH
-        int parallel = 3;     // speech synthesisers run at once
+        QString espeak; // espeak-ng program; empty looks it up on PATH
+        int parallel = 3; // speech synthesisers run at once
     };
 
     explicit ContentGenerator(const Options &options);

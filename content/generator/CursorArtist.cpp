@@ -12,13 +12,13 @@ const QColor Outline(0x2b, 0x2b, 0x2b);
 
 struct PenStyle
 {
-    double width;      // body width in pixels
-    double length;     // from the tip to the back end
-    double tipLength;  // the sharpened (or chisel) part
+    double width; // body width in pixels
+    double length; // from the tip to the back end
+    double tipLength; // the sharpened (or chisel) part
     QColor body;
-    QColor tipWood;    // the cone behind the point
-    QColor point;      // the lead or felt
-    QColor end;        // eraser or cap
+    QColor tipWood; // the cone behind the point
+    QColor point; // the lead or felt
+    QColor end; // eraser or cap
 };
 
 // Draws a pen lying along +x with its point at the origin.
@@ -124,12 +124,22 @@ void put32(QByteArray &out, quint32 value)
 
 QList<Cursor> all()
 {
-    const PenStyle pencil{6, 36, 9, QColor(0xff, 0xc8, 0x2e), QColor(0xf3, 0xd9, 0xa8),
-                          QColor(0x33, 0x33, 0x33), QColor(0xf4, 0x8f, 0xb1)};
+    const PenStyle pencil {6,
+                           36,
+                           9,
+                           QColor(0xff, 0xc8, 0x2e),
+                           QColor(0xf3, 0xd9, 0xa8),
+                           QColor(0x33, 0x33, 0x33),
+                           QColor(0xf4, 0x8f, 0xb1)};
     PenStyle shortPencil = pencil; // upright, it must fit the cursor's height
     shortPencil.length = Side - 2;
-    const PenStyle marker{10, 36, 8, QColor(0x1e, 0x88, 0xe5), QColor(0x15, 0x65, 0xc0),
-                          QColor(0x0d, 0x47, 0xa1), QColor(0x0d, 0x47, 0xa1)};
+    const PenStyle marker {10,
+                           36,
+                           8,
+                           QColor(0x1e, 0x88, 0xe5),
+                           QColor(0x15, 0x65, 0xc0),
+                           QColor(0x0d, 0x47, 0xa1),
+                           QColor(0x0d, 0x47, 0xa1)};
     constexpr double UpRight = -45; // the pen rises to the upper right from its point
     constexpr double Up = -90;
     return {pen(QStringLiteral("Pen_rl.cur"), QPoint(1, 30), UpRight, pencil),

@@ -15,8 +15,8 @@ constexpr int Side = 32; // cursor images are 32 x 32 pixels
 struct Cursor
 {
     QString fileName; // "Pen_rl.cur", ...
-    QImage image;     // Side x Side, ARGB32
-    QPoint hotspot;   // the pixel that points
+    QImage image; // Side x Side, ARGB32
+    QPoint hotspot; // the pixel that points
 };
 
 // The four cursors of the paint box: a thin pencil pointing down-left ("Pen_rl.cur"), an upright

@@ -5,8 +5,8 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QPainter>
 #include <QGlyphRun>
+#include <QPainter>
 #include <QPainterPath>
 #include <QRawFont>
 #include <QTextLayout>
@@ -52,7 +52,7 @@ quint32 singleGlyphIndex(const QFont &font, const QString &text)
         for (quint32 index : indexes) {
             if (index == 0)
                 return 0;
-            if (raw.advancesForGlyphIndexes(QList<quint32>{index}).value(0).x() > 0) {
+            if (raw.advancesForGlyphIndexes(QList<quint32> {index}).value(0).x() > 0) {
                 ++visible;
                 found = index;
             }
@@ -130,9 +130,8 @@ QImage PictureArtist::drawNameCard(const QString &name) const
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(0x5a, 0x8f, 0xd6), 4));
     painter.setBrush(QColor(0xe8, 0xf1, 0xfc));
-    painter.drawRoundedRect(QRectF(Margin, Margin, PictureSize - 2 * Margin,
-                                   PictureSize - 2 * Margin),
-                            18, 18);
+    painter.drawRoundedRect(
+        QRectF(Margin, Margin, PictureSize - 2 * Margin, PictureSize - 2 * Margin), 18, 18);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
     font.setPixelSize(PictureSize / 5);
@@ -165,9 +164,10 @@ QImage PictureArtist::drawXylophone() const
     lower.closeSubpath();
     painter.drawPath(lower);
 
-    const QColor bars[] = {QColor(0xe5, 0x39, 0x35), QColor(0xfb, 0x8c, 0x00),
-                           QColor(0xfd, 0xd8, 0x35), QColor(0x43, 0xa0, 0x47),
-                           QColor(0x1e, 0x88, 0xe5), QColor(0x39, 0x49, 0xab), QColor(0x8e, 0x24, 0xaa)};
+    const QColor bars[]
+        = {QColor(0xe5, 0x39, 0x35), QColor(0xfb, 0x8c, 0x00), QColor(0xfd, 0xd8, 0x35),
+           QColor(0x43, 0xa0, 0x47), QColor(0x1e, 0x88, 0xe5), QColor(0x39, 0x49, 0xab),
+           QColor(0x8e, 0x24, 0xaa)};
     constexpr int BarCount = 7;
     for (int i = 0; i < BarCount; ++i) {
         const double x = 30 + i * 32;

@@ -11,7 +11,7 @@ class PictureArtist
 {
 public:
     static constexpr int PictureSize = 160; // side of every subject picture, in pixels
-    static constexpr int Margin = 10;       // white border kept around the art
+    static constexpr int Margin = 10; // white border kept around the art
 
     PictureArtist();
 

@@ -26,15 +26,15 @@ QString lineError(int line, const QString &what)
 
 const QStringList &spokenSubjects()
 {
-    static const QStringList subjects{QStringLiteral("Misc"), QStringLiteral("Animals"),
-                                      QStringLiteral("Fruit_Veg"), QStringLiteral("Transport")};
+    static const QStringList subjects {QStringLiteral("Misc"), QStringLiteral("Animals"),
+                                       QStringLiteral("Fruit_Veg"), QStringLiteral("Transport")};
     return subjects;
 }
 
 const QStringList &knownSubjects()
 {
-    static const QStringList subjects = spokenSubjects()
-        + QStringList{QStringLiteral("Flags"), QStringLiteral("Background")};
+    static const QStringList subjects
+        = spokenSubjects() + QStringList {QStringLiteral("Flags"), QStringLiteral("Background")};
     return subjects;
 }
 
@@ -93,7 +93,8 @@ Recipe Recipe::parse(const QString &text)
             continue;
         const QStringList fields = line.split(QLatin1Char('\t'));
         if (fields.size() < 3 || fields.size() > 4) {
-            recipe.error = lineError(lineNo, QStringLiteral("expected 3 or 4 tab-separated fields"));
+            recipe.error
+                = lineError(lineNo, QStringLiteral("expected 3 or 4 tab-separated fields"));
             return recipe;
         }
         RecipeEntry entry;
@@ -106,7 +107,8 @@ Recipe Recipe::parse(const QString &text)
             entry.spoken = entry.name;
 
         if (!knownSubjects().contains(entry.subject)) {
-            recipe.error = lineError(lineNo, QStringLiteral("unknown subject \"%1\"").arg(entry.subject));
+            recipe.error
+                = lineError(lineNo, QStringLiteral("unknown subject \"%1\"").arg(entry.subject));
             return recipe;
         }
         if (!isPlainName(entry.name)) {
@@ -115,7 +117,8 @@ Recipe Recipe::parse(const QString &text)
             return recipe;
         }
         if (seen.contains(entry.name.toUpper())) {
-            recipe.error = lineError(lineNo, QStringLiteral("the name \"%1\" is used twice").arg(entry.name));
+            recipe.error = lineError(
+                lineNo, QStringLiteral("the name \"%1\" is used twice").arg(entry.name));
             return recipe;
         }
         seen.append(entry.name.toUpper());
@@ -137,7 +140,8 @@ Recipe Recipe::parse(const QString &text)
             return recipe;
         }
         if (isBackground != (entry.kind == ArtKind::Scene)) {
-            recipe.error = lineError(lineNo, QStringLiteral("scenes belong to Background, and only scenes"));
+            recipe.error
+                = lineError(lineNo, QStringLiteral("scenes belong to Background, and only scenes"));
             return recipe;
         }
         recipe.entries.append(entry);
@@ -150,7 +154,8 @@ Recipe Recipe::load(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         Recipe recipe;
-        recipe.error = QStringLiteral("cannot read the recipe %1: %2").arg(path, file.errorString());
+        recipe.error
+            = QStringLiteral("cannot read the recipe %1: %2").arg(path, file.errorString());
         return recipe;
     }
     return parse(QString::fromUtf8(file.readAll()));

@@ -13,13 +13,13 @@ enum class ArtKind { Emoji, Painted, Scene };
 // One picture of the recipe: where it goes, its name and how to draw it.
 struct RecipeEntry
 {
-    int line = 0;          // line number in the recipe, for messages
-    QString subject;       // subject folder: "Misc", "Animals", ... "Background"
-    QString name;          // picture name = file name without extension
+    int line = 0; // line number in the recipe, for messages
+    QString subject; // subject folder: "Misc", "Animals", ... "Background"
+    QString name; // picture name = file name without extension
     ArtKind kind = ArtKind::Emoji;
-    QString text;          // Emoji: the glyph sequence; Painted: the drawing's name
+    QString text; // Emoji: the glyph sequence; Painted: the drawing's name
     QStringList sceneKeys; // Scene: the KEY=VALUE words
-    QString spoken;        // text given to the speech synthesiser (the name unless set)
+    QString spoken; // text given to the speech synthesiser (the name unless set)
 };
 
 // The parsed recipe, or the first error found in it.

@@ -21,8 +21,8 @@ constexpr double CloudSunDistance = 220; // clouds keep this far (pixels) from t
 constexpr int MaxGlyphSize = 600;
 
 // Cloud positions in percent of the picture, used in this order (skipping those by the sun).
-constexpr QPointF CloudPlaces[CloudPlaceCount] = {{34, 14}, {60, 24}, {12, 30}, {82, 34},
-                                                  {46, 8},  {88, 12}, {24, 36}};
+constexpr QPointF CloudPlaces[CloudPlaceCount]
+    = {{34, 14}, {60, 24}, {12, 30}, {82, 34}, {46, 8}, {88, 12}, {24, 36}};
 
 QPointF percentPoint(double x, double y)
 {
@@ -103,8 +103,7 @@ bool readColours(const QString &value, QList<QColor> *colours, QList<double> *nu
 
 SceneArtist::SceneArtist(const PictureArtist &pictures)
     : m_pictures(pictures)
-{
-}
+{ }
 
 QImage SceneArtist::paint(const QStringList &keys, QString *error, QStringList *missingGlyphs) const
 {
@@ -228,9 +227,11 @@ QImage SceneArtist::paint(const QStringList &keys, QString *error, QStringList *
                 break;
             }
             const int size = int(step.numbers[2]);
-            const QImage scaled = art.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            const QImage scaled
+                = art.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
             const QPointF centre = percentPoint(step.numbers[0], step.numbers[1]);
-            painter.drawImage(centre - QPointF(scaled.width() / 2.0, scaled.height() / 2.0), scaled);
+            painter.drawImage(centre - QPointF(scaled.width() / 2.0, scaled.height() / 2.0),
+                              scaled);
             break;
         }
         }

@@ -15,12 +15,17 @@ namespace tw::content {
 namespace {
 
 constexpr int SpeechTimeoutMs = 20000; // one word never takes this long; a hung synthesiser does
-constexpr int WordsPerMinute = 140;    // slow and clear for young listeners
+constexpr int WordsPerMinute = 140; // slow and clear for young listeners
 
 QStringList speechArguments(const SpeechRenderer::Job &job)
 {
-    return {QStringLiteral("-v"), QStringLiteral("en"), QStringLiteral("-s"),
-            QString::number(WordsPerMinute), QStringLiteral("-w"), job.path, job.text};
+    return {QStringLiteral("-v"),
+            QStringLiteral("en"),
+            QStringLiteral("-s"),
+            QString::number(WordsPerMinute),
+            QStringLiteral("-w"),
+            job.path,
+            job.text};
 }
 
 bool spokenFileIsGood(const QString &path)
@@ -33,10 +38,10 @@ bool spokenFileIsGood(const QString &path)
 
 SpeechRenderer::SpeechRenderer(const QString &program, int parallel)
     : m_program(program.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("espeak-ng"))
-                                  : QFileInfo(program).isExecutable() ? program : QString())
+                    : QFileInfo(program).isExecutable() ? program
+                                                        : QString())
     , m_parallel(qMax(1, parallel))
-{
-}
+{ }
 
 QStringList SpeechRenderer::render(const QList<Job> &jobs, QString *error) const
 {

@@ -11,16 +11,16 @@ namespace tw::content::WaveFile {
 namespace {
 
 constexpr double FullScale = 32767.0;
-constexpr double Loudness = 0.45;     // peak level: pleasant, never harsh
+constexpr double Loudness = 0.45; // peak level: pleasant, never harsh
 constexpr double AttackSeconds = 0.006; // a short fade-in avoids a click at the start
 constexpr double ReleaseSeconds = 0.04; // and a fade-out one at the end
 
 struct Partial
 {
     double frequency; // Hz
-    double level;     // relative amplitude
-    double start;     // seconds after the sound begins
-    double decay;     // exponential decay rate per second
+    double level; // relative amplitude
+    double start; // seconds after the sound begins
+    double decay; // exponential decay rate per second
 };
 
 QList<qint16> synthesise(const QList<Partial> &partials, double seconds)

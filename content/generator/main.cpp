@@ -19,9 +19,9 @@ int main(int argc, char *argv[])
                                     QStringLiteral("FILE"));
     const QCommandLineOption outDir(QStringLiteral("out"), QStringLiteral("The content folder."),
                                     QStringLiteral("DIR"));
-    const QCommandLineOption manifest(QStringLiteral("manifest"),
-                                      QStringLiteral("List of generated files (kept between runs)."),
-                                      QStringLiteral("FILE"));
+    const QCommandLineOption manifest(
+        QStringLiteral("manifest"), QStringLiteral("List of generated files (kept between runs)."),
+        QStringLiteral("FILE"));
     const QCommandLineOption stamp(QStringLiteral("stamp"),
                                    QStringLiteral("File touched after a successful run."),
                                    QStringLiteral("FILE"));

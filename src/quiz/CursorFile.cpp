@@ -1,0 +1,51 @@
+#include "quiz/CursorFile.h"
+
+#include <QFile>
+#include <QPixmap>
+#include <QtEndian>
+
+namespace tw {
+
+namespace {
+
+constexpr int DirectoryBytes = 6; // reserved, type, image count
+constexpr int EntryBytes = 16; // one directory entry
+constexpr quint16 CursorType = 2; // 1 would be an icon
+constexpr int HotspotXOffset = DirectoryBytes + 4;
+constexpr int HotspotYOffset = DirectoryBytes + 6;
+constexpr qint64 MaxCursorFileBytes = 1 << 20; // real cursors are a few kilobytes
+
+quint16 read16(const QByteArray &bytes, int offset)
+{
+    return qFromLittleEndian<quint16>(bytes.constData() + offset);
+}
+
+} // namespace
+
+CursorImage readCursorFile(const QByteArray &bytes)
+{
+    if (bytes.size() < DirectoryBytes + EntryBytes || read16(bytes, 0) != 0
+        || read16(bytes, 2) != CursorType || read16(bytes, 4) == 0) {
+        return {};
+    }
+    CursorImage cursor;
+    cursor.image = QImage::fromData(bytes, "CUR");
+    if (cursor.image.isNull())
+        return {};
+    cursor.hotspot = QPoint(qMin(int(read16(bytes, HotspotXOffset)), cursor.image.width() - 1),
+                            qMin(int(read16(bytes, HotspotYOffset)), cursor.image.height() - 1));
+    return cursor;
+}
+
+QCursor loadCursorFile(const QString &path, Qt::CursorShape fallback)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxCursorFileBytes)
+        return QCursor(fallback);
+    const CursorImage cursor = readCursorFile(file.readAll());
+    if (cursor.image.isNull())
+        return QCursor(fallback);
+    return QCursor(QPixmap::fromImage(cursor.image), cursor.hotspot.x(), cursor.hotspot.y());
+}
+
+} // namespace tw

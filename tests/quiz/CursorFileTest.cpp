@@ -1,0 +1,137 @@
+// The paint box's cursor files load with their hotspot; broken files fall back to a standard
+// pointer instead of leaving a tool without one.
+#include "quiz/CursorFile.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+using namespace tw;
+
+namespace {
+
+constexpr int Side = 32;
+
+QImage redDot()
+{
+    QImage image(Side, Side, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    image.setPixelColor(2, 29, Qt::red);
+    return image;
+}
+
+void put16(QByteArray &out, quint16 value)
+{
+    char bytes[2];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, 2);
+}
+
+void put32(QByteArray &out, quint32 value)
+{
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, 4);
+}
+
+// A one-image icon directory (type 2 = cursor, 1 = icon) holding a PNG image.
+QByteArray directoryFile(quint16 type, QPoint hotspot, const QByteArray &imageBytes)
+{
+    QByteArray out;
+    put16(out, 0);
+    put16(out, type);
+    put16(out, 1);
+    out.append(char(Side));
+    out.append(char(Side));
+    out.append(char(0));
+    out.append(char(0));
+    put16(out, quint16(hotspot.x()));
+    put16(out, quint16(hotspot.y()));
+    put32(out, quint32(imageBytes.size()));
+    put32(out, 22);
+    return out + imageBytes;
+}
+
+QByteArray pngBytes(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+} // namespace
+
+TEST(CursorFile, ReadsTheImageAndKeepsTheHotspotInsideIt)
+{
+    const QByteArray png = pngBytes(redDot());
+    struct Case
+    {
+        const char *what;
+        QPoint stored;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {"hotspot at the pen's point", {2, 29}, {2, 29}},
+        {"hotspot at the origin", {0, 0}, {0, 0}},
+        {"hotspot beyond the image is moved to its edge", {40, 70}, {Side - 1, Side - 1}},
+    };
+    for (const Case &c : cases) {
+        const CursorImage cursor = readCursorFile(directoryFile(2, c.stored, png));
+        ASSERT_FALSE(cursor.image.isNull()) << c.what;
+        EXPECT_EQ(cursor.image.size(), QSize(Side, Side)) << c.what;
+        EXPECT_EQ(cursor.image.pixelColor(2, 29), QColor(Qt::red)) << c.what;
+        EXPECT_EQ(cursor.image.pixelColor(20, 5).alpha(), 0) << c.what;
+        EXPECT_EQ(cursor.hotspot, c.expected) << c.what;
+    }
+}
+
+TEST(CursorFile, RejectsWhatIsNotACursor)
+{
+    const QByteArray good = directoryFile(2, {1, 1}, pngBytes(redDot()));
+    QByteArray noImages = good;
+    noImages[4] = 0;
+    struct Case
+    {
+        const char *what;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"empty file", QByteArray()},
+        {"cut off inside the directory", good.left(12)},
+        {"an icon, not a cursor", directoryFile(1, {1, 1}, pngBytes(redDot()))},
+        {"a directory of no images", noImages},
+        {"garbage where the image should be", directoryFile(2, {1, 1}, QByteArray(200, 'x'))},
+        {"a PNG file renamed to .cur", pngBytes(redDot())},
+    };
+    for (const Case &c : cases)
+        EXPECT_TRUE(readCursorFile(c.bytes).image.isNull()) << c.what;
+}
+
+TEST(CursorFile, LoadsAPointerOrFallsBackToTheStandardShape)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString good = dir.filePath(QStringLiteral("Pen_rl.cur"));
+    const QString broken = dir.filePath(QStringLiteral("Hand.cur"));
+    {
+        QFile file(good);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(directoryFile(2, {2, 29}, pngBytes(redDot())));
+        QFile bad(broken);
+        ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+        bad.write("not a cursor at all");
+    }
+
+    const QCursor pen = loadCursorFile(good, Qt::CrossCursor);
+    EXPECT_EQ(pen.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(pen.hotSpot(), QPoint(2, 29));
+    EXPECT_EQ(pen.pixmap().size(), QSize(Side, Side));
+
+    EXPECT_EQ(loadCursorFile(broken, Qt::CrossCursor).shape(), Qt::CrossCursor);
+    EXPECT_EQ(loadCursorFile(dir.filePath(QStringLiteral("Missing.cur"))).shape(), Qt::ArrowCursor);
+}
