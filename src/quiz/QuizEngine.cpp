@@ -105,6 +105,7 @@ void QuizEngine::DoQuizOrder(int count)
     Educate &w = m_window;
     const int n = tileCount(w.shell.GridMax);
     const std::vector<int> chain = questionChain(n, *w.platform().random);
+    m_dealOver = false;
     const QString subject = w.quiz.CurrentSubject;
     const int row = w.shell.GridMax + 1;
     for (size_t i = 0; i + 1 < chain.size(); ++i) {
@@ -347,6 +348,7 @@ void QuizEngine::rightAnswer(int index)
         // The deal is over: nothing is open any more, so no time limit runs
         // and the window may be resized again.
         quiz.AwaitingAnswer = 0;
+        m_dealOver = true;
         if (QAction *again = w.menus().item(QStringLiteral("MNU_Again")))
             again->setEnabled(true);
         return;

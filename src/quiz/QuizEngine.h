@@ -30,6 +30,11 @@ public:
     // A typed character (Initial Letters).
     void KeyPress(QChar key);
 
+    // True from the last right answer of a deal until tiles are created or
+    // dealt again: the board stays cleared, even when the window is resized.
+    bool dealOver() const { return m_dealOver; }
+    void setDealOver(bool over) { m_dealOver = over; }
+
     // The name of an item file: no folder, nothing from the first '.' on.
     static QString itemName(const QString &path);
 
@@ -53,6 +58,7 @@ private:
     void RightMouse();
 
     Educate &m_window;
+    bool m_dealOver = false;
 };
 
 } // namespace tw

@@ -2,6 +2,7 @@
 
 #include "puzzle/Puzzle.h"
 #include "quiz/QuestionChain.h"
+#include "quiz/QuizEngine.h"
 #include "quiz/QuizGames.h"
 #include "shell/Educate.h"
 #include "shell/GameIds.h"
@@ -33,6 +34,7 @@ void TileLayout::LoadLabels()
 {
     Educate &w = m_window;
     const int n = tileCount(w.shell.GridMax);
+    w.engine().setDealOver(false); // fresh tiles: a new game is being set up
     for (int i = 1; i <= n; ++i) {
         // An element that exists already keeps its place; it still gets the
         // properties below, as a fresh one would.
@@ -125,14 +127,6 @@ void TileLayout::ReDraw()
     }
 
     const int n = tileCount(shell.GridMax);
-    for (int t = 1; t <= n; ++t) {
-        if (TileLabel *q = w.Question(t))
-            q->hide();
-        if (TileLabel *a = w.Answer(t))
-            a->hide();
-        if (PictureTile *img = w.Img(t))
-            img->hide();
-    }
 
     // Grid: the tiles touch, row by row from the top-left.
     const double width = w.scaleWidth();
@@ -163,28 +157,32 @@ void TileLayout::ReDraw()
         [this](const QString &caption, int points) { return measureCaption(caption, points); });
 
     // Apply and show. Position 1 holds the first question, so its answer and
-    // picture stay hidden, except where position 1 is a playing card.
+    // picture stay hidden, except where position 1 is a playing card. The
+    // other question labels stay hidden: the engine shows the current one.
+    // A finished deal stays cleared when the window is resized.
     for (int t = 2; t <= n; ++t) {
-        if (TileLabel *a = w.Answer(t)) {
+        if (TileLabel *a = w.Answer(t))
             a->setFontSize(fitSize);
-            a->show();
-        }
         if (TileLabel *q = w.Question(t - 1))
             q->setFontSize(fitSize);
-        if (PictureTile *img = w.Img(t))
-            img->show();
     }
     const bool cardGame = shell.CurrentGame == GamePairs || shell.CurrentGame == GameHideAndSeek;
-    if (cardGame) {
-        if (PictureTile *img = w.Img(1))
-            img->show();
-        if (TileLabel *a = w.Answer(1)) {
+    if (cardGame)
+        if (TileLabel *a = w.Answer(1))
             a->setFontSize(fitSize);
-            a->show();
-        }
+    const bool dealOver = w.engine().dealOver();
+    // Only what changes is shown or hidden: 1200 widgets hidden and shown
+    // again on every resize would cost more than the layout itself.
+    auto showOnly = [](QWidget *tile, bool visible) {
+        if (tile && tile->isHidden() == visible)
+            tile->setVisible(visible);
+    };
+    for (int t = 1; t <= n; ++t) {
+        const bool card = !dealOver && (t > 1 || cardGame);
+        showOnly(w.Answer(t), card);
+        showOnly(w.Img(t), card);
+        showOnly(w.Question(t), !dealOver && t == 1);
     }
-    if (TileLabel *q = w.Question(1))
-        q->show();
 
     // Stacking: answer over picture over question in every tile.
     const bool flags = quiz.CurrentSubject == QLatin1String("Flags");

@@ -79,14 +79,17 @@ void drawCard(QPainter &p, const QRectF &card, const QColor &fill, bool edge, bo
 
 QFont tileFont()
 {
-    QFont f;
-    // A round geometric face with a single-storey "a", as children learn to
-    // write it; the others are fall-backs found on most systems.
-    f.setFamilies({QStringLiteral("URW Gothic"), QStringLiteral("Century Gothic"),
-                   QStringLiteral("DejaVu Sans")});
-    f.setWeight(QFont::DemiBold);
-    f.setPointSize(12);
-    return f;
+    static const QFont font = [] {
+        QFont f;
+        // A round geometric face with a single-storey "a", as children learn
+        // to write it; the others are fall-backs found on most systems.
+        f.setFamilies({QStringLiteral("URW Gothic"), QStringLiteral("Century Gothic"),
+                       QStringLiteral("DejaVu Sans")});
+        f.setWeight(QFont::DemiBold);
+        f.setPointSize(12);
+        return f;
+    }();
+    return font;
 }
 
 QColor colourFromValue(long value)
@@ -108,7 +111,7 @@ TileLabel::TileLabel(int index, QWidget *parent)
     setFont(tileFont());
     // The card paints its own rounded background; the corners stay see-through.
     setAutoFillBackground(false);
-    applyStyle();
+    setLineWidth(1);
 }
 
 void TileLabel::setFontSize(double points)
@@ -124,40 +127,50 @@ void TileLabel::setFontSize(double points)
 
 double TileLabel::fontSize() const { return font().pointSizeF(); }
 
+// Grids hold up to 1200 tiles: a setter that changes nothing does no work.
 void TileLabel::setBackColour(long colour)
 {
+    if (m_backColour == colour)
+        return;
     m_backColour = colour;
-    applyStyle();
+    update();
 }
 
 void TileLabel::setForeColour(long colour)
 {
+    if (m_foreColour == colour)
+        return;
     m_foreColour = colour;
-    applyStyle();
+    update();
 }
 
 void TileLabel::setBorder(bool single)
 {
+    if (m_border == single)
+        return;
     m_border = single;
     applyStyle();
 }
 
-void TileLabel::setDisplayMode(int mode) { setWordWrap(mode != 0); }
+void TileLabel::setDisplayMode(int mode)
+{
+    if (wordWrap() != (mode != 0))
+        setWordWrap(mode != 0);
+}
 
 void TileLabel::setOpaque(bool opaque)
 {
+    if (m_opaque == opaque)
+        return;
     m_opaque = opaque;
     update();
 }
 
+// The card is painted from the colour values; the frame shape only tells
+// whether it has an edge.
 void TileLabel::applyStyle()
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colourFromValue(m_backColour));
-    pal.setColor(QPalette::WindowText, colourFromValue(m_foreColour));
-    setPalette(pal);
     setFrameShape(m_border ? QFrame::Box : QFrame::NoFrame);
-    setLineWidth(1);
     update();
 }
 

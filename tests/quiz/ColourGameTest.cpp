@@ -79,6 +79,11 @@ TEST(ColourGame, EachGridAsksTheColoursOfItsQuestionSlotsOnceAndEndsWithPlayAgai
         EXPECT_EQ(got, expected) << "slots 1 to N-1, each once";
         EXPECT_EQ(QuizWindow::visibleCount(w.Answer, n), 0);
         EXPECT_EQ(w.quiz.AwaitingAnswer, 0) << "no time limit runs after the deal";
+        // Resizing the window afterwards lays the board out but brings no tile back.
+        t.setPlayArea(QSize(700, 500));
+        EXPECT_EQ(w.Answer(2)->width(), 700 / c.side);
+        EXPECT_EQ(QuizWindow::visibleCount(w.Answer, n), 0);
+        EXPECT_EQ(QuizWindow::visibleCount(w.Question, n), 0);
     }
 }
 
