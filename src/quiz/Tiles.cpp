@@ -16,6 +16,9 @@ constexpr double kPictureInset = 5; // pixels between a card's edge and its pict
 constexpr int kPressShift = 1; // how far a pressed card sinks, in pixels
 constexpr int kShadowAlpha = 45;
 constexpr int kOutlineDarker = 135; // QColor::darker factor of a card's edge
+const QColor kQuestionGlow(0xF2, 0xB5, 0x4A);
+constexpr int kGlowAlpha = 170;
+constexpr double kGlowWidth = 4;
 constexpr double kLowContrast = 2.2; // below this ratio a caption gets a halo
 
 // The card rectangle inside a tile of `size`, shrunk for tiny tiles.
@@ -68,10 +71,15 @@ void drawCard(QPainter &p, const QRectF &card, const QColor &fill, bool edge, bo
         p.drawRoundedRect(card.translated(0, 2), radius, radius);
     }
     p.setBrush(fill);
-    if (edge)
+    if (edge) {
         p.setPen(QPen(edgeColour(fill), 2));
-    else
-        p.setPen(Qt::NoPen);
+    } else {
+        // A card without an edge (the question) gets a soft golden glow
+        // instead, so the child sees where the question is.
+        QColor glow = kQuestionGlow;
+        glow.setAlpha(kGlowAlpha);
+        p.setPen(QPen(glow, kGlowWidth));
+    }
     p.drawRoundedRect(card, radius, radius);
 }
 
