@@ -3,7 +3,9 @@
 #include "quiz/GameDraws.h"
 #include "quiz/GameRestart.h"
 #include "quiz/GridPlan.h"
+#include "quiz/PictureLibrary.h"
 #include "quiz/QuizEngine.h"
+#include "quiz/SoundPlayer.h"
 #include "shell/Educate.h"
 #include "shell/GameIds.h"
 
@@ -15,16 +17,17 @@ void FlagsGame::LoadFlags()
 {
     Educate &w = m_window;
     w.quiz.CurrentSubject = QStringLiteral("Flags");
-    w.quiz.SampleUsed.fill(0);
+    w.sounds().GetSample(0, 0, true);
     const QString folder = w.shell.SubjectFolder[kFlagsSubject];
+    const QString path = w.pictures().subjectPath(kFlagsSubject);
     int m = 0;
-    for (const QString &file : listFiles(w.shell.AppFolder + folder)) {
+    for (const QString &file : path.isEmpty() ? QStringList() : listFiles(path)) {
         if (!isPictureFile(file))
             continue;
         if (m + 1 >= kTableSize)
             break;
         ++m;
-        w.quiz.PictureList[m] = w.shell.AppFolder + folder + file;
+        w.quiz.PictureList[m] = path + file;
         w.quiz.FileList[m] = folder + file;
     }
     // No flags (or too few for the smallest grid): nothing is dealt.

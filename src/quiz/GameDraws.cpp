@@ -88,17 +88,6 @@ bool isPictureFile(const QString &fileName)
     return kPictureSuffixes.contains(QFileInfo(fileName).suffix().toLower());
 }
 
-QString findFile(const QString &folder, const QString &fileName)
-{
-    const QDir dir(folder);
-    if (dir.exists(fileName))
-        return dir.filePath(fileName);
-    for (const QString &name : listFiles(folder))
-        if (name.compare(fileName, Qt::CaseInsensitive) == 0)
-            return dir.filePath(name);
-    return {};
-}
-
 QString itemName(const QString &fileName)
 {
     const QString name = QFileInfo(fileName).fileName();

@@ -38,10 +38,6 @@ QStringList listFiles(const QString &folder);
 // True for the picture files the program can show (by extension).
 bool isPictureFile(const QString &fileName);
 
-// The full path of the file in `folder` named `fileName`, capitals and small
-// letters alike; empty when there is none.
-QString findFile(const QString &folder, const QString &fileName);
-
 // A picture's or sound's name: the file name up to its first '.'.
 QString itemName(const QString &fileName);
 

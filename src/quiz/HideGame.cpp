@@ -15,51 +15,16 @@
 #include <QAction>
 
 #include <algorithm>
-#include <map>
 
 namespace tw {
 
 namespace {
 
 constexpr long kWhite = 16777215;
-// Pictures are searched in the subject folders 1 to 9.
-constexpr int kPictureSubjects = 9;
 const QString kCardCover = QStringLiteral("?");
 const QString kQuestionCaption = QStringLiteral("\n?");
 
 } // namespace
-
-std::vector<HideItem> collectHideItems(const QString &appFolder,
-                                       const std::vector<QString> &subjectFolders)
-{
-    // The pictures of each subject by name (first file of a name wins).
-    std::vector<std::map<QString, QString>> pictures;
-    for (size_t k = 1; k < subjectFolders.size() && k <= kPictureSubjects; ++k) {
-        std::map<QString, QString> byName;
-        if (!subjectFolders[k].isEmpty()) {
-            const QString folder = appFolder + subjectFolders[k];
-            for (const QString &file : listFiles(folder))
-                if (isPictureFile(file))
-                    byName.emplace(itemName(file).toLower(), folder + file);
-        }
-        pictures.push_back(std::move(byName));
-    }
-    std::vector<HideItem> items;
-    const QString soundFolder = appFolder + QStringLiteral("Sounds/");
-    for (const QString &file : listFiles(soundFolder)) {
-        if (!file.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive))
-            continue;
-        const QString name = file.left(file.size() - 4).toLower();
-        for (const auto &byName : pictures) {
-            const auto hit = byName.find(name);
-            if (hit != byName.end()) {
-                items.push_back({soundFolder + file, hit->second});
-                break;
-            }
-        }
-    }
-    return items;
-}
 
 std::vector<int> drawHidingPlaces(Random &random, int n)
 {
@@ -82,19 +47,17 @@ void HideGame::LoadHide()
     w.quiz.HideFoundCount = 0;
     w.quiz.CurrentSubject = QStringLiteral("Hide");
 
-    std::vector<QString> folders(w.shell.SubjectFolder.begin(), w.shell.SubjectFolder.end());
-    std::vector<HideItem> items = collectHideItems(w.shell.AppFolder, folders);
-    if (items.size() >= static_cast<size_t>(kTableSize))
-        items.resize(kTableSize - 1);
-    if (items.empty())
+    // The sounds that have a picture, as the Sounds game pairs them.
+    const int m = w.sounds().BuildSoundTables();
+    if (m == 0)
         return;
-    w.quiz.SampleUsed.fill(0);
+    w.sounds().GetSample(0, 0, true);
     const int side = w.shell.GridMax + 1;
     // One sound per card: the grid is the largest square the sounds fill.
-    const GridPlan plan = planItemGrid(side, static_cast<int>(items.size()));
+    const GridPlan plan = planItemGrid(side, m);
     switch (plan.kind) {
     case GridPlan::Deal:
-        deal(side * side, items);
+        deal(side * side, m);
         break;
     case GridPlan::Resize:
         if (selectGridSide(w, plan.side))
@@ -107,15 +70,11 @@ void HideGame::LoadHide()
     }
 }
 
-void HideGame::deal(int n, const std::vector<HideItem> &items)
+void HideGame::deal(int n, int sounds)
 {
     Educate &w = m_window;
     Random &random = *w.platform().random;
-    for (size_t i = 0; i < items.size(); ++i) {
-        w.quiz.SoundList[i + 1] = items[i].sound;
-        w.quiz.PictureList[i + 1] = items[i].picture;
-    }
-    const std::vector<int> item = drawDistinct(random, static_cast<int>(items.size()), n);
+    const std::vector<int> item = drawDistinct(random, sounds, n);
     const std::vector<int> place = drawHidingPlaces(random, n);
     int q = 1;
     for (int j = 1; j <= n; ++j) {

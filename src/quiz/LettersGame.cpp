@@ -3,7 +3,9 @@
 #include "quiz/GameDraws.h"
 #include "quiz/GameRestart.h"
 #include "quiz/GridPlan.h"
+#include "quiz/PictureLibrary.h"
 #include "quiz/QuizEngine.h"
+#include "quiz/SoundPlayer.h"
 #include "quiz/WordPictures.h"
 #include "shell/Educate.h"
 #include "shell/GameIds.h"
@@ -57,7 +59,7 @@ void LettersGame::LoadLetters()
 {
     Educate &w = m_window;
     w.quiz.CurrentSubject = QStringLiteral("Letters");
-    w.quiz.SampleUsed.fill(0);
+    w.sounds().GetSample(0, 0, true);
     if (w.shell.GridMax + 1 <= kLargestLettersSide) {
         w.engine().DoQuizOrder(kLetterRange);
         return;
@@ -81,20 +83,22 @@ void LettersGame::loadWordGame(int game)
     Educate &w = m_window;
     const bool spelling = game == GameSpelling;
     w.quiz.CurrentSubject = spelling ? QStringLiteral("Spelling") : QStringLiteral("Words");
-    w.quiz.SampleUsed.fill(0);
+    w.sounds().GetSample(0, 0, true);
 
     int m = 0;
     for (int k = 1; k <= kSpellSubjects; ++k) {
         if (!w.menus().checked(kSpellSubject, k))
             continue;
+        const QString path = w.pictures().subjectPath(k);
+        if (path.isEmpty())
+            continue;
         const QString folder = w.shell.SubjectFolder[k];
-        const QStringList files =
-                collectWordFiles(listFiles(w.shell.AppFolder + folder), w.shell.WordLength);
+        const QStringList files = collectWordFiles(listFiles(path), w.shell.WordLength);
         for (const QString &file : files) {
             if (m + 1 >= kTableSize)
                 break;
             ++m;
-            w.quiz.PictureList[m] = w.shell.AppFolder + folder + file;
+            w.quiz.PictureList[m] = path + file;
             w.quiz.FileList[m] = folder + file;
         }
     }

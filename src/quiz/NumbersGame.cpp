@@ -53,8 +53,8 @@ void NumbersGame::LoadNumbers()
     for (int k = 1; k <= kSpellSubjects; ++k) {
         if (!w.menus().checked(QStringLiteral("MNU_SpellSubject"), k))
             continue;
-        const QString folder = w.shell.AppFolder + w.shell.SubjectFolder[k];
-        for (const QString &file : listFiles(folder)) {
+        const QString folder = w.pictures().subjectPath(k);
+        for (const QString &file : folder.isEmpty() ? QStringList() : listFiles(folder)) {
             if (!isPictureFile(file) || m + 1 >= kTableSize)
                 continue;
             ++m;

@@ -43,7 +43,7 @@ void PairsGame::LoadPairs()
 {
     Educate &w = m_window;
     w.quiz.CurrentSubject = QStringLiteral("Pairs");
-    w.quiz.SampleUsed.fill(0);
+    w.sounds().GetSample(0, 0, true);
 
     std::vector<QString> names(1);
     int m = 0;
@@ -53,8 +53,8 @@ void PairsGame::LoadPairs()
             allChecked = false;
             continue;
         }
-        const QString folder = w.shell.AppFolder + w.shell.SubjectFolder[k];
-        for (const QString &file : listFiles(folder)) {
+        const QString folder = w.pictures().subjectPath(k);
+        for (const QString &file : folder.isEmpty() ? QStringList() : listFiles(folder)) {
             if (!isPictureFile(file) || m + 1 >= kTableSize)
                 continue;
             ++m;
@@ -126,8 +126,7 @@ void PairsGame::dealCards(int n, int m, const std::vector<QString> &names)
 void PairsGame::playPairSound(const QString &name)
 {
     Educate &w = m_window;
-    const QString own = findFile(w.shell.AppFolder + QStringLiteral("Sounds"),
-                                 name + QStringLiteral(".wav"));
+    const QString own = w.pictures().soundFor(name);
     w.sounds().PlaySound(own.isEmpty() ? w.shell.AppFolder + QStringLiteral("Chimes.wav") : own);
 }
 

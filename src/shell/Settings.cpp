@@ -1,6 +1,9 @@
 #include "shell/Settings.h"
 
+#include "quiz/LettersGame.h"
 #include "quiz/PictureLibrary.h"
+#include "quiz/QuizGames.h"
+#include "quiz/SumsGame.h"
 #include "shell/Educate.h"
 #include "shell/MenuBar.h"
 #include "shell/PasswordLock.h"
@@ -243,30 +246,31 @@ void Settings::MNU_PairSubject_Click(int index)
         m_window.menus().setChecked(name, index, !m_window.menus().checked(name, index));
 }
 
+// The word-length and arithmetic ranges belong to their games, which also
+// keep the values (WordLength, AddMax ...) the menus stand for.
 void Settings::MNU_Letters_Click(int index)
 {
-    if (chooseOption("MNU_Letters", index))
-        m_window.shell.WordLength = index;
+    m_window.games().letters().MNU_Letters_Click(index);
 }
 
 void Settings::MNU_AddMax_Click(int index)
 {
-    chooseOption("MNU_AddMax", index);
+    m_window.games().sums().MNU_AddMax_Click(index);
 }
 
 void Settings::MNU_SubMax_Click(int index)
 {
-    chooseOption("MNU_SubMax", index);
+    m_window.games().sums().MNU_SubMax_Click(index);
 }
 
 void Settings::MNU_MulMax_Click(int index)
 {
-    chooseOption("MNU_MulMax", index);
+    m_window.games().sums().MNU_MulMax_Click(index);
 }
 
 void Settings::MNU_DivMax_Click(int index)
 {
-    chooseOption("MNU_DivMax", index);
+    m_window.games().sums().MNU_DivMax_Click(index);
 }
 
 void Settings::toggleOperator(const char *name)

@@ -1,14 +1,10 @@
 // The bounded draws, chains and dealing rules the quiz games share.
-#include "platform/Random.h"
 #include "quiz/GameDraws.h"
+#include "platform/Random.h"
 #include "quiz/HideGame.h"
 #include "quiz/NumbersGame.h"
 #include "quiz/PairsGame.h"
 #include "quiz/WordPictures.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -108,10 +104,10 @@ TEST(GameDraws, HidingPlacesCoverEveryCardAndEndOnTheFirst)
 
 TEST(WordPictures, CollectsShortNamesByLengthWithThreeLetterExtensions)
 {
-    const QStringList listing = {QStringLiteral("Cat.bmp"),  QStringLiteral("Dog.jpg"),
-                                 QStringLiteral("Fish.jpeg"), QStringLiteral("Horse.bmp"),
-                                 QStringLiteral("Ox.gif"),   QStringLiteral("Pig.txt"),
-                                 QStringLiteral("Ant.x.png")};
+    const QStringList listing
+        = {QStringLiteral("Cat.bmp"),   QStringLiteral("Dog.jpg"), QStringLiteral("Fish.jpeg"),
+           QStringLiteral("Horse.bmp"), QStringLiteral("Ox.gif"),  QStringLiteral("Pig.txt"),
+           QStringLiteral("Ant.x.png")};
     EXPECT_EQ(collectWordFiles(listing, 3),
               QStringList({QStringLiteral("Ox.gif"), QStringLiteral("Cat.bmp"),
                            QStringLiteral("Dog.jpg")}));
@@ -125,24 +121,4 @@ TEST(WordPictures, SpellingIgnoresCapitals)
     EXPECT_TRUE(spellsWord(QStringLiteral("CAT"), QStringLiteral("Cat")));
     EXPECT_FALSE(spellsWord(QStringLiteral("ca"), QStringLiteral("Cat")));
     EXPECT_FALSE(spellsWord(QString(), QString()));
-}
-
-TEST(HideItems, SoundsAreMatchedToTheFirstPictureOfTheirName)
-{
-    QTemporaryDir dir;
-    const QString root = dir.path() + QLatin1Char('/');
-    for (const char *path : {"Sounds/Cat.wav", "Sounds/Dog.WAV", "Sounds/Owl.wav",
-                             "Sounds/notes.txt", "Misc/Cat.jpg", "Animals/Cat.bmp",
-                             "Animals/Dog.png", "Background/Owl.bmp"}) {
-        QDir().mkpath(QFileInfo(root + QLatin1String(path)).path());
-        QFile f(root + QLatin1String(path));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
-    const std::vector<QString> folders = {QString(), QStringLiteral("Misc/"),
-                                          QStringLiteral("Animals/")};
-    const std::vector<HideItem> items = collectHideItems(root, folders);
-    ASSERT_EQ(items.size(), 2u) << "Owl has no picture in the subjects";
-    EXPECT_EQ(items[0].sound, root + QStringLiteral("Sounds/Cat.wav"));
-    EXPECT_EQ(items[0].picture, root + QStringLiteral("Misc/Cat.jpg"));
-    EXPECT_EQ(items[1].picture, root + QStringLiteral("Animals/Dog.png"));
 }

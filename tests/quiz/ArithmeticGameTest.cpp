@@ -1,0 +1,233 @@
+// The Arithmetic game: the range menus, dealing with distinct results, the
+// hand-over of subtraction and division, and the abort of a deal too big.
+#include "quiz/GameContent.h"
+#include "quiz/QuizGames.h"
+#include "quiz/QuizWindow.h"
+#include "quiz/SumsGame.h"
+#include "shell/FrmPass.h"
+#include "shell/GameIds.h"
+#include "shell/PasswordLock.h"
+#include "shell/Settings.h"
+
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace tw;
+using namespace tw::test;
+
+namespace {
+
+void switchOperators(Educate &w, bool add, bool sub, bool mul, bool div)
+{
+    MenuBar &m = w.menus();
+    m.setChecked(QStringLiteral("MNU_AddOn"), -1, add);
+    m.setChecked(QStringLiteral("MNU_SubOn"), -1, sub);
+    m.setChecked(QStringLiteral("MNU_MulOn"), -1, mul);
+    m.setChecked(QStringLiteral("MNU_DivOn"), -1, div);
+}
+
+// The sums asked in chain order (question captions) and the answer tile results.
+QStringList sumsInChain(Educate &w, int n)
+{
+    QStringList sums;
+    int q = 1;
+    for (int s = 2; s <= n && w.Question(q); ++s) {
+        sums << w.Question(q)->text();
+        q = w.Question(q)->tag.toInt();
+    }
+    return sums;
+}
+
+int evaluate(const QString &sum)
+{
+    static const QRegularExpression re(QStringLiteral("^(\\d+) ([-+x/]) (\\d+)$"));
+    const auto m = re.match(sum);
+    if (!m.hasMatch())
+        return -1000;
+    const int a = m.captured(1).toInt(), b = m.captured(3).toInt();
+    switch (m.captured(2).at(0).toLatin1()) {
+    case '+':
+        return a + b;
+    case '-':
+        return a - b;
+    case 'x':
+        return a * b;
+    default:
+        return b != 0 && a % b == 0 ? a / b : -1000;
+    }
+}
+
+} // namespace
+
+TEST(ArithmeticGame, RangeMenusSetTheirValues)
+{
+    TestWindow t;
+    Educate &w = t.w();
+    SumsGame &sums = w.games().sums();
+    const int cases[][3] = {{0, 5}, {2, 20}, {4, 100}};
+    for (const auto &c : cases) {
+        sums.MNU_AddMax_Click(c[0]);
+        sums.MNU_SubMax_Click(c[0]);
+        EXPECT_EQ(w.quiz.AddMax, c[1]);
+        EXPECT_EQ(w.quiz.SubMax, c[1]);
+        EXPECT_EQ(w.menus().checkedIndex(QStringLiteral("MNU_AddMax")), c[0]);
+    }
+    sums.MNU_MulMax_Click(7);
+    sums.MNU_DivMax_Click(12);
+    EXPECT_EQ(w.quiz.MulMax, 6);
+    EXPECT_EQ(w.quiz.DivMax, 11);
+    // Indices without an item leave the ranges alone.
+    sums.MNU_AddMax_Click(5);
+    sums.MNU_MulMax_Click(6);
+    EXPECT_EQ(w.quiz.AddMax, 100);
+    EXPECT_EQ(w.quiz.MulMax, 6);
+    EXPECT_EQ(w.menus().checkedIndex(QStringLiteral("MNU_MulMax")), 7);
+}
+
+TEST(ArithmeticGame, TurningOffTheOnlyOperatorKeepsAddition)
+{
+    TestWindow t;
+    Educate &w = t.w();
+    switchOperators(w, true, false, false, false);
+    w.settings().MNU_AddOn_Click();
+    EXPECT_TRUE(w.menus().checked(QStringLiteral("MNU_AddOn")));
+    w.settings().MNU_MulOn_Click();
+    w.settings().MNU_AddOn_Click();
+    EXPECT_FALSE(w.menus().checked(QStringLiteral("MNU_AddOn")));
+    EXPECT_TRUE(w.menus().checked(QStringLiteral("MNU_MulOn")));
+}
+
+TEST(ArithmeticGame, AdditionUpToTenDealsEightDifferentResults)
+{
+    GameWindow t(3);
+    Educate &w = t.w();
+    w.games().sums().MNU_AddMax_Click(1);
+    w.MNU_Game_Click(GameArithmetic);
+    ASSERT_EQ(w.shell.GridMax, 2);
+    EXPECT_EQ(w.quiz.CurrentSubject, QStringLiteral("Sums"));
+    EXPECT_TRUE(w.Answer(1)->text().isEmpty());
+    std::set<int> results;
+    for (int k = 2; k <= 9; ++k) {
+        const int r = w.Answer(k)->text().toInt();
+        EXPECT_GE(r, 2);
+        EXPECT_LE(r, 20);
+        results.insert(r);
+    }
+    EXPECT_EQ(results.size(), 8u);
+    // Each question's tag leads to the tile showing its result.
+    const QStringList sums = sumsInChain(w, 9);
+    ASSERT_EQ(sums.size(), 8);
+    int q = 1;
+    for (const QString &sum : sums) {
+        EXPECT_TRUE(sum.contains(QStringLiteral(" + "))) << sum.toStdString();
+        const int k = w.Question(q)->tag.toInt();
+        EXPECT_EQ(evaluate(sum), w.Answer(k)->text().toInt()) << sum.toStdString();
+        q = k;
+    }
+    EXPECT_EQ(q, 9);
+}
+
+TEST(ArithmeticGame, TimesTableTwoAndItsDivisions)
+{
+    GameWindow t(4);
+    Educate &w = t.w();
+    switchOperators(w, false, false, true, true);
+    w.games().sums().MNU_MulMax_Click(2);
+    w.games().sums().MNU_DivMax_Click(2);
+    w.MNU_Game_Click(GameArithmetic);
+    const QStringList sums = sumsInChain(w, 9);
+    ASSERT_EQ(sums.size(), 8);
+    static const QRegularExpression times(QStringLiteral("^2 x (\\d+)$"));
+    static const QRegularExpression by(QStringLiteral("^(\\d+) / 2$"));
+    for (const QString &sum : sums) {
+        const auto m = times.match(sum);
+        if (m.hasMatch()) {
+            EXPECT_GE(m.captured(1).toInt(), 1);
+            EXPECT_LE(m.captured(1).toInt(), 12);
+        } else {
+            EXPECT_TRUE(by.match(sum).hasMatch()) << sum.toStdString();
+            EXPECT_GE(evaluate(sum), 1) << "an exact division";
+        }
+    }
+}
+
+TEST(ArithmeticGame, SubtractionUpToFiveHandsOverToAdditionAndIsRestored)
+{
+    GameWindow t(5);
+    Educate &w = t.w();
+    switchOperators(w, false, true, false, false);
+    w.games().sums().MNU_SubMax_Click(0);
+    w.MNU_Game_Click(GameArithmetic);
+    const QStringList sums = sumsInChain(w, 9);
+    ASSERT_EQ(sums.size(), 8);
+    int subtractions = 0;
+    std::set<int> results;
+    for (const QString &sum : sums) {
+        subtractions += sum.contains(QStringLiteral(" - ")) ? 1 : 0;
+        results.insert(evaluate(sum));
+    }
+    EXPECT_EQ(subtractions, 4) << "only the results 1 to 4 exist";
+    EXPECT_EQ(results.size(), 8u);
+    EXPECT_TRUE(t.fakes.dialogs->messages.isEmpty());
+    EXPECT_TRUE(w.menus().checked(QStringLiteral("MNU_SubOn")));
+    EXPECT_FALSE(w.menus().checked(QStringLiteral("MNU_AddOn")));
+}
+
+TEST(ArithmeticGame, AGridTooBigShowsTheMessageAndFallsBackToThreeByThree)
+{
+    GameWindow t(6);
+    Educate &w = t.w();
+    w.settings().MNU_Size_Click(17); // 20 x 20
+    ASSERT_EQ(w.shell.GridMax, 19);
+    w.MNU_Game_Click(GameArithmetic);
+    EXPECT_EQ(t.fakes.dialogs->messages,
+              QStringList {QString::fromLatin1(SumsGame::kTooBigMessage)});
+    EXPECT_EQ(w.shell.GridMax, 2);
+    EXPECT_EQ(w.menus().checkedIndex(QStringLiteral("MNU_Size")), 0);
+    EXPECT_EQ(sumsInChain(w, 9).size(), 8) << "a 3 x 3 deal is on the grid";
+    EXPECT_FALSE(w.shell.Loading);
+}
+
+TEST(ArithmeticGame, ARefusedSizeChangeEndsWithAnEmptyPlayArea)
+{
+    GameWindow t(7);
+    Educate &w = t.w();
+    w.settings().MNU_Size_Click(1); // 4 x 4
+    w.games().sums().MNU_AddMax_Click(0);
+    // Changing settings now needs a password, and the parent cancels.
+    w.password().StoredPassword = QStringLiteral("secret");
+    w.menus().setEnabled(QStringLiteral("MNU_PsRq"), 2, true);
+    w.menus().setChecked(QStringLiteral("MNU_PsRq"), 2, true);
+    int asked = 0;
+    t.fakes.pump->onPump = [&] {
+        PasswordLock &lock = w.password();
+        if (lock.asking() && lock.dialog()->isVisible()) {
+            ++asked;
+            QTest::mouseClick(lock.dialog()->ComCancel(), Qt::LeftButton);
+        }
+    };
+    w.MNU_Game_Click(GameArithmetic);
+    t.fakes.pump->onPump = nullptr;
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(t.fakes.dialogs->messages.size(), 1);
+    EXPECT_EQ(w.shell.GridMax, 3) << "the parent's size stands";
+    EXPECT_FALSE(w.Question(1)) << "no deal is left half made";
+    EXPECT_FALSE(w.shell.Loading);
+    EXPECT_FALSE(w.hourglass());
+}
+
+TEST(ArithmeticGame, ADealPlaysToTheEnd)
+{
+    GameWindow t(8);
+    Educate &w = t.w();
+    switchOperators(w, true, true, true, true);
+    w.MNU_Game_Click(GameArithmetic);
+    const QStringList asked = t.playDealRight(9);
+    EXPECT_EQ(asked.size(), 8);
+    EXPECT_TRUE(t.againEnabled());
+    EXPECT_EQ(w.quiz.QuestionTile, 9);
+}

@@ -1,0 +1,98 @@
+// Hide and Seek: pictures under cards, found by their sounds.
+#include "quiz/HideGame.h"
+#include "quiz/GameContent.h"
+#include "quiz/QuizWindow.h"
+#include "shell/GameIds.h"
+#include "shell/Settings.h"
+
+#include <gtest/gtest.h>
+
+using namespace tw;
+using namespace tw::test;
+
+namespace {
+
+struct HideWindow : GameWindow
+{
+    explicit HideWindow(std::uint32_t seed, int sounds)
+        : GameWindow(seed)
+    {
+        const QStringList names = shortNames(sounds);
+        addPictures(w().shell.AppFolder, QStringLiteral("Animals"), names);
+        addSounds(w().shell.AppFolder, names);
+    }
+    // The card that hides the picture of the sound asked now.
+    int hidingCard() { return rightTile(); }
+    QString lastSound() const { return fakes.sound->opened.value(fakes.sound->opened.size() - 1); }
+    QString askedSound() { return w().quiz.SoundList[w().quiz.ItemValue[w().quiz.QuestionTile]]; }
+};
+
+} // namespace
+
+TEST(HideGame, TheGridFitsTheSounds)
+{
+    struct Case
+    {
+        int sounds, gridMax;
+    };
+    for (const Case &c : {Case {9, 2}, Case {7, 1}, Case {8, 1}}) {
+        HideWindow t(c.sounds, c.sounds);
+        t.w().MNU_Game_Click(GameHideAndSeek);
+        EXPECT_EQ(t.w().shell.GridMax, c.gridMax) << c.sounds;
+        const int n = (c.gridMax + 1) * (c.gridMax + 1);
+        EXPECT_EQ(QuizWindow::visibleCount(t.w().Answer, n), n) << "every card is covered";
+        EXPECT_EQ(t.lastSound(), t.askedSound()) << "the first sound plays at once";
+    }
+}
+
+TEST(HideGame, AWrongCardIsCoveredAgainAndTheSameSoundReplays)
+{
+    HideWindow t(1, 9);
+    Educate &w = t.w();
+    w.MNU_Game_Click(GameHideAndSeek);
+    const int asked = w.quiz.QuestionTile;
+    const QString sound = t.askedSound();
+    const int wrong = t.hidingCard() == 2 ? 3 : 2;
+    const double before = t.fakes.clock->now;
+    QuizWindow::click(w.Answer(wrong));
+    EXPECT_GE(t.fakes.clock->now - before, HideGame::kShowSeconds);
+    EXPECT_TRUE(w.Answer(wrong)->isVisible());
+    const QObjectList &order = w.playArea()->children();
+    EXPECT_GT(order.indexOf(w.Answer(wrong)), order.indexOf(w.Img(wrong))) << "covered again";
+    EXPECT_EQ(w.quiz.QuestionTile, asked);
+    EXPECT_EQ(t.lastSound(), sound);
+    EXPECT_EQ(w.quiz.HideFoundCount, 0);
+}
+
+TEST(HideGame, FindingEveryPictureEndsTheGame)
+{
+    HideWindow t(2, 9);
+    Educate &w = t.w();
+    w.MNU_Game_Click(GameHideAndSeek);
+    for (int found = 1; found <= 9; ++found) {
+        ASSERT_FALSE(t.againEnabled());
+        const int card = t.hidingCard();
+        QuizWindow::click(w.Answer(card));
+        EXPECT_TRUE(w.Answer(card)->isHidden());
+        if (found < 9) {
+            EXPECT_EQ(w.quiz.HideFoundCount, found);
+            EXPECT_FALSE(w.quiz.HideFound[w.quiz.QuestionTile]) << "the next sound is new";
+            EXPECT_EQ(t.lastSound(), t.askedSound());
+        }
+    }
+    EXPECT_TRUE(t.againEnabled());
+    EXPECT_EQ(w.quiz.HideFoundCount, 0);
+    EXPECT_TRUE(t.lastSound().endsWith(QStringLiteral("Chimes.wav"))) << "no further prompt";
+    // A new game starts counting afresh.
+    w.MNU_Again_Click();
+    EXPECT_EQ(w.quiz.HideFoundCount, 0);
+    EXPECT_EQ(QuizWindow::visibleCount(w.Answer, 9), 9);
+}
+
+TEST(HideGame, TooFewSoundsSaySo)
+{
+    HideWindow t(3, 3);
+    t.w().MNU_Game_Click(GameHideAndSeek);
+    EXPECT_EQ(t.fakes.dialogs->messages.size(), 1);
+    EXPECT_FALSE(t.w().shell.Loading);
+}

@@ -1,0 +1,102 @@
+// Number Counting: dice patterns of one picture over the question tile.
+#include "quiz/NumbersGame.h"
+#include "quiz/GameContent.h"
+#include "quiz/QuizWindow.h"
+#include "shell/GameIds.h"
+#include "shell/Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace tw;
+using namespace tw::test;
+
+namespace {
+
+struct NumbersWindow : GameWindow
+{
+    explicit NumbersWindow(std::uint32_t seed, int pictures = 12)
+        : GameWindow(seed)
+    {
+        addPictures(w().shell.AppFolder, QStringLiteral("Fruit_Veg"), shortNames(pictures));
+        for (int k = 1; k <= 5; ++k)
+            w().menus().setChecked(QStringLiteral("MNU_SpellSubject"), k, k == 3);
+    }
+    // The cells of the die block shown now.
+    std::vector<int> shownCells()
+    {
+        std::vector<int> cells;
+        for (int i = 1; i <= 9; ++i)
+            if (w().Img(i)->isVisible())
+                cells.push_back(i);
+        return cells;
+    }
+    int asked() { return w().Answer(rightTile())->text().toInt(); }
+};
+
+} // namespace
+
+TEST(NumbersGame, ADealUsesEightNumbersAndEightPicturesOnThreeByThree)
+{
+    NumbersWindow t(1);
+    Educate &w = t.w();
+    w.settings().MNU_Size_Click(2);
+    w.MNU_Game_Click(GameNumberCounting);
+    ASSERT_EQ(w.shell.GridMax, 2);
+    std::set<int> numbers, pictures;
+    for (int k = 2; k <= 9; ++k)
+        numbers.insert(w.Answer(k)->text().toInt());
+    EXPECT_EQ(numbers.size(), 8u);
+    EXPECT_GE(*numbers.begin(), 1);
+    EXPECT_LE(*numbers.rbegin(), 9);
+    int q = 1;
+    for (int s = 2; s <= 9; ++s) {
+        pictures.insert(int(w.quiz.ItemValue[q]));
+        q = w.Question(q)->tag.toInt();
+    }
+    EXPECT_EQ(pictures.size(), 8u);
+}
+
+TEST(NumbersGame, TheCopiesFollowTheDieAndAGamePlaysToTheEnd)
+{
+    NumbersWindow t(2);
+    Educate &w = t.w();
+    w.MNU_Game_Click(GameNumberCounting);
+    int questions = 0;
+    while (!t.againEnabled() && questions < 9) {
+        const int number = t.asked();
+        EXPECT_EQ(t.shownCells(), diceCells(number)) << number;
+        // The block lies inside the question tile.
+        const QRect q = w.Question(w.quiz.QuestionTile)->geometry();
+        for (int cell : t.shownCells())
+            EXPECT_TRUE(q.contains(w.Img(cell)->geometry())) << cell;
+        EXPECT_TRUE(w.Img(t.shownCells().front())->hasPicture());
+        QuizWindow::click(w.Answer(t.rightTile()));
+        ++questions;
+    }
+    EXPECT_EQ(questions, 8);
+    EXPECT_EQ(w.quiz.QuestionTile, 9);
+    EXPECT_TRUE(t.againEnabled());
+    EXPECT_TRUE(t.shownCells().empty());
+}
+
+TEST(NumbersGame, FewPicturesAreReusedAndNoPicturesSaySo)
+{
+    NumbersWindow t(3, 3);
+    Educate &w = t.w();
+    w.MNU_Game_Click(GameNumberCounting);
+    std::set<int> pictures;
+    int q = 1;
+    for (int s = 2; s <= 9; ++s) {
+        pictures.insert(int(w.quiz.ItemValue[q]));
+        q = w.Question(q)->tag.toInt();
+    }
+    EXPECT_EQ(pictures, (std::set<int> {1, 2, 3}));
+    EXPECT_EQ(t.playDealRight(9).size(), 8);
+
+    NumbersWindow u(4, 0);
+    u.w().MNU_Game_Click(GameNumberCounting);
+    EXPECT_EQ(u.fakes.dialogs->messages.size(), 1);
+    EXPECT_FALSE(u.w().shell.Loading);
+}

@@ -1,0 +1,186 @@
+// Initial Letters, Spelling and Words: the word-length menu, collecting the
+// pictures, widening the choice, the typing box and whole games.
+#include "quiz/GameContent.h"
+#include "quiz/LettersGame.h"
+#include "quiz/QuizGames.h"
+#include "quiz/QuizWindow.h"
+#include "shell/GameIds.h"
+#include "shell/Settings.h"
+
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+using namespace tw;
+using namespace tw::test;
+
+namespace {
+
+const QStringList kThreeLetterAnimals
+    = {QStringLiteral("Ant"), QStringLiteral("Bee"), QStringLiteral("Cat"),
+       QStringLiteral("Cow"), QStringLiteral("Dog"), QStringLiteral("Fox"),
+       QStringLiteral("Hen"), QStringLiteral("Owl"), QStringLiteral("Pig")};
+
+void checkOnlySubjects(Educate &w, std::initializer_list<int> subjects)
+{
+    for (int k = 1; k <= 5; ++k)
+        w.menus().setChecked(QStringLiteral("MNU_SpellSubject"), k, false);
+    for (int k : subjects)
+        w.menus().setChecked(QStringLiteral("MNU_SpellSubject"), k, true);
+}
+
+// The word of the question being asked in Spelling.
+QString currentWord(QuizWindow &t)
+{
+    const TileLabel *a = t.w().Answer(t.rightTile());
+    return a ? a->text() : QString();
+}
+
+} // namespace
+
+TEST(WordGames, WordLengthMenuAndItsErrorExit)
+{
+    TestWindow t;
+    Educate &w = t.w();
+    LettersGame &letters = w.games().letters();
+    const int cases[][2] = {{4, 4}, {10, 10}, {9, 20}, {11, 20}, {3, 3}, {21, 20}};
+    for (const auto &c : cases) {
+        letters.MNU_Letters_Click(c[0]);
+        EXPECT_EQ(w.shell.WordLength, c[1]) << c[0];
+        EXPECT_EQ(w.menus().checkedIndex(QStringLiteral("MNU_Letters")), c[1]) << c[0];
+    }
+}
+
+TEST(WordGames, SpellingCollectsShortNamesOfTheCheckedSubjects)
+{
+    GameWindow t(1);
+    Educate &w = t.w();
+    addPictures(w.shell.AppFolder, QStringLiteral("Animals"), kThreeLetterAnimals);
+    addPictures(w.shell.AppFolder, QStringLiteral("Animals"), {QStringLiteral("Horse")});
+    addPictures(w.shell.AppFolder, QStringLiteral("Animals"), {QStringLiteral("Fish")}, "jpeg");
+    addPictures(w.shell.AppFolder, QStringLiteral("Misc"), {QStringLiteral("Box")});
+    checkOnlySubjects(w, {2});
+    w.MNU_Game_Click(GameSpelling);
+    ASSERT_EQ(w.shell.WordLength, 3);
+    QStringList words;
+    for (int i = 1; i <= 9; ++i)
+        words << QFileInfo(w.quiz.PictureList[i]).fileName();
+    EXPECT_EQ(words.first(), QStringLiteral("Ant.png"));
+    EXPECT_TRUE(words.contains(QStringLiteral("Cat.png")));
+    EXPECT_TRUE(words.contains(QStringLiteral("Dog.png")));
+    EXPECT_FALSE(w.quiz.PictureList[10].contains(QStringLiteral("Horse")));
+    EXPECT_FALSE(w.quiz.PictureList[10].contains(QStringLiteral("Fish")));
+    EXPECT_EQ(w.quiz.FileList[3], QStringLiteral("Animals/Cat.png"));
+    EXPECT_TRUE(w.SpellBox->isVisible());
+}
+
+TEST(WordGames, TypingTheWordInAnyCaseIsRightAndHalfAWordWaits)
+{
+    GameWindow t(2);
+    Educate &w = t.w();
+    addPictures(w.shell.AppFolder, QStringLiteral("Animals"), kThreeLetterAnimals);
+    checkOnlySubjects(w, {2});
+    w.MNU_Game_Click(GameSpelling);
+    const int first = t.rightTile();
+    const QString word = currentWord(t);
+    ASSERT_EQ(word.size(), 3);
+    // The box lies over the answer tile of the question.
+    EXPECT_EQ(w.SpellBox->geometry().topLeft(), w.Answer(first)->geometry().topLeft());
+    QTest::keyClicks(w.SpellBox, word.left(2).toLower());
+    EXPECT_EQ(t.rightTile(), first) << "half a word keeps the game waiting";
+    QTest::keyClicks(w.SpellBox, word.mid(2).toLower());
+    EXPECT_NE(t.rightTile(), first);
+    EXPECT_TRUE(w.Answer(first)->isHidden());
+    EXPECT_TRUE(w.SpellBox->text().isEmpty()) << "the box is emptied for the next word";
+    // The rest of the deal, typed in capitals.
+    for (int step = 0; step < 8 && !t.againEnabled(); ++step)
+        QTest::keyClicks(w.SpellBox, currentWord(t).toUpper());
+    EXPECT_TRUE(t.againEnabled());
+    EXPECT_FALSE(w.SpellBox->isVisible());
+}
+
+TEST(WordGames, SpellingWithNoSubjectWidensTheChoice)
+{
+    GameWindow t(3);
+    Educate &w = t.w();
+    addPictures(w.shell.AppFolder, QStringLiteral("Misc"),
+                {QStringLiteral("Ball"), QStringLiteral("Bell"), QStringLiteral("Book"),
+                 QStringLiteral("Cake"), QStringLiteral("Drum"), QStringLiteral("Gift"),
+                 QStringLiteral("Kite"), QStringLiteral("Moon"), QStringLiteral("Nest")});
+    checkOnlySubjects(w, {});
+    w.MNU_Game_Click(GameSpelling);
+    EXPECT_EQ(w.shell.WordLength, 4);
+    EXPECT_TRUE(w.menus().checked(QStringLiteral("MNU_SpellSubject"), 1));
+    EXPECT_EQ(w.quiz.SpellSubjectNext, 1);
+    EXPECT_EQ(w.shell.GridMax, 2);
+    EXPECT_EQ(currentWord(t).size(), 4) << "the restarted game is dealt";
+}
+
+TEST(WordGames, WhenNothingIsLeftToWidenTheGameShrinksOrSaysSo)
+{
+    // Five pictures in all: a 2 x 2 game once every widening is spent.
+    GameWindow t(4);
+    Educate &w = t.w();
+    addPictures(w.shell.AppFolder, QStringLiteral("Animals"), kThreeLetterAnimals.mid(0, 5));
+    checkOnlySubjects(w, {2});
+    w.MNU_Game_Click(GameWords);
+    EXPECT_EQ(w.shell.WordLength, 20);
+    EXPECT_EQ(w.shell.GridMax, 1);
+    EXPECT_TRUE(t.fakes.dialogs->messages.isEmpty());
+    EXPECT_EQ(t.playDealRight(4).size(), 3);
+    EXPECT_TRUE(t.againEnabled());
+
+    // Three pictures cannot fill even that: a message, and no endless restarts.
+    GameWindow u(5);
+    addPictures(u.w().shell.AppFolder, QStringLiteral("Animals"), kThreeLetterAnimals.mid(0, 3));
+    checkOnlySubjects(u.w(), {2});
+    u.w().MNU_Game_Click(GameSpelling);
+    EXPECT_EQ(u.fakes.dialogs->messages.size(), 1);
+    EXPECT_FALSE(u.w().shell.Loading);
+}
+
+TEST(WordGames, WordsPlaysToTheEnd)
+{
+    GameWindow t(6);
+    Educate &w = t.w();
+    addPictures(w.shell.AppFolder, QStringLiteral("Animals"), kThreeLetterAnimals);
+    checkOnlySubjects(w, {2});
+    w.MNU_Game_Click(GameWords);
+    const QStringList asked = t.playDealRight(9);
+    ASSERT_EQ(asked.size(), 8);
+    for (const QString &word : asked)
+        EXPECT_TRUE(kThreeLetterAnimals.contains(word)) << word.toStdString();
+    EXPECT_TRUE(t.againEnabled());
+}
+
+TEST(WordGames, InitialLettersPlaysOnAtMostFiveByFive)
+{
+    GameWindow t(7);
+    Educate &w = t.w();
+    addPictures(w.shell.AppFolder, QStringLiteral("Animals"), kThreeLetterAnimals);
+    w.settings().MNU_Size_Click(3); // 6 x 6
+    w.MNU_Game_Click(GameInitialLetters);
+    EXPECT_EQ(w.shell.GridMax, 4);
+    EXPECT_EQ(w.quiz.CurrentSubject, QStringLiteral("Letters"));
+    EXPECT_EQ(t.playDealRight(25).size(), 24);
+    EXPECT_TRUE(t.againEnabled());
+}
+
+TEST(WordGames, InitialLettersByKeyboardFollowsTheKeyboardOptions)
+{
+    GameWindow t(8);
+    Educate &w = t.w();
+    w.settings().MNU_Kbd_Click(2); // mouse only: typing does nothing
+    w.MNU_Game_Click(GameInitialLetters);
+    const int first = t.rightTile();
+    const QChar letter = w.Question(w.quiz.QuestionTile)->text().at(1);
+    w.engine().KeyPress(letter.toLower());
+    EXPECT_EQ(t.rightTile(), first);
+
+    w.settings().MNU_Kbd_Click(3); // keyboard only: clicks do nothing
+    QuizWindow::click(w.Answer(first));
+    EXPECT_EQ(t.rightTile(), first);
+    w.engine().KeyPress(letter.toLower()); // a small letter is right too
+    EXPECT_NE(t.rightTile(), first);
+    EXPECT_TRUE(w.Answer(first)->isHidden());
+}
