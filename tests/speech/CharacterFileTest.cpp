@@ -1,0 +1,110 @@
+// Reading character files: good ones load, every broken one is refused quietly.
+#include "speech/CharacterFile.h"
+
+#include "speech/SpeechFixtures.h"
+
+#include <QDir>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace tw {
+namespace {
+
+using test::tinySvg;
+using test::writeCharacter;
+using test::writeFile;
+
+TEST(CharacterFile, ReadsNameVoiceColoursAndLooks)
+{
+    QTemporaryDir dir;
+    writeCharacter(dir.path(), QStringLiteral("Owl"));
+    QString error;
+    const auto c = CharacterFile::read(dir.filePath(QStringLiteral("Owl.twc")), &error);
+    ASSERT_TRUE(c) << error.toStdString();
+    EXPECT_EQ(c->name, QStringLiteral("Owl"));
+    EXPECT_DOUBLE_EQ(c->pitch, 0.2);
+    EXPECT_DOUBLE_EQ(c->rate, -0.1);
+    EXPECT_EQ(c->art[size_t(CharacterLook::Speaking)], tinySvg("red"));
+    EXPECT_TRUE(c->balloon.isValid());
+}
+
+TEST(CharacterFile, CommentsCaseAndOtherSectionsAreFine)
+{
+    QTemporaryDir dir;
+    writeCharacter(dir.path(), QStringLiteral("Cat"));
+    writeFile(dir.filePath(QStringLiteral("Cat.twc")),
+              "; a comment\r\n[About]\r\nName=not this one\r\n[character]\r\nformat=1\r\n"
+              "NAME = Pip \r\nidle=Cat-idle.svg\r\nSPEAKING=Cat-speaking.svg\r\n"
+              "Attention=Cat-attention.svg\r\nBalloon=#ffeedd\r\nSize=120\r\nFuture=ignored\r\n");
+    QString error;
+    const auto c = CharacterFile::read(dir.filePath(QStringLiteral("Cat.twc")), &error);
+    ASSERT_TRUE(c) << error.toStdString();
+    EXPECT_EQ(c->name, QStringLiteral("Pip"));
+    EXPECT_EQ(c->balloon, QColor(0xff, 0xee, 0xdd));
+    EXPECT_EQ(c->size, 120);
+}
+
+TEST(CharacterFile, BrokenFilesAreRefused)
+{
+    const QByteArray good = "[Character]\nFormat=1\nName=Owl\nIdle=Owl-idle.svg\n"
+                            "Speaking=Owl-speaking.svg\nAttention=Owl-attention.svg\n";
+    struct Case
+    {
+        const char *name;
+        QByteArray twc;
+    };
+    const Case cases[] = {
+            {"empty", ""},
+            {"truncated mid-line", good.left(good.indexOf("Speaking") + 10)},
+            {"truncated before the looks", good.left(good.indexOf("Idle"))},
+            {"no section", good.mid(good.indexOf('\n') + 1)},
+            {"unclosed section", "[Character\nFormat=1\n"},
+            {"unknown format", QByteArray(good).replace("Format=1", "Format=7")},
+            {"no name", QByteArray(good).replace("Name=Owl", "Name=")},
+            {"not key=value", good + "just words\n"},
+            {"bad colour", good + "Outline=not-a-colour\n"},
+            {"pitch out of range", good + "Pitch=3\n"},
+            {"size not a number", good + "Size=big\n"},
+            {"art outside its folder", QByteArray(good).replace("Idle=Owl-idle.svg",
+                                                                "Idle=../Owl-idle.svg")},
+            {"art missing", QByteArray(good).replace("Owl-attention.svg", "Gone.svg")},
+            {"art is not svg", QByteArray(good).replace("Owl-idle.svg", "Owl.twc")},
+            {"art truncated", QByteArray(good).replace("Owl-idle.svg", "Cut.svg")},
+            {"binary", QByteArray("\x00\x01\x02[Character]\n", 16)},
+    };
+    QTemporaryDir dir;
+    writeCharacter(dir.path(), QStringLiteral("Owl"));
+    writeFile(dir.filePath(QStringLiteral("Cut.svg")), tinySvg("red").left(30));
+    for (const Case &c : cases) {
+        QString error;
+        const auto got = CharacterFile::parse(c.twc, dir.path(), &error);
+        EXPECT_FALSE(got) << c.name;
+        EXPECT_FALSE(error.isEmpty()) << c.name;
+    }
+    QString error;
+    EXPECT_FALSE(CharacterFile::read(dir.filePath(QStringLiteral("Nobody.twc")), &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(CharacterFile, ShippedCharactersLoadWithThreeDistinctLooks)
+{
+    const QDir shipped(QStringLiteral(TUMBLEWICK_SOURCE_DIR "/content/characters"));
+    const QStringList files = shipped.entryList({QStringLiteral("*.twc")}, QDir::Files);
+    ASSERT_GE(files.size(), 2);
+    for (const QString &file : files) {
+        QString error;
+        const auto c = CharacterFile::read(shipped.filePath(file), &error);
+        ASSERT_TRUE(c) << file.toStdString() << ": " << error.toStdString();
+        EXPECT_FALSE(c->name.isEmpty());
+        EXPECT_NE(c->art[0], c->art[1]) << file.toStdString();
+        EXPECT_NE(c->art[0], c->art[2]) << file.toStdString();
+        EXPECT_NE(c->art[1], c->art[2]) << file.toStdString();
+        for (const QByteArray &svg : c->art)
+            EXPECT_TRUE(QSvgRenderer(svg).isValid()) << file.toStdString();
+    }
+}
+
+} // namespace
+} // namespace tw

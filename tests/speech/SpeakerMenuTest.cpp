@@ -1,0 +1,156 @@
+// The "&Talking Characters" menu: listing the characters, choosing one, "&On".
+#include "speech/SpeakerTestBase.h"
+
+#include "shell/MenuBar.h"
+#include "speech/CharacterAgent.h"
+
+namespace tw::test {
+namespace {
+
+const QString kSpkChr = QStringLiteral("MNU_SpkChr");
+const QString kSpkOn = QStringLiteral("MNU_SpkOn");
+const QString kCharacter = QStringLiteral("MNU_Character");
+
+TEST_F(SpeakerTest, NoCharacterFilesLeavesSpeechOffQuietly)
+{
+    useVoice();
+    startUp();
+    EXPECT_EQ(win.w().speech.SpeakerCount, 0);
+    EXPECT_EQ(menus().caption(kSpkChr, 1), QStringLiteral("&Non Installed"));
+    EXPECT_FALSE(menus().enabled(kSpkChr, 1));
+    EXPECT_FALSE(menus().visible(kSpkChr, 2));
+    EXPECT_FALSE(win.w().speech.SpeakerLoaded);
+    EXPECT_FALSE(menus().checked(kSpkOn));
+    EXPECT_FALSE(menus().enabled(kCharacter));
+    EXPECT_TRUE(win.fakes.dialogs->messages.isEmpty());
+    // Talk without a character returns at once.
+    speaker().Talk(QStringLiteral("Hi"));
+    EXPECT_TRUE(voice->said.empty());
+}
+
+TEST_F(SpeakerTest, ListsTenOfElevenInNameOrderAndTheTenthCanBeChosen)
+{
+    useVoice();
+    for (int i = 11; i >= 1; --i)
+        addCharacter(QStringLiteral("%1Friend%2").arg(i % 2 ? "b" : "B").arg(i, 2, 10, QLatin1Char('0')));
+    startUp();
+    EXPECT_EQ(win.w().speech.SpeakerCount, 10);
+    for (int i = 1; i <= 10; ++i) {
+        EXPECT_TRUE(menus().visible(kSpkChr, i)) << i;
+        EXPECT_TRUE(menus().enabled(kSpkChr, i)) << i;
+        EXPECT_EQ(menus().caption(kSpkChr, i).mid(1),
+                  QStringLiteral("Friend%1.twc").arg(i, 2, 10, QLatin1Char('0')))
+                << i;
+    }
+    EXPECT_EQ(menus().checkedIndex(kSpkChr), 1);
+    EXPECT_TRUE(win.w().speech.SpeakerLoaded);
+    EXPECT_EQ(speaker().agent()->loadedName(), QStringLiteral("bFriend01"));
+
+    speaker().MNU_SpkChr_Click(10);
+    EXPECT_EQ(menus().checkedIndex(kSpkChr), 10);
+    EXPECT_FALSE(menus().checked(kSpkChr, 1));
+    EXPECT_EQ(speaker().SpeakerFile, QStringLiteral("BFriend10.twc"));
+    EXPECT_TRUE(win.w().speech.SpeakerLoaded);
+    EXPECT_EQ(speaker().agent()->loadedName(), QStringLiteral("BFriend10"));
+}
+
+TEST_F(SpeakerTest, AnIndexBeyondTheListKeepsTheCurrentCharacter)
+{
+    useVoice();
+    addCharacter(QStringLiteral("Owl"));
+    addCharacter(QStringLiteral("Cat"));
+    startUp();
+    speaker().MNU_SpkChr_Click(2);
+    speaker().MNU_SpkChr_Click(7); // e.g. from a settings file of another installation
+    EXPECT_EQ(speaker().SpeakerFile, QStringLiteral("Owl.twc"));
+    EXPECT_EQ(menus().checkedIndex(kSpkChr), 2);
+    EXPECT_TRUE(win.w().speech.SpeakerLoaded);
+}
+
+TEST_F(SpeakerTest, SwitchingOffAndOnRecreatesTheChosenCharacter)
+{
+    useVoice();
+    addCharacter(QStringLiteral("Cat"));
+    addCharacter(QStringLiteral("Owl"));
+    startUp();
+    win.w().shell.SettingsRead = true;
+    speaker().MNU_SpkChr_Click(2);
+    speaker().Talk(QStringLiteral("Hi"));
+    ASSERT_TRUE(speaker().characterVisible());
+
+    speaker().MNU_SpkOn_Click();
+    EXPECT_FALSE(menus().checked(kSpkOn));
+    EXPECT_FALSE(menus().enabled(kCharacter));
+    EXPECT_FALSE(win.w().speech.SpeakerLoaded);
+    EXPECT_EQ(speaker().agent(), nullptr);
+    EXPECT_FALSE(speaker().characterVisible());
+    EXPECT_EQ(speaker().audioStatus(), kAudioIdle);
+
+    speaker().MNU_SpkOn_Click();
+    EXPECT_TRUE(menus().checked(kSpkOn));
+    EXPECT_TRUE(menus().enabled(kCharacter));
+    EXPECT_TRUE(win.w().speech.SpeakerLoaded);
+    ASSERT_NE(speaker().agent(), nullptr);
+    EXPECT_EQ(speaker().agent()->loadedName(), QStringLiteral("Owl"));
+    EXPECT_TRUE(win.fakes.dialogs->messages.isEmpty());
+    voice->said.clear();
+    speaker().Talk(QStringLiteral("Hi"));
+    EXPECT_EQ(voice->said.size(), 1u);
+}
+
+TEST_F(SpeakerTest, ABrokenCharacterIsSilentAtStartAndExplainedWhenSwitchedOn)
+{
+    useVoice();
+    QDir().mkpath(characters());
+    writeFile(QDir(characters()).filePath(QStringLiteral("Broken.twc")), "[Character]\nForm");
+    startUp();
+    EXPECT_EQ(win.w().speech.SpeakerCount, 1);
+    EXPECT_FALSE(win.w().speech.SpeakerLoaded);
+    EXPECT_FALSE(menus().checked(kSpkOn));
+    EXPECT_TRUE(win.fakes.dialogs->messages.isEmpty());
+
+    win.w().shell.SettingsRead = true;
+    speaker().MNU_SpkOn_Click();
+    EXPECT_FALSE(menus().checked(kSpkOn));
+    EXPECT_FALSE(win.w().speech.SpeakerLoaded);
+    ASSERT_EQ(win.fakes.dialogs->messages.size(), 1);
+    EXPECT_EQ(win.fakes.dialogs->messages.first(),
+              QStringLiteral("You need to install a speaking character.\r"
+                             "See help manual on how to do this."));
+    speaker().Talk(QStringLiteral("Hi"));
+    EXPECT_TRUE(voice->said.empty());
+}
+
+TEST_F(SpeakerTest, ChoosingACharacterWhileSpeechIsOffKeepsItOff)
+{
+    useVoice();
+    addCharacter(QStringLiteral("Cat"));
+    addCharacter(QStringLiteral("Owl"));
+    startUp();
+    speaker().MNU_SpkOn_Click(); // off
+    speaker().MNU_SpkChr_Click(2);
+    EXPECT_FALSE(win.w().speech.SpeakerLoaded);
+    EXPECT_EQ(speaker().SpeakerFile, QStringLiteral("Owl.twc"));
+    speaker().MNU_SpkOn_Click(); // on again, with the chosen character
+    EXPECT_EQ(speaker().agent()->loadedName(), QStringLiteral("Owl"));
+}
+
+TEST_F(SpeakerTest, ReleasingAtTheEndHidesAndSilencesTheCharacter)
+{
+    useVoice();
+    addCharacter(QStringLiteral("Owl"));
+    startUp();
+    voice->secondsPerChunk = 100; // still speaking when the program ends
+    win.fakes.pump->onPump = [this] {
+        if (!voice->said.empty() && speaker().agent())
+            speaker().AgentTer();
+    };
+    speaker().Talk(QStringLiteral("One. Two. Three."));
+    EXPECT_EQ(voice->said.size(), 1u);
+    EXPECT_GE(voice->stops, 1);
+    EXPECT_FALSE(win.w().speech.SpeakerLoaded);
+    EXPECT_FALSE(speaker().characterVisible());
+}
+
+} // namespace
+} // namespace tw::test

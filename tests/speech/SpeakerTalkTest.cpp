@@ -1,0 +1,210 @@
+// Talk: chunks spoken in order with their voice, captions without a voice,
+// the child's click, and every wait ending on the fake clock.
+#include "speech/SpeakerTestBase.h"
+
+#include "quiz/SoundPlayer.h"
+#include "speech/CharacterAgent.h"
+#include "speech/CharacterWidget.h"
+
+#include <QTest>
+
+namespace tw::test {
+namespace {
+
+const QString kLong = QStringLiteral("One little owl. Two little cats. Three big dogs. Four fish.");
+const QString kSeventy =
+        QStringLiteral("Twelve little elephants were walking slowly beside wonderful riverbed.");
+
+class TalkTest : public SpeakerTest
+{
+protected:
+    void SetUp() override
+    {
+        addCharacter(QStringLiteral("Owl"));
+        useVoice();
+        startUp();
+        ASSERT_TRUE(win.w().speech.SpeakerLoaded);
+    }
+    // Runs Talk and returns the fake seconds it took.
+    double talk(const QString &text)
+    {
+        const double start = now();
+        speaker().Talk(text);
+        return now() - start;
+    }
+    QStringList saidTexts() const
+    {
+        QStringList out;
+        for (const auto &s : voice->said)
+            out << s.text;
+        return out;
+    }
+};
+
+TEST_F(TalkTest, HiIsOneChunkWithTheTagsAppliedToTheVoiceNotSpoken)
+{
+    speaker().Talk(QStringLiteral("Hi"));
+    ASSERT_EQ(voice->said.size(), 1u);
+    EXPECT_EQ(voice->said[0].text, QStringLiteral("Hi"));
+    // The character's own voice (pitch 0.2, rate -0.1) raised by the tags of 10.
+    EXPECT_NEAR(voice->said[0].pitch, 0.3, 1e-9);
+    EXPECT_NEAR(voice->said[0].rate, 0.0, 1e-9);
+    EXPECT_TRUE(speaker().characterVisible());
+    EXPECT_EQ(speaker().audioStatus(), kAudioIdle);
+}
+
+TEST_F(TalkTest, SentencesAreSpokenOneAfterAnotherAndTalkWaitsForEach)
+{
+    voice->secondsPerChunk = 1.0;
+    QStringList statusWhileSaying;
+    win.fakes.pump->onPump = [&] {
+        if (speaker().audioStatus() == kAudioSpeaking)
+            statusWhileSaying << speaker().balloonText();
+    };
+    const double took = talk(QStringLiteral("Hi there. Bye now."));
+    EXPECT_EQ(saidTexts(), (QStringList{QStringLiteral("Hi there. "), QStringLiteral("Bye now.")}));
+    EXPECT_GE(took, 2.0);
+    EXPECT_LT(took, 3.0);
+    // The balloon shows each chunk while it is said.
+    EXPECT_TRUE(statusWhileSaying.contains(QStringLiteral("Hi there.")));
+    EXPECT_TRUE(statusWhileSaying.contains(QStringLiteral("Bye now.")));
+}
+
+TEST_F(TalkTest, EmptyTextShowsTheCharacterAndSaysNothing)
+{
+    ASSERT_FALSE(speaker().characterVisible());
+    EXPECT_LT(talk(QString()), 0.5);
+    EXPECT_TRUE(voice->said.empty());
+    EXPECT_TRUE(speaker().characterVisible());
+}
+
+TEST_F(TalkTest, AClickStopsAfterTheCurrentChunkAndTheNextTalkIsWhole)
+{
+    win.fakes.pump->onPump = [&] {
+        if (voice->said.size() == 2 && speaker().characterVisible())
+            QTest::mouseClick(speaker().agent()->widget(), Qt::LeftButton);
+    };
+    speaker().Talk(kLong);
+    EXPECT_EQ(voice->said.size(), 2u);
+    EXPECT_FALSE(speaker().characterVisible());
+
+    win.fakes.pump->onPump = nullptr;
+    voice->said.clear();
+    speaker().Talk(kLong);
+    EXPECT_EQ(voice->said.size(), 4u);
+    EXPECT_TRUE(speaker().characterVisible());
+}
+
+TEST_F(TalkTest, AVoiceThatNeverStartsStillLetsTalkReturnShowingEachChunk)
+{
+    voice->neverStarts = true;
+    QStringList shown;
+    win.fakes.pump->onPump = [&] {
+        const QString t = speaker().balloonText();
+        if (!t.isEmpty() && (shown.isEmpty() || shown.last() != t))
+            shown << t;
+    };
+    const double took = talk(kLong);
+    EXPECT_EQ(voice->said.size(), 4u);
+    EXPECT_EQ(shown.size(), 4);
+    EXPECT_LT(took, 4 * 8.0 + 1);
+    EXPECT_GT(took, 4 * 1.0);
+    EXPECT_EQ(speaker().audioStatus(), kAudioIdle);
+}
+
+TEST_F(TalkTest, WithoutAnyVoiceTheBalloonSaysItForATimeThatFitsTheText)
+{
+    for (const bool engine : {false, true}) {
+        useVoice(engine);
+        if (voice)
+            voice->failAtOnce = true; // no sound card: the engine fails at once
+        QString shown;
+        win.fakes.pump->onPump = [&] { shown = speaker().balloonText(); };
+        const double shortTime = talk(QStringLiteral("Hi"));
+        EXPECT_EQ(shown, QStringLiteral("Hi")) << engine;
+        const double longTime = talk(kSeventy);
+        EXPECT_GE(shortTime, 1.0) << engine;
+        EXPECT_GT(longTime, shortTime + 2.0) << engine;
+        EXPECT_LT(longTime, 10.0) << engine;
+    }
+}
+
+TEST_F(TalkTest, AVoiceThatBreaksDownMidSentenceEndsTalk)
+{
+    voice->failAfter = 0.2;
+    const double took = talk(kLong);
+    EXPECT_EQ(voice->said.size(), 1u);
+    EXPECT_LT(took, 1.0);
+    // The next Talk tries again.
+    voice->failAfter = -1;
+    speaker().Talk(kLong);
+    EXPECT_EQ(voice->said.size(), 5u);
+}
+
+TEST_F(TalkTest, AStuckVoiceIsCutOffSoEveryWaitEnds)
+{
+    voice->secondsPerChunk = 1e6;
+    const double took = talk(QStringLiteral("Hi"));
+    EXPECT_LT(took, 61.0);
+    EXPECT_GE(voice->stops, 1);
+    EXPECT_EQ(speaker().audioStatus(), kAudioIdle);
+    const double start = now();
+    speaker().waitWhileSpeaking();
+    EXPECT_EQ(now(), start);
+}
+
+TEST_F(TalkTest, SpeakingStopsASoundThatIsPlaying)
+{
+    win.w().sounds().SoundPlaying = true;
+    speaker().Talk(QStringLiteral("Hi"));
+    EXPECT_FALSE(win.w().sounds().SoundPlaying);
+}
+
+TEST_F(TalkTest, ReportsTheAudioDeviceBusyWhenTheDesktopCanTell)
+{
+    voice->busy = true;
+    EXPECT_EQ(speaker().audioStatus(), kAudioBusy);
+    voice->busy = false;
+    EXPECT_EQ(speaker().audioStatus(), kAudioIdle);
+}
+
+TEST_F(TalkTest, SwitchingSpeechOffDuringTalkEndsIt)
+{
+    voice->secondsPerChunk = 1.0;
+    win.fakes.pump->onPump = [&] {
+        if (voice->said.size() == 2 && speaker().agent())
+            speaker().MNU_SpkOn_Click();
+    };
+    speaker().Talk(kLong);
+    EXPECT_EQ(voice->said.size(), 2u);
+    EXPECT_FALSE(win.w().speech.SpeakerLoaded);
+}
+
+TEST_F(TalkTest, TheCharacterStaysAboveTilesCreatedLater)
+{
+    speaker().Talk(QStringLiteral("Hi"));
+    auto *tile = new QWidget(win.w().playArea());
+    tile->setGeometry(win.w().playArea()->rect());
+    tile->show();
+    const QObjectList &children = win.w().playArea()->children();
+    const qsizetype tileAt = children.indexOf(tile);
+    const qsizetype characterAt = children.indexOf(speaker().agent()->widget());
+    EXPECT_GT(characterAt, tileAt);
+    // In its corner, inside the play area.
+    EXPECT_TRUE(win.w().playArea()->rect().contains(speaker().agent()->widget()->geometry()));
+}
+
+TEST_F(TalkTest, GetAttentionPlaysOnlyWhileTheCharacterIsShown)
+{
+    speaker().GetAttention();
+    EXPECT_FALSE(speaker().agent()->widget()->attentionPlaying());
+    speaker().Talk(QString());
+    speaker().GetAttention();
+    EXPECT_TRUE(speaker().agent()->widget()->attentionPlaying());
+    EXPECT_EQ(speaker().agent()->widget()->look(), CharacterLook::Attention);
+    speaker().AgentTer();
+    speaker().GetAttention(); // no character: nothing happens
+}
+
+} // namespace
+} // namespace tw::test

@@ -1,0 +1,97 @@
+// Test helpers for the talking character: a scripted speech engine on the fake
+// clock and small character files written into a test's own folder.
+#pragma once
+
+#include "platform/SpeechEngine.h"
+#include "platform/fakes/FakePlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QString>
+
+#include <vector>
+
+namespace tw::test {
+
+// A voice that "speaks" each chunk for `secondsPerChunk` of fake time. It can be
+// made to never start, to fail at once (no sound device) or to fail part-way.
+class FakeSpeechEngine : public SpeechEngine
+{
+public:
+    struct Said
+    {
+        QString text;
+        double pitch;
+        double rate;
+    };
+    explicit FakeSpeechEngine(FakeClock &clock) : m_clock(clock) { }
+
+    bool available() const override { return isAvailable; }
+    void say(const QString &text, double pitch, double rate) override
+    {
+        said.push_back({text, pitch, rate});
+        m_started = m_clock.now;
+        m_stopped = false;
+    }
+    State state() const override
+    {
+        if (said.empty() || m_stopped || neverStarts)
+            return State::Idle;
+        const double t = m_clock.now - m_started;
+        if (failAtOnce || (failAfter >= 0 && t >= failAfter))
+            return State::Failed;
+        return t < secondsPerChunk ? State::Speaking : State::Idle;
+    }
+    void stop() override
+    {
+        m_stopped = true;
+        ++stops;
+    }
+    bool deviceBusy() const override { return busy; }
+
+    std::vector<Said> said;
+    bool isAvailable = true;
+    bool neverStarts = false;
+    bool failAtOnce = false;
+    double failAfter = -1; // seconds into each chunk; -1: never
+    double secondsPerChunk = 0.5;
+    bool busy = false;
+    int stops = 0;
+
+private:
+    FakeClock &m_clock;
+    double m_started = 0;
+    bool m_stopped = false;
+};
+
+inline void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile f(path);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(content);
+}
+
+inline QByteArray tinySvg(const char *colour)
+{
+    return QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"40\" height=\"50\">"
+                      "<circle cx=\"20\" cy=\"25\" r=\"18\" fill=\"")
+            + colour + "\"/></svg>";
+}
+
+// Writes "<name>.twc" and its three looks into `folder` (created if needed).
+inline void writeCharacter(const QString &folder, const QString &name)
+{
+    QDir().mkpath(folder);
+    const QDir dir(folder);
+    writeFile(dir.filePath(name + QStringLiteral("-idle.svg")), tinySvg("green"));
+    writeFile(dir.filePath(name + QStringLiteral("-speaking.svg")), tinySvg("red"));
+    writeFile(dir.filePath(name + QStringLiteral("-attention.svg")), tinySvg("blue"));
+    writeFile(dir.filePath(name + QStringLiteral(".twc")),
+              QStringLiteral("[Character]\nFormat=1\nName=%1\nIdle=%1-idle.svg\n"
+                             "Speaking=%1-speaking.svg\nAttention=%1-attention.svg\n"
+                             "Pitch=0.2\nRate=-0.1\n")
+                      .arg(name)
+                      .toUtf8());
+}
+
+} // namespace tw::test
