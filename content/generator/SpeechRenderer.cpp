@@ -2,6 +2,7 @@
 
 #include "WaveFile.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -16,6 +17,7 @@ namespace {
 
 constexpr int SpeechTimeoutMs = 20000; // one word never takes this long; a hung synthesiser does
 constexpr int WordsPerMinute = 140; // slow and clear for young listeners
+constexpr int GiveUpAfterFailures = 3; // failures, with no word spoken, that show it is broken
 
 QStringList speechArguments(const SpeechRenderer::Job &job)
 {
@@ -53,10 +55,25 @@ QStringList SpeechRenderer::render(const QList<Job> &jobs, QString *error) const
         {
             const Job *job;
             std::unique_ptr<QProcess> process;
+            QElapsedTimer started;
         };
         std::deque<Running> running;
         qsizetype next = 0;
+        int spoken = 0;
         while (next < jobs.size() || !running.empty()) {
+            // A synthesiser that fails every one of the first words is broken: the remaining
+            // words get the tone at once instead of each waiting for its time-out.
+            if (spoken == 0 && failed.size() >= GiveUpAfterFailures) {
+                for (Running &r : running) {
+                    r.process->kill();
+                    r.process->waitForFinished();
+                    failed.append(r.job);
+                }
+                running.clear();
+                while (next < jobs.size())
+                    failed.append(&jobs.at(next++));
+                break;
+            }
             while (next < jobs.size() && int(running.size()) < m_parallel) {
                 const Job &job = jobs.at(next++);
                 QFile::remove(job.path);
@@ -64,11 +81,15 @@ QStringList SpeechRenderer::render(const QList<Job> &jobs, QString *error) const
                 process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
                 process->setStandardOutputFile(QProcess::nullDevice());
                 process->start(m_program, speechArguments(job));
-                running.push_back({&job, std::move(process)});
+                QElapsedTimer started;
+                started.start();
+                running.push_back({&job, std::move(process), started});
             }
             Running oldest = std::move(running.front());
             running.pop_front();
-            const bool finished = oldest.process->waitForFinished(SpeechTimeoutMs);
+            // Each word has its own time limit, counted from its start.
+            const int left = int(qMax<qint64>(0, SpeechTimeoutMs - oldest.started.elapsed()));
+            const bool finished = oldest.process->waitForFinished(left);
             if (!finished) {
                 oldest.process->kill();
                 oldest.process->waitForFinished();
@@ -76,6 +97,8 @@ QStringList SpeechRenderer::render(const QList<Job> &jobs, QString *error) const
             if (!finished || oldest.process->exitStatus() != QProcess::NormalExit
                 || oldest.process->exitCode() != 0 || !spokenFileIsGood(oldest.job->path)) {
                 failed.append(oldest.job);
+            } else {
+                ++spoken;
             }
         }
     } else {
