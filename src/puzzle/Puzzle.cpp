@@ -13,7 +13,6 @@
 
 #include <QAction>
 #include <QFile>
-#include <QSaveFile>
 
 namespace tw {
 
@@ -89,14 +88,15 @@ void Puzzle::LoadJigPuzzle()
         picture = picture.scaled(picture.size().expandedTo(least), Qt::KeepAspectRatioByExpanding,
                                  Qt::SmoothTransformation);
 
-    // The whole picture as a bitmap file, replaced in one piece.
+    // The whole picture as a bitmap file. It is scratch, rewritten by every puzzle,
+    // so one plain write will do: no need to wait for the disk.
     const QString folder = m_window.shell.WriteFolder;
     const QString wholePath = folder + wholePictureFile();
     {
-        QSaveFile out(wholePath);
+        QFile out(wholePath);
         const QByteArray bitmap = encodeBitmap(picture);
-        if (bitmap.isEmpty() || !out.open(QIODevice::WriteOnly)
-            || out.write(bitmap) != bitmap.size() || !out.commit()) {
+        if (bitmap.isEmpty() || !out.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            || out.write(bitmap) != bitmap.size() || !out.flush()) {
             refuse(0);
             return;
         }
