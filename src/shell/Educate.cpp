@@ -22,6 +22,8 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include <utility>
+
 namespace tw {
 
 namespace {
@@ -213,24 +215,18 @@ void Educate::setHourglass(bool on)
 
 void Educate::MNU_Game_Click(int index)
 {
-    if (index < 0 || index >= GameCount)
+    if (index < 0 || index >= GameCount || m_unloaded)
         return;
-    // A switch asked for while another is setting up (from a wait inside it)
-    // runs when that one has finished, so two games never build at once.
-    if (m_switching) {
+    // A game picked while a switch waits (for the password or for the
+    // character's greeting) runs when that switch has finished, so two games
+    // never build at once. A loader restarting its own game runs at once.
+    if (m_switchWaiting > 0) {
         m_pendingGame = index;
         return;
     }
-    m_switching = true;
-    for (;;) {
-        runGameSetup(index);
-        if (m_pendingGame < 0 || m_unloaded)
-            break;
-        index = m_pendingGame;
-        m_pendingGame = -1;
-    }
-    m_pendingGame = -1;
-    m_switching = false;
+    runGameSetup(index);
+    while (m_pendingGame >= 0 && m_switchWaiting == 0 && !m_unloaded)
+        runGameSetup(std::exchange(m_pendingGame, -1));
 }
 
 void Educate::runGameSetup(int index)
@@ -245,8 +241,13 @@ void Educate::runGameSetup(int index)
     shell.PenDown = false;
     m_keyPreview = true;
 
-    if (index != shell.LastGame && !m_password->CheckPass(kRequireGame))
-        index = shell.LastGame; // refused: the game being played starts again
+    if (index != shell.LastGame) {
+        ++m_switchWaiting;
+        const bool allowed = m_password->CheckPass(kRequireGame);
+        --m_switchWaiting;
+        if (!allowed)
+            index = shell.LastGame; // refused: the game being played starts again
+    }
     shell.LastGame = index;
 
     shell.QuestionStart = nowSeconds();
@@ -273,14 +274,36 @@ void Educate::runGameSetup(int index)
         m_games->LoadColour();
         break;
     case GameInitialLetters:
+        m_layout->LoadLabels();
+        greet();
+        m_games->LoadLetters();
+        break;
     case GameFlags:
         m_layout->LoadLabels();
         greet();
+        m_games->LoadFlags();
         break;
     case GameSpelling:
         m_layout->LoadLabels();
         greet();
+        m_games->LoadSpelling();
         SpellBox->show();
+        break;
+    case GamePairs:
+        m_layout->LoadLabels();
+        m_games->LoadPairs();
+        break;
+    case GameArithmetic:
+        m_layout->LoadLabels();
+        m_games->LoadSums();
+        break;
+    case GameWords:
+        m_layout->LoadLabels();
+        m_games->LoadWords();
+        break;
+    case GameHideAndSeek:
+        m_layout->LoadLabels();
+        m_games->LoadHide();
         break;
     case GameJigsaw:
     case GameSliding:
@@ -289,15 +312,16 @@ void Educate::runGameSetup(int index)
     case GameNumberCounting:
         m_settings->MNU_Size_Click(0); // counting is played on the 3 x 3 grid
         m_layout->LoadLabels();
+        m_games->LoadNumbers();
         m_layout->ReDraw();
         Img(0)->show();
+        m_games->DoNumbers();
         break;
     case GameColouringBook:
     case GamePaintBox:
         m_keyPreview = false;
         break;
-    default: // Pairs, Arithmetic, Words, Hide and Seek
-        m_layout->LoadLabels();
+    default:
         break;
     }
     if (!laidOut)
@@ -313,8 +337,10 @@ void Educate::greet()
 {
     if (!speech.SpeakerLoaded)
         return;
+    ++m_switchWaiting;
     m_speaker->waitWhileSpeaking();
     m_speaker->Talk(QStringLiteral("Hi"));
+    --m_switchWaiting;
 }
 
 // The jigsaw and sliding set-up; false when the picture was refused (the

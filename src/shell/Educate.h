@@ -132,7 +132,7 @@ private:
     std::unique_ptr<Puzzle> m_puzzle;
     bool m_unloaded = false;
     bool m_keyPreview = true;
-    bool m_switching = false;
+    int m_switchWaiting = 0; // a game switch is waiting (password, greeting)
     int m_pendingGame = -1; // a switch asked for while another was running
     bool m_toolsAllowed = false; // the Tools menu reopens after its password
 };
