@@ -47,9 +47,10 @@ void SoundPlayer::PlaySound(const QString &path)
         // The media backend's first start takes a good part of a second: the
         // window shows the game before it (the first sound comes with the game).
         m_backendStarted = true;
-        platform.pump->processEvents();
+        platform.pump->processEvents(); // lays the window out
         if (generation != m_generation)
             return;
+        m_window.repaint(); // and shows it now, not after the backend's start
     }
     if (!device->open(path)) {
         SoundPlaying = false;
