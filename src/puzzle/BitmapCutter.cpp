@@ -6,16 +6,10 @@ namespace tw {
 
 namespace {
 
-bool supportedDepth(int bitCount)
-{
-    return bitCount == 4 || bitCount == 8 || bitCount == 24;
-}
+bool supportedDepth(int bitCount) { return bitCount == 4 || bitCount == 8 || bitCount == 24; }
 
 // Bytes holding `width` pixels, without row padding.
-std::int64_t pixelBytes(std::int64_t width, int bitCount)
-{
-    return (width * bitCount + 7) / 8;
-}
+std::int64_t pixelBytes(std::int64_t width, int bitCount) { return (width * bitCount + 7) / 8; }
 
 // Copies the bytes between the headers and the pixel rows (the colour table) from
 // the source into a piece, unchanged.
@@ -114,8 +108,9 @@ CutPieces SplitUp(std::span<const std::uint8_t> file, int grid)
             h.bfSize = h.bfOffBits + h.biSizeImage;
             QByteArray &out = cut.files[size_t(p)];
             out = QByteArray(h.bfSize, '\0'); // row padding stays zero
-            PutHeader(h, std::span(reinterpret_cast<std::uint8_t *>(out.data()),
-                                   size_t(kBitmapHeaderSize)));
+            PutHeader(
+                h,
+                std::span(reinterpret_cast<std::uint8_t *>(out.data()), size_t(kBitmapHeaderSize)));
             FillIn(file, src, out.data());
         }
     }
@@ -124,8 +119,8 @@ CutPieces SplitUp(std::span<const std::uint8_t> file, int grid)
     const std::int64_t srcRowBytes = bitmapRowBytes(src.biWidth, bits);
     const std::int64_t regularOffset = std::int64_t(geo.regularWidth) * bits / 8;
     for (int y = 0; y < src.biHeight; ++y) {
-        int row;          // piece row, from the top
-        int rowInPiece;   // row within the piece, in file order (from its bottom)
+        int row; // piece row, from the top
+        int rowInPiece; // row within the piece, in file order (from its bottom)
         if (y < geo.bottomRowHeight) {
             row = grid - 1;
             rowInPiece = y;
@@ -137,7 +132,7 @@ CutPieces SplitUp(std::span<const std::uint8_t> file, int grid)
         for (int c = 0; c < grid; ++c) {
             const int p = row * grid + c;
             char *dst = cut.files[size_t(p)].data() + src.bfOffBits
-                    + rowInPiece * pieceRowBytes[size_t(p)];
+                + rowInPiece * pieceRowBytes[size_t(p)];
             std::memcpy(dst, srcRow + c * regularOffset,
                         size_t(pixelBytes(geo.width(c, grid), bits)));
         }

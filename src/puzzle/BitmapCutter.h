@@ -33,19 +33,19 @@ PieceGeometry pieceGeometry(int width, int height, int grid);
 // Why a bitmap cannot be cut.
 enum class CutRefusal {
     None,
-    Truncated,          // shorter than its headers
-    NotABitmap,         // no "BM" signature
-    BadHeader,          // an info header size, plane count or pixel offset that makes no sense
-    Compressed,         // run-length or bit-field pixels
-    UnsupportedDepth,   // not 4, 8 or 24 bits per pixel
-    BadSize,            // zero, negative (top-down) or enormous width or height
+    Truncated, // shorter than its headers
+    NotABitmap, // no "BM" signature
+    BadHeader, // an info header size, plane count or pixel offset that makes no sense
+    Compressed, // run-length or bit-field pixels
+    UnsupportedDepth, // not 4, 8 or 24 bits per pixel
+    BadSize, // zero, negative (top-down) or enormous width or height
     ColourTableTooLarge,
-    PixelsBeyondEnd,    // the pixel rows do not fit in the file
-    TooSmallForGrid,    // a regular piece would have no pixels
-    BadGrid,            // fewer than 1 or more than kMaxPieces pieces
+    PixelsBeyondEnd, // the pixel rows do not fit in the file
+    TooSmallForGrid, // a regular piece would have no pixels
+    BadGrid, // fewer than 1 or more than kMaxPieces pieces
 };
 
-constexpr int kMaxPieces = 400;      // the 20 x 20 grid
+constexpr int kMaxPieces = 400; // the 20 x 20 grid
 constexpr int kPieceWidthAlignment = 4; // regular piece widths are multiples of this
 constexpr int kMaxBitmapSide = 32767; // pixels
 // Bytes allowed between the info header and the pixel rows: a full 256-entry table.

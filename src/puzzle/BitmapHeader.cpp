@@ -9,7 +9,9 @@ namespace {
 class HeaderReader
 {
 public:
-    explicit HeaderReader(std::span<const std::uint8_t> bytes) : m_bytes(bytes) { }
+    explicit HeaderReader(std::span<const std::uint8_t> bytes)
+        : m_bytes(bytes)
+    { }
     std::uint16_t u16()
     {
         const std::uint16_t v = std::uint16_t(m_bytes[m_pos] | (m_bytes[m_pos + 1] << 8));
@@ -18,8 +20,9 @@ public:
     }
     std::int32_t i32()
     {
-        const std::uint32_t v = std::uint32_t(m_bytes[m_pos]) | (std::uint32_t(m_bytes[m_pos + 1]) << 8)
-                | (std::uint32_t(m_bytes[m_pos + 2]) << 16) | (std::uint32_t(m_bytes[m_pos + 3]) << 24);
+        const std::uint32_t v = std::uint32_t(m_bytes[m_pos])
+            | (std::uint32_t(m_bytes[m_pos + 1]) << 8) | (std::uint32_t(m_bytes[m_pos + 2]) << 16)
+            | (std::uint32_t(m_bytes[m_pos + 3]) << 24);
         m_pos += 4;
         return static_cast<std::int32_t>(v);
     }
@@ -32,7 +35,9 @@ private:
 class HeaderWriter
 {
 public:
-    explicit HeaderWriter(std::span<std::uint8_t> bytes) : m_bytes(bytes) { }
+    explicit HeaderWriter(std::span<std::uint8_t> bytes)
+        : m_bytes(bytes)
+    { }
     void u16(std::uint16_t v)
     {
         m_bytes[m_pos++] = std::uint8_t(v & 0xFF);

@@ -21,16 +21,16 @@ constexpr int kColourTableEntrySize = 4; // blue, green, red, reserved
 struct BitmapHeader
 {
     std::uint16_t bfType = kBitmapType;
-    std::int32_t bfSize = 0;        // whole file, bytes
+    std::int32_t bfSize = 0; // whole file, bytes
     std::int32_t bfReserved = 0;
     std::int32_t bfOffBits = kBitmapHeaderSize; // start of the pixel rows
     std::int32_t biSize = kBitmapInfoHeaderSize;
-    std::int32_t biWidth = 0;       // pixels
-    std::int32_t biHeight = 0;      // pixels; positive = bottom row first
+    std::int32_t biWidth = 0; // pixels
+    std::int32_t biHeight = 0; // pixels; positive = bottom row first
     std::uint16_t biPlanes = 1;
     std::uint16_t biBitCount = 24;
     std::int32_t biCompression = kBitmapUncompressed;
-    std::int32_t biSizeImage = 0;   // bytes of pixel rows
+    std::int32_t biSizeImage = 0; // bytes of pixel rows
     std::int32_t biXPelsPerMeter = 0;
     std::int32_t biYPelsPerMeter = 0;
     std::int32_t biClrUsed = 0;

@@ -52,8 +52,8 @@ QByteArray encodeBitmap(const QImage &picture)
 {
     if (picture.isNull())
         return {};
-    if (picture.format() == QImage::Format_Indexed8
-        && picture.colorCount() <= kMaxIndexedColours && picture.colorCount() > 0) {
+    if (picture.format() == QImage::Format_Indexed8 && picture.colorCount() <= kMaxIndexedColours
+        && picture.colorCount() > 0) {
         bool opaque = true;
         for (QRgb c : picture.colorTable())
             opaque = opaque && qAlpha(c) == 255;

@@ -182,7 +182,7 @@ bool isSolvableSliding(const PieceTable &pieceAt, int grid, int blankSlot)
     }
     const int home = kBlankPiece; // the blank's own slot
     const int distance = std::abs((blankSlot - 1) / grid - (home - 1) / grid)
-            + std::abs((blankSlot - 1) % grid - (home - 1) % grid);
+        + std::abs((blankSlot - 1) % grid - (home - 1) % grid);
     return transpositions % 2 == distance % 2;
 }
 

@@ -5,9 +5,10 @@
 namespace tw {
 
 BoardLayout::BoardLayout(int grid, double widthTwips, double heightTwips)
-    : m_grid(grid < 1 ? 1 : grid), m_width(widthTwips), m_height(heightTwips)
-{
-}
+    : m_grid(grid < 1 ? 1 : grid)
+    , m_width(widthTwips)
+    , m_height(heightTwips)
+{ }
 
 int BoardLayout::edge(int line, double lengthTwips) const
 {

@@ -9,7 +9,9 @@
 
 namespace tw {
 
-PieceDrag::PieceDrag(Educate &window, Puzzle &puzzle) : m_window(window), m_puzzle(puzzle)
+PieceDrag::PieceDrag(Educate &window, Puzzle &puzzle)
+    : m_window(window)
+    , m_puzzle(puzzle)
 {
     if (QWidget *area = m_window.playArea())
         area->installEventFilter(this);

@@ -7,7 +7,9 @@
 
 namespace tw {
 
-PieceFace::PieceFace(PictureTile *piece) : QWidget(piece), m_piece(piece)
+PieceFace::PieceFace(PictureTile *piece)
+    : QWidget(piece)
+    , m_piece(piece)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     // Opaque: the tile's own drawing underneath is never needed.

@@ -34,26 +34,20 @@ constexpr int kMaxPumpsPerTick = 1000;
 } // namespace
 
 Puzzle::Puzzle(Educate &window)
-    : m_window(window), m_drag(std::make_unique<PieceDrag>(window, *this))
-{
-}
+    : m_window(window)
+    , m_drag(std::make_unique<PieceDrag>(window, *this))
+{ }
 
 Puzzle::~Puzzle() = default;
 
-QString Puzzle::pieceFile(int piece)
-{
-    return QStringLiteral("Temp%1.bmp").arg(piece);
-}
+QString Puzzle::pieceFile(int piece) { return QStringLiteral("Temp%1.bmp").arg(piece); }
 
-int Puzzle::grid() const
-{
-    return m_window.shell.GridMax + 1;
-}
+int Puzzle::grid() const { return m_window.shell.GridMax + 1; }
 
 bool Puzzle::boardActive() const
 {
     return m_window.quiz.CurrentSubject == kPuzzleSubject && m_window.shell.GridMax >= 1
-            && m_window.Img.loaded(1);
+        && m_window.Img.loaded(1);
 }
 
 void Puzzle::removePieceFiles(int from, int to) const
@@ -110,8 +104,8 @@ void Puzzle::LoadJigPuzzle()
     in.close();
 
     const CutPieces cut = SplitUp(
-            std::span(reinterpret_cast<const std::uint8_t *>(whole.constData()), size_t(whole.size())),
-            g);
+        std::span(reinterpret_cast<const std::uint8_t *>(whole.constData()), size_t(whole.size())),
+        g);
     if (cut.refusal != CutRefusal::None) {
         refuse(0);
         return;
@@ -218,8 +212,8 @@ void Puzzle::waitForNextTick()
     Platform &platform = m_window.platform();
     if (!platform.clock || !platform.pump)
         return;
-    const double rate = std::max(double(m_window.shell.GridMax) * m_window.shell.GridMax,
-                                 kSlowestTicksPerSecond);
+    const double rate
+        = std::max(double(m_window.shell.GridMax) * m_window.shell.GridMax, kSlowestTicksPerSecond);
     const double start = platform.clock->secondsSinceMidnight();
     const long tick = CLng(std::floor(start * rate));
     for (int pumps = 0; pumps < kMaxPumpsPerTick; ++pumps) {
@@ -257,14 +251,14 @@ void Puzzle::MixPieces()
     }
     const int id = m_boardId;
     const auto stillThisBoard = [this, id] { return id == m_boardId && boardActive(); };
-    const board::ShuffleResult result = board::shuffle(
-            shell.PieceAt, shell.BlankSlot, g, *m_window.platform().random,
-            [this, &stillThisBoard](int slot) {
-                if (!stillThisBoard())
-                    return false;
-                MovePiece(slot);
-                return stillThisBoard();
-            });
+    const board::ShuffleResult result
+        = board::shuffle(shell.PieceAt, shell.BlankSlot, g, *m_window.platform().random,
+                         [this, &stillThisBoard](int slot) {
+                             if (!stillThisBoard())
+                                 return false;
+                             MovePiece(slot);
+                             return stillThisBoard();
+                         });
     m_window.puzzle.Shuffling = 0;
     // A game switch during the shuffle leaves the new game alone.
     if (!result.completed && !stillThisBoard())

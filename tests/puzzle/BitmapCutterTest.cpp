@@ -19,12 +19,10 @@ struct GeometryCase
 TEST(BitmapCutter, PieceGeometryGivesRemaindersToRightColumnAndBottomRow)
 {
     const GeometryCase cases[] = {
-        {300, 200, 3, 100, 100, 66, 68},
-        {301, 200, 3, 100, 101, 66, 68},
-        {299, 201, 3, 96, 107, 67, 67},   // regular width rounded down to a multiple of 4
-        {1920, 1080, 20, 96, 96, 54, 54},
-        {100, 100, 20, 4, 24, 5, 5},
-        {12, 3, 3, 4, 4, 1, 1},           // the smallest picture a 3 x 3 grid can cut
+        {300, 200, 3, 100, 100, 66, 68},  {301, 200, 3, 100, 101, 66, 68},
+        {299, 201, 3, 96, 107, 67, 67}, // regular width rounded down to a multiple of 4
+        {1920, 1080, 20, 96, 96, 54, 54}, {100, 100, 20, 4, 24, 5, 5},
+        {12, 3, 3, 4, 4, 1, 1}, // the smallest picture a 3 x 3 grid can cut
     };
     for (const GeometryCase &c : cases) {
         const PieceGeometry g = pieceGeometry(c.width, c.height, c.grid);
@@ -66,14 +64,17 @@ TEST(BitmapCutter, PieceFilesHaveTheirSizesInTheirHeaders)
 // depth the cutting handles, with widths that leave odd remainders.
 TEST(BitmapCutter, EveryPieceHoldsExactlyItsPartOfThePicture)
 {
-    struct Case { int width, height, bits, grid; };
+    struct Case
+    {
+        int width, height, bits, grid;
+    };
     const Case cases[] = {
         {300, 200, 24, 3}, {301, 200, 24, 3}, {301, 203, 8, 3}, {77, 50, 8, 4},
         {301, 203, 4, 3},  {99, 41, 4, 5},    {83, 29, 24, 7},  {160, 120, 4, 20},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << "x" << c.bits << " on "
-                                        << c.grid);
+        SCOPED_TRACE(testing::Message()
+                     << c.width << "x" << c.height << "x" << c.bits << " on " << c.grid);
         const QByteArray source = makeBitmap(c.width, c.height, c.bits, std::uint32_t(c.width));
         const CutPieces cut = SplitUp(bytesOf(source), c.grid);
         ASSERT_EQ(cut.refusal, CutRefusal::None);
@@ -87,7 +88,7 @@ TEST(BitmapCutter, EveryPieceHoldsExactlyItsPartOfThePicture)
                 for (int y = 0; y < g.height(r, c.grid); ++y)
                     for (int x = 0; x < g.width(col, c.grid); ++x)
                         mismatches += rawPixel(piece, x, y)
-                                != rawPixel(source, col * g.regularWidth + x, r * g.regularHeight + y);
+                            != rawPixel(source, col * g.regularWidth + x, r * g.regularHeight + y);
             }
         }
         EXPECT_EQ(mismatches, 0);

@@ -1,6 +1,6 @@
 // The board rules: the jigsaw deal and swap, the sliding step and the shuffle.
-#include "platform/Random.h"
 #include "puzzle/Board.h"
+#include "platform/Random.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ namespace {
 
 PieceTable solvedBoard(int n)
 {
-    PieceTable t{};
+    PieceTable t {};
     board::setSolved(t, n);
     return t;
 }
@@ -30,7 +30,7 @@ TEST(Board, JigsawDealIsAPermutationThatReplays)
     for (int side : {2, 3, 4, 10, 20}) {
         const int n = side * side;
         Random a(side), b(side);
-        PieceTable first{}, again{};
+        PieceTable first {}, again {};
         board::dealJigsaw(first, n, a);
         board::dealJigsaw(again, n, b);
         EXPECT_TRUE(board::isPermutation(first, n)) << side;
@@ -42,7 +42,7 @@ TEST(Board, JigsawDealIsAPermutationThatReplays)
 TEST(Board, SmallJigsawDealsAreNeverSolvedAlready)
 {
     Random r(1);
-    PieceTable t{};
+    PieceTable t {};
     // 2 x 2 with a real generator, many times: always a permutation, never solved.
     for (int i = 0; i < 200; ++i) {
         board::dealJigsaw(t, 4, r);
@@ -67,13 +67,16 @@ TEST(Board, JigsawSwapExchangesTwoPiecesAndDroppingOnItselfChangesNothing)
 
 TEST(Board, OnlyNeighboursOfTheBlankSlide)
 {
-    struct Case { int slot, blank; bool allowed; };
+    struct Case
+    {
+        int slot, blank;
+        bool allowed;
+    };
     // 3 x 3:  1 2 3 / 4 5 6 / 7 8 9
     const Case cases[] = {
         {2, 1, true},  {4, 1, true},  {5, 1, false}, {3, 4, false}, // 3 and 4: other row
-        {4, 3, false}, {6, 7, false}, {7, 6, false}, {5, 2, true},
-        {8, 5, true},  {2, 5, true},  {6, 5, true},  {4, 5, true},
-        {9, 9, false}, {10, 9, false}, {0, 1, false},
+        {4, 3, false}, {6, 7, false}, {7, 6, false}, {5, 2, true},   {8, 5, true},  {2, 5, true},
+        {6, 5, true},  {4, 5, true},  {9, 9, false}, {10, 9, false}, {0, 1, false},
     };
     for (const Case &c : cases)
         EXPECT_EQ(board::canSlide(c.slot, c.blank, 3), c.allowed) << c.slot << " into " << c.blank;

@@ -10,10 +10,7 @@
 namespace tw::test {
 namespace {
 
-QImage asRgb(const QImage &image)
-{
-    return image.convertToFormat(QImage::Format_RGB32);
-}
+QImage asRgb(const QImage &image) { return image.convertToFormat(QImage::Format_RGB32); }
 
 TEST(PuzzleCutting, BackdropBecomesPiecesAndNoPieceFileIsLeft)
 {
@@ -75,8 +72,8 @@ TEST(PuzzleCutting, UnsuitablePicturesAndFoldersAreRefusedWithoutLeftovers)
     };
     const Case cases[] = {
         {"no picture", [](PuzzleWindow &t) { t.w().Img(0)->clearPicture(); }},
-        {"a 1 x 1 grid", [](PuzzleWindow &) { }, 0},
-        {"a grid beyond 20 x 20", [](PuzzleWindow &) { }, 20},
+        {"a 1 x 1 grid", [](PuzzleWindow &) {}, 0},
+        {"a grid beyond 20 x 20", [](PuzzleWindow &) {}, 20},
         {"a folder that cannot exist",
          [](PuzzleWindow &t) {
              QFile blocker(t.writeDir.filePath(QStringLiteral("file")));

@@ -113,7 +113,8 @@ std::vector<int> solveSliding(const PieceTable &start)
         }
     }
     std::vector<int> slots;
-    for (std::string s = goal; cameFrom.count(s) && !cameFrom[s].first.empty(); s = cameFrom[s].first)
+    for (std::string s = goal; cameFrom.count(s) && !cameFrom[s].first.empty();
+         s = cameFrom[s].first)
         slots.insert(slots.begin(), cameFrom[s].second);
     return slots;
 }

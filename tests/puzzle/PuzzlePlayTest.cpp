@@ -190,8 +190,8 @@ TEST(PuzzlePlay, PiecesShowTheirPictureEdgeToEdge)
     t.w().puzzles().PuzzleResize();
     const QImage shown = t.w().playArea()->grab().toImage();
     const QRect slot = t.layout().slotRect(5);
-    for (QPoint p : {slot.topLeft(), slot.center(), slot.bottomRight(),
-                     t.layout().slotRect(9).bottomRight()})
+    for (QPoint p :
+         {slot.topLeft(), slot.center(), slot.bottomRight(), t.layout().slotRect(9).bottomRight()})
         EXPECT_EQ(shown.pixelColor(p), QColor(Qt::red)) << p.x() << "," << p.y();
 }
 

@@ -26,7 +26,8 @@ inline QImage patternPicture(int width, int height)
 
 struct PuzzleWindow : TestWindow
 {
-    explicit PuzzleWindow(std::uint32_t seed = 1) : TestWindow(seed, QSize(600, 450))
+    explicit PuzzleWindow(std::uint32_t seed = 1)
+        : TestWindow(seed, QSize(600, 450))
     {
         w().show();
         (void)QTest::qWaitForWindowExposed(&w());
