@@ -1,0 +1,197 @@
+// Starting the window, switching games, clearing the play area and closing.
+#include "shell/GameClock.h"
+#include "shell/GameIds.h"
+#include "shell/MenuBar.h"
+#include "shell/PasswordLock.h"
+#include "shell/Settings.h"
+#include "support/TestWindow.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace tw::test {
+namespace {
+
+TEST(GameSwitch, TheWindowOpensIntoTheGamePlayedLast)
+{
+    TestWindow first;
+    first.w().start();
+    first.w().MNU_Game_Click(GamePaintBox);
+    ASSERT_TRUE(first.w().close());
+    ASSERT_TRUE(QFile::exists(first.w().settings().settingsPath()));
+
+    TestWindow second(first.writeDir.path());
+    second.w().start();
+    EXPECT_EQ(second.w().shell.CurrentGame, GamePaintBox);
+    EXPECT_EQ(second.w().shell.LastGame, GamePaintBox);
+    EXPECT_FALSE(second.w().shell.Loading);
+    EXPECT_FALSE(second.w().hourglass());
+    second.w().clock().stopTimer();
+}
+
+TEST(GameSwitch, StartUpPreparesTheWindow)
+{
+    TestWindow t;
+    t.w().start();
+    Educate &w = t.w();
+    EXPECT_EQ(w.shell.SubjectFolder[1], QStringLiteral("Misc/"));
+    EXPECT_EQ(w.shell.SubjectFolder[6], QStringLiteral("Background/"));
+    EXPECT_EQ(w.menus().caption(QStringLiteral("MNU_Subject"), 3), QStringLiteral("Transport"));
+    EXPECT_TRUE(w.menus().visible(QStringLiteral("MNU_Subject"), 4));
+    EXPECT_EQ(w.shell.Exclaim[4], QStringLiteral("Times! Up"));
+    EXPECT_EQ(w.shell.WordLength, 3);
+    EXPECT_TRUE(t.fakes.keys->blocked);
+    EXPECT_TRUE(w.shell.SettingsRead);
+    EXPECT_TRUE(w.clock().timerRunning());
+    EXPECT_FALSE(w.menus().enabled(QStringLiteral("MNU_Again")));
+    EXPECT_FALSE(w.menus().enabled(QStringLiteral("MNU_PsRq"), 1));
+    EXPECT_EQ(w.shell.CurrentGame, GameSounds);
+    w.clock().stopTimer();
+}
+
+TEST(GameSwitch, AStoredBackdropIsShownAtStartUp)
+{
+    TestWindow t;
+    const QString picture = t.appDir.filePath(QStringLiteral("Sea.png"));
+    QImage sea(40, 30, QImage::Format_RGB32);
+    sea.fill(Qt::blue);
+    ASSERT_TRUE(sea.save(picture));
+    SettingsValues v;
+    v.BackdropFile = picture;
+    v.LastGame = GamePaintBox;
+    QFile f(t.w().settings().settingsPath());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(writeSettings(v));
+    f.close();
+    t.w().Form_Load();
+    EXPECT_TRUE(t.w().Img(0)->hasPicture());
+}
+
+TEST(GameSwitch, UnloadGameLeavesOnlyTheTemplates)
+{
+    TestWindow t;
+    Educate &w = t.w();
+    for (int i : {1, 2, 3, 7})
+        ASSERT_TRUE(w.Question.load(i));
+    for (int i : {1, 2, 5})
+        ASSERT_TRUE(w.Answer.load(i));
+    for (int i : {1, 4})
+        ASSERT_TRUE(w.Img.load(i));
+    w.quiz.CurrentSubject = QStringLiteral("Colour");
+    w.quiz.AwaitingAnswer = 1;
+    w.SpellBox->show();
+    w.UnloadGame();
+    EXPECT_EQ(w.Question.count(), 0);
+    EXPECT_EQ(w.Answer.count(), 0);
+    EXPECT_EQ(w.Img.count(), 0);
+    EXPECT_NE(w.Img(0), nullptr);
+    EXPECT_NE(w.Question(0), nullptr);
+    EXPECT_TRUE(w.quiz.CurrentSubject.isEmpty());
+    EXPECT_EQ(w.quiz.AwaitingAnswer, 0);
+    EXPECT_FALSE(w.SpellBox->isVisibleTo(&w));
+}
+
+TEST(GameSwitch, ASwitchSetsUpTheMenusAndTheClock)
+{
+    TestWindow t;
+    Educate &w = t.w();
+    w.settings().LoadData();
+    w.shell.LastGame = GameColouringBook;
+    w.menus().setEnabled(QStringLiteral("MNU_Again"), -1, true);
+    w.menus().setVisible(QStringLiteral("MNU_Settings"), -1, false);
+    t.fakes.clock->now = 40000.7;
+    w.MNU_Game_Click(GamePaintBox);
+    EXPECT_EQ(w.shell.CurrentGame, GamePaintBox);
+    EXPECT_EQ(w.shell.QuestionStart, 40000);
+    EXPECT_FALSE(w.menus().enabled(QStringLiteral("MNU_Again")));
+    EXPECT_TRUE(w.menus().visible(QStringLiteral("MNU_Settings")));
+    EXPECT_FALSE(w.menus().visible(QStringLiteral("MNU_Tools")));
+    EXPECT_FALSE(w.keyPreview());
+    EXPECT_TRUE(w.shell.RepaintPending);
+    EXPECT_FALSE(w.shell.Loading);
+}
+
+TEST(GameSwitch, NumberCountingPlaysOnThreeByThree)
+{
+    TestWindow t;
+    Educate &w = t.w();
+    w.settings().LoadData();
+    w.settings().MNU_Size_Click(12);
+    w.shell.LastGame = GameNumberCounting;
+    w.MNU_Game_Click(GameNumberCounting);
+    EXPECT_EQ(w.shell.GridMax, 2);
+    EXPECT_EQ(w.menus().checkedIndex(QStringLiteral("MNU_Size")), 0);
+}
+
+TEST(GameSwitch, ARefusedPuzzlePictureLeavesAUsableWindow)
+{
+    for (int game : {GameJigsaw, GameSliding}) {
+        TestWindow t;
+        Educate &w = t.w();
+        w.settings().LoadData();
+        w.shell.LastGame = game;
+        w.shell.PuzzleRefused = 1; // as the cutting reports a picture it cannot use
+        w.Img(0)->clearPicture();
+        w.MNU_Game_Click(game);
+        ASSERT_FALSE(t.fakes.dialogs->messages.isEmpty());
+        EXPECT_EQ(t.fakes.dialogs->messages.last(),
+                  QStringLiteral("Picture Not Suitable for Jig Saw Puzzle"));
+        EXPECT_EQ(w.shell.PuzzleRefused, 0);
+        EXPECT_FALSE(w.shell.Loading);
+        EXPECT_FALSE(w.hourglass());
+        EXPECT_EQ(w.Img.count(), 0);
+
+        w.MNU_Game_Click(GamePaintBox);
+        EXPECT_EQ(w.shell.CurrentGame, GamePaintBox);
+    }
+}
+
+TEST(GameSwitch, ASwitchAskedForDuringASwitchRunsAfterIt)
+{
+    TestWindow t;
+    Educate &w = t.w();
+    w.settings().LoadData();
+    w.password().StoredPassword = QStringLiteral("tiger");
+    w.menus().setChecked(QStringLiteral("MNU_PsRq"), 3, true);
+    w.shell.LastGame = GameColouringBook;
+    w.MNU_Game_Click(GameColouringBook);
+
+    // While the password for Paint Box is asked, the child picks Coloring Book.
+    bool picked = false;
+    t.fakes.pump->onPump = [&] {
+        if (!picked) {
+            picked = true;
+            w.MNU_Game_Click(GameColouringBook);
+            EXPECT_EQ(w.shell.CurrentGame, GameColouringBook); // nothing happened yet
+        }
+        t.answerDialog();
+    };
+    t.passAnswers.push_back({QStringLiteral("tiger")});
+    t.passAnswers.push_back({QStringLiteral("tiger")});
+    w.MNU_Game_Click(GamePaintBox);
+    EXPECT_EQ(t.dialogsAnswered, 2);
+    EXPECT_EQ(w.shell.CurrentGame, GameColouringBook);
+    EXPECT_FALSE(w.shell.Loading);
+}
+
+TEST(GameSwitch, ExitSavesTheSettingsAndReleasesTheKeys)
+{
+    TestWindow t;
+    t.w().start();
+    t.w().show();
+    t.w().menus().item(QStringLiteral("MNU_Exit"))->trigger();
+    EXPECT_TRUE(t.w().unloaded());
+    EXPECT_FALSE(t.w().isVisible());
+    EXPECT_FALSE(t.fakes.keys->blocked);
+    EXPECT_FALSE(t.w().clock().timerRunning());
+    EXPECT_TRUE(parseSettings([&] {
+                    QFile f(t.w().settings().settingsPath());
+                    f.open(QIODevice::ReadOnly);
+                    return f.readAll();
+                }())
+                        .complete());
+}
+
+} // namespace
+} // namespace tw::test

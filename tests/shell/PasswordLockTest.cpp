@@ -1,0 +1,291 @@
+// The parent's password: what it guards, and creating, changing and emptying it.
+#include "shell/FrmPass.h"
+#include "shell/GameClock.h"
+#include "shell/GameIds.h"
+#include "shell/MenuBar.h"
+#include "shell/PasswordLock.h"
+#include "shell/Settings.h"
+#include "support/TestWindow.h"
+
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+namespace tw::test {
+namespace {
+
+const QString kRq = QStringLiteral("MNU_PsRq");
+
+// A window playing Paint Box (no content needed) with the password set by
+// the parent through the dialog and the given requirements checked.
+struct LockedWindow : TestWindow
+{
+    explicit LockedWindow(std::initializer_list<int> required = {1, 2, 3})
+    {
+        scriptPasswords();
+        w().settings().LoadData();
+        w().shell.LastGame = GamePaintBox;
+        w().MNU_Game_Click(GamePaintBox);
+        passAnswers.push_back({{}, QStringLiteral("tiger"), QStringLiteral("tiger")});
+        w().password().MNU_PsCreate_Click();
+        for (int i : required) {
+            passAnswers.push_back({QStringLiteral("tiger")});
+            w().password().MNU_PsRq_Click(i);
+        }
+        dialogsAnswered = 0;
+    }
+    PasswordLock &lock() { return w().password(); }
+};
+
+TEST(PasswordLock, TheDialogLooksAsItShould)
+{
+    TestWindow t;
+    FrmPass *d = t.w().password().dialog();
+    EXPECT_EQ(d->windowTitle(), QStringLiteral("Tumblewick"));
+    EXPECT_FALSE(d->isModal());
+    EXPECT_EQ(d->LabPass(0)->text(), QStringLiteral(" Type in Password"));
+    EXPECT_EQ(d->LabPass(1)->text(), QStringLiteral(" Type New Password"));
+    EXPECT_EQ(d->LabPass(2)->text(), QStringLiteral(" Repeat Password"));
+    EXPECT_EQ(d->ComOK()->text(), QStringLiteral("O.K"));
+    EXPECT_EQ(d->ComCancel()->text(), QStringLiteral("Cancel"));
+    for (int row = 0; row < 3; ++row)
+        EXPECT_EQ(d->PassBox(row)->echoMode(), QLineEdit::Password);
+}
+
+TEST(PasswordLock, WithNoPasswordNothingIsEverAsked)
+{
+    TestWindow t;
+    t.scriptPasswords();
+    Educate &w = t.w();
+    w.settings().LoadData();
+    w.password().setUpMenus();
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_FALSE(w.menus().enabled(kRq, i));
+        w.menus().setChecked(kRq, i, true); // as a stored file may have them
+    }
+    w.shell.LastGame = GamePaintBox;
+    w.MNU_Game_Click(GamePaintBox);
+    w.MNU_Game_Click(GameColouringBook);
+    w.settings().MNU_Limit_Click(1);
+    EXPECT_EQ(w.shell.CurrentGame, GameColouringBook);
+    EXPECT_EQ(w.shell.TimeLimit, 15);
+    EXPECT_TRUE(w.QueryUnload());
+    EXPECT_EQ(t.unexpectedDialogs, 0);
+}
+
+TEST(PasswordLock, CreatingThePasswordEnablesTheRequirements)
+{
+    LockedWindow t({});
+    EXPECT_EQ(t.lock().StoredPassword, QStringLiteral("tiger"));
+    EXPECT_EQ(t.w().menus().caption(QStringLiteral("MNU_PsCreate")), QStringLiteral("Change Password"));
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_TRUE(t.w().menus().enabled(kRq, i));
+    EXPECT_EQ(t.unexpectedDialogs, 0);
+}
+
+TEST(PasswordLock, ChoosingTheGameBeingPlayedAsksNothing)
+{
+    LockedWindow t;
+    t.w().MNU_Game_Click(GamePaintBox);
+    t.w().MNU_Again_Click();
+    EXPECT_EQ(t.unexpectedDialogs, 0);
+    EXPECT_EQ(t.w().shell.CurrentGame, GamePaintBox);
+}
+
+TEST(PasswordLock, ARefusedGameChangeRestartsTheGameBeingPlayed)
+{
+    const struct
+    {
+        PassAnswer answer;
+        int game;
+    } cases[] = {
+            {{QStringLiteral("wrong")}, GamePaintBox},
+            {{QStringLiteral("tiger"), {}, {}, true}, GamePaintBox}, // Cancel
+            {{QStringLiteral("tiger")}, GameColouringBook},
+            {{QStringLiteral("marble")}, GameColouringBook}, // the master word opens
+    };
+    for (const auto &c : cases) {
+        LockedWindow t;
+        t.passAnswers.push_back(c.answer);
+        t.w().MNU_Game_Click(GameColouringBook);
+        EXPECT_EQ(t.dialogsAnswered, 1);
+        EXPECT_EQ(t.w().shell.CurrentGame, c.game);
+        EXPECT_EQ(t.w().shell.LastGame, c.game);
+        EXPECT_FALSE(t.w().shell.Loading);
+    }
+}
+
+TEST(PasswordLock, ARefusedExitKeepsTheWindowOpenAndTheKeysBlocked)
+{
+    LockedWindow t;
+    t.w().show();
+    t.fakes.keys->blocked = true;
+    t.passAnswers.push_back({QStringLiteral("wrong")});
+    EXPECT_FALSE(t.w().close());
+    EXPECT_TRUE(t.w().isVisible());
+    EXPECT_FALSE(t.w().unloaded());
+    EXPECT_TRUE(t.fakes.keys->blocked);
+
+    t.passAnswers.push_back({QStringLiteral("tiger")});
+    EXPECT_TRUE(t.w().close());
+    EXPECT_TRUE(t.w().unloaded());
+    EXPECT_FALSE(t.fakes.keys->blocked);
+    EXPECT_EQ(t.dialogsAnswered, 2);
+}
+
+TEST(PasswordLock, NothingIsAskedWhileLoading)
+{
+    LockedWindow t;
+    t.w().shell.Loading = true;
+    EXPECT_TRUE(t.lock().CheckPass(1));
+    EXPECT_TRUE(t.lock().CheckPass(2));
+    EXPECT_TRUE(t.lock().CheckPass(3));
+    // Delay sets Loading while it waits.
+    t.fakes.pump->onPump = [&] { EXPECT_TRUE(t.lock().CheckPass(2)); };
+    t.w().clock().Delay(1);
+    EXPECT_EQ(t.dialogsAnswered, 0);
+    EXPECT_EQ(t.unexpectedDialogs, 0);
+}
+
+TEST(PasswordLock, ChangingNeedsTheExactOldPasswordNotTheMasterWord)
+{
+    LockedWindow t;
+    // The master word is refused; the dialog stays open, empty, for another try.
+    t.passAnswers.push_back({QStringLiteral("marble"), QStringLiteral("lion"), QStringLiteral("lion")});
+    t.passAnswers.push_back({QStringLiteral("tiger"), QStringLiteral("lions"), QStringLiteral("lionz")});
+    t.passAnswers.push_back({{}, {}, {}, true});
+    t.lock().MNU_PsCreate_Click();
+    EXPECT_EQ(t.lock().StoredPassword, QStringLiteral("tiger"));
+    EXPECT_EQ(t.dialogsAnswered, 3);
+
+    t.passAnswers.push_back({QStringLiteral("tiger"), QStringLiteral("lions"), QStringLiteral("lions")});
+    t.lock().MNU_PsCreate_Click();
+    EXPECT_EQ(t.lock().StoredPassword, QStringLiteral("lions"));
+}
+
+TEST(PasswordLock, EmptyingThePasswordUnlocksEverything)
+{
+    LockedWindow t;
+    t.passAnswers.push_back({QStringLiteral("tiger"), {}, {}});
+    t.lock().MNU_PsCreate_Click();
+    EXPECT_TRUE(t.lock().StoredPassword.isEmpty());
+    EXPECT_EQ(t.w().menus().caption(QStringLiteral("MNU_PsCreate")), QStringLiteral("Create Password"));
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_FALSE(t.w().menus().enabled(kRq, i));
+    t.w().MNU_Game_Click(GameColouringBook);
+    EXPECT_EQ(t.w().shell.CurrentGame, GameColouringBook);
+    EXPECT_EQ(t.unexpectedDialogs, 0);
+}
+
+TEST(PasswordLock, PasswordsThatWouldNotProtectAreRefused)
+{
+    for (const QString &weak : {QStringLiteral("abc"), QStringLiteral("ti,ger")}) {
+        TestWindow t;
+        t.scriptPasswords();
+        t.w().settings().LoadData();
+        t.passAnswers.push_back({{}, weak, weak});
+        t.passAnswers.push_back({{}, {}, {}, true});
+        t.w().password().MNU_PsCreate_Click();
+        EXPECT_TRUE(t.w().password().StoredPassword.isEmpty());
+        EXPECT_EQ(t.fakes.dialogs->messages.size(), 1);
+        EXPECT_FALSE(t.w().menus().enabled(kRq, 1));
+    }
+}
+
+TEST(PasswordLock, AShortStoredPasswordLocksNothingAndCanBeReplaced)
+{
+    TestWindow t;
+    t.scriptPasswords();
+    t.w().settings().LoadData();
+    t.w().password().StoredPassword = QStringLiteral("ab"); // from an old settings file
+    t.w().menus().setChecked(kRq, 2, true);
+    t.w().password().setUpMenus();
+    EXPECT_FALSE(t.w().menus().enabled(kRq, 2));
+    EXPECT_TRUE(t.w().password().CheckPass(2));
+
+    t.passAnswers.push_back({{}, QStringLiteral("tiger"), QStringLiteral("tiger")});
+    t.w().password().MNU_PsCreate_Click();
+    EXPECT_EQ(t.w().password().StoredPassword, QStringLiteral("tiger"));
+}
+
+TEST(PasswordLock, MismatchWithoutAPasswordClearsTheRequirements)
+{
+    TestWindow t;
+    t.scriptPasswords();
+    t.w().settings().LoadData();
+    t.w().menus().setChecked(kRq, 1, true);
+    t.passAnswers.push_back({{}, QStringLiteral("tiger"), QStringLiteral("tigre")});
+    t.passAnswers.push_back({{}, {}, {}, true});
+    t.w().password().MNU_PsCreate_Click();
+    EXPECT_FALSE(t.w().menus().checked(kRq, 1));
+    EXPECT_FALSE(t.w().menus().enabled(kRq, 1));
+    EXPECT_TRUE(t.w().password().StoredPassword.isEmpty());
+}
+
+TEST(PasswordLock, RequirementTogglesNeedThePassword)
+{
+    LockedWindow t({});
+    t.passAnswers.push_back({QStringLiteral("wrong")});
+    t.lock().MNU_PsRq_Click(4);
+    EXPECT_FALSE(t.w().menus().checked(kRq, 4));
+    t.passAnswers.push_back({QStringLiteral("tiger")});
+    t.lock().MNU_PsRq_Click(4);
+    EXPECT_TRUE(t.w().menus().checked(kRq, 4));
+}
+
+TEST(PasswordLock, EnterConfirmsEscapeAndTheCloseBoxCancel)
+{
+    enum Key { Enter, Escape, CloseBox };
+    const struct
+    {
+        Key key;
+        bool allowed;
+    } cases[] = {{Enter, true}, {Escape, false}, {CloseBox, false}};
+    for (const auto &c : cases) {
+        LockedWindow t;
+        t.fakes.pump->onPump = [&] {
+            FrmPass *d = t.lock().dialog();
+            if (!t.lock().asking() || !d->isVisible())
+                return;
+            d->PassBox(0)->setText(QStringLiteral("tiger"));
+            if (c.key == Enter)
+                QTest::keyClick(d->PassBox(0), Qt::Key_Return);
+            else if (c.key == Escape)
+                QTest::keyClick(d->PassBox(0), Qt::Key_Escape);
+            else
+                d->close();
+        };
+        EXPECT_EQ(t.lock().CheckPass(2), c.allowed) << c.key;
+        EXPECT_FALSE(t.lock().dialog()->isVisible());
+    }
+}
+
+TEST(PasswordLock, AnUnansweredOrVanishedDialogIsARefusal)
+{
+    LockedWindow t;
+    t.fakes.pump->onPump = nullptr;
+    const double start = t.fakes.clock->now;
+    EXPECT_FALSE(t.lock().CheckPass(2));
+    EXPECT_NEAR(t.fakes.clock->now - start, PasswordLock::kWaitSeconds, 1.0);
+
+    t.fakes.pump->onPump = [&] { t.lock().dialog()->hide(); };
+    EXPECT_FALSE(t.lock().CheckPass(2));
+}
+
+TEST(PasswordLock, ASecondQuestionWhileOneIsOpenIsRefused)
+{
+    LockedWindow t;
+    bool inner = true;
+    t.fakes.pump->onPump = [&] {
+        if (!t.lock().asking())
+            return;
+        inner = t.lock().CheckPass(1); // say, the window's close box
+        t.answerDialog();
+    };
+    t.passAnswers.push_back({QStringLiteral("tiger")});
+    EXPECT_TRUE(t.lock().CheckPass(2));
+    EXPECT_FALSE(inner);
+}
+
+} // namespace
+} // namespace tw::test
