@@ -104,14 +104,16 @@ void SpeechBalloon::paintEvent(QPaintEvent *)
     QPainterPath tail;
     if (m_tailRight) {
         const double y = std::clamp(tip.y(), body.top() + kRadius, body.bottom() - kRadius);
-        tail.moveTo(body.right() - kRadius, y - kTail / 2.5);
-        tail.quadTo(body.right() + kTail * 0.3, y, tip.x(), tip.y());
-        tail.quadTo(body.right(), y + kTail * 0.2, body.right() - kRadius, y + kTail / 2.5);
+        tail.moveTo(body.right() - kRadius, y - kTail * 0.5);
+        tail.quadTo(body.right() + kTail * 0.3, y - kTail * 0.35, tip.x(), tip.y());
+        tail.quadTo(body.right() + kTail * 0.1, y + kTail * 0.25, body.right() - kRadius,
+                    y + kTail * 0.4);
     } else {
         const double x = std::clamp(tip.x(), body.left() + kRadius, body.right() - kRadius);
-        tail.moveTo(x - kTail / 2.5, body.bottom() - kRadius);
-        tail.quadTo(x, body.bottom() + kTail * 0.3, tip.x(), tip.y());
-        tail.quadTo(x + kTail * 0.2, body.bottom(), x + kTail / 2.5, body.bottom() - kRadius);
+        tail.moveTo(x - kTail * 0.5, body.bottom() - kRadius);
+        tail.quadTo(x - kTail * 0.35, body.bottom() + kTail * 0.3, tip.x(), tip.y());
+        tail.quadTo(x + kTail * 0.25, body.bottom() + kTail * 0.1, x + kTail * 0.4,
+                    body.bottom() - kRadius);
     }
     tail.closeSubpath();
     path = path.united(tail);
