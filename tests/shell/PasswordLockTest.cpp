@@ -183,6 +183,7 @@ TEST(PasswordLock, PasswordsThatWouldNotProtectAreRefused)
         TestWindow t;
         t.scriptPasswords();
         t.w().settings().LoadData();
+        t.w().password().setUpMenus();
         t.passAnswers.push_back({{}, weak, weak});
         t.passAnswers.push_back({{}, {}, {}, true});
         t.w().password().MNU_PsCreate_Click();
