@@ -172,8 +172,14 @@ void QuizEngine::fillTiles(const QString &subject, int k, int r)
             answer->setBackColour(kWhite);
             answer->setText(QString());
         }
-        if (question)
-            question->setText(QLatin1Char('\n') + itemName(quiz.FileList[v]));
+        if (question) {
+            QString name = itemName(quiz.FileList[v]);
+            // The Sounds question is heard, not read: a loudspeaker tells the
+            // child to listen, and clicking it plays the sound again.
+            if (name.isEmpty() && subject == kSounds)
+                name = QString::fromUtf8("\U0001F50A");
+            question->setText(QLatin1Char('\n') + name);
+        }
     } else if (subject == kSpelling) {
         const QString word = itemName(quiz.PictureList[v]);
         if (answer) {

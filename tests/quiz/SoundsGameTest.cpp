@@ -171,4 +171,7 @@ TEST_F(SoundsGame, AFullGridDealsAndPlaysTheFirstSound)
     for (int i = 2; i <= 9; ++i)
         pictures += w.Img(i) && w.Img(i)->hasPicture() ? 1 : 0;
     EXPECT_EQ(pictures, 8);
+    // The question is heard, not read: its tile shows a loudspeaker to click.
+    ASSERT_TRUE(w.Question(1));
+    EXPECT_TRUE(w.Question(1)->text().contains(QString::fromUtf8("\U0001F50A")));
 }
