@@ -5,6 +5,8 @@
 #include "quiz/QuizEngine.h"
 #include "quiz/QuizGames.h"
 #include "shell/Educate.h"
+#include "speech/CharacterAgent.h"
+#include "speech/Speaker.h"
 #include "shell/GameIds.h"
 #include "shell/Twips.h"
 
@@ -211,6 +213,10 @@ void TileLayout::ReDraw()
                 a->setFontSize(kStripFontSize);
         }
     }
+
+    // Stacking the tiles must not bury the talking character.
+    if (CharacterAgent *agent = w.speaker().agent())
+        agent->keepOnTop();
 
     if (shell.CurrentGame == GameSpelling)
         w.games().DoSpellBox();

@@ -136,6 +136,15 @@ void CharacterAgent::show()
     }
 }
 
+void CharacterAgent::keepOnTop()
+{
+    if (!m_loaded || !visible())
+        return;
+    m_widget->raise();
+    if (!m_balloon->isHidden())
+        m_balloon->raise();
+}
+
 void CharacterAgent::hide()
 {
     m_widget->hide();

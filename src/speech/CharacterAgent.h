@@ -41,6 +41,8 @@ public:
     QString loadedName() const { return m_loaded ? m_loaded->name : QString(); }
 
     void show();
+    // Lifts a shown character (and its balloon) above controls raised after it.
+    void keepOnTop();
     void hide();
     bool visible() const;
 
