@@ -3,6 +3,7 @@
 #include "speech/SpeakerTestBase.h"
 
 #include "quiz/SoundPlayer.h"
+#include "quiz/TileLayout.h"
 #include "speech/CharacterAgent.h"
 #include "speech/CharacterWidget.h"
 
@@ -192,6 +193,21 @@ TEST_F(TalkTest, TheCharacterStaysAboveTilesCreatedLater)
     EXPECT_GT(characterAt, tileAt);
     // In its corner, inside the play area.
     EXPECT_TRUE(win.w().playArea()->rect().contains(speaker().agent()->widget()->geometry()));
+}
+
+TEST_F(TalkTest, LayingOutTheGridKeepsTheCharacterOnTop)
+{
+    speaker().Talk(QStringLiteral("Hi"));
+    Educate &w = win.w();
+    w.shell.GridMax = 2;
+    w.layout().LoadLabels();
+    w.layout().ReDraw(); // raises every tile to stack it
+    const QObjectList &children = w.playArea()->children();
+    const qsizetype characterAt = children.indexOf(speaker().agent()->widget());
+    for (int t = 1; t <= 9; ++t) {
+        EXPECT_GT(characterAt, children.indexOf(w.Answer(t))) << t;
+        EXPECT_GT(characterAt, children.indexOf(w.Img(t))) << t;
+    }
 }
 
 TEST_F(TalkTest, GetAttentionPlaysOnlyWhileTheCharacterIsShown)
