@@ -126,8 +126,11 @@ void Settings::applyDefaults()
 
     MenuBar &m = m_window.menus();
     m.setChecked(QStringLiteral("MNU_AddOn"), -1, true);
-    for (const char *name : {"MNU_DivOn", "MNU_MulOn", "MNU_SpkOn", "MNU_SubOn"})
+    for (const char *name : {"MNU_DivOn", "MNU_MulOn", "MNU_SubOn"})
         m.setChecked(QLatin1String(name), -1, false);
+    // The speech switch tells the truth: on when a character was loaded at
+    // start-up (it talks), off otherwise.
+    m.setChecked(QStringLiteral("MNU_SpkOn"), -1, m_window.speech.SpeakerLoaded);
     for (int i = 1; i <= 5; ++i) {
         m.setChecked(QStringLiteral("MNU_PairSubject"), i, true);
         m.setChecked(QStringLiteral("MNU_SpellSubject"), i, true);

@@ -2,7 +2,10 @@
 #include "speech/SpeakerTestBase.h"
 
 #include "shell/MenuBar.h"
+#include "shell/Settings.h"
 #include "speech/CharacterAgent.h"
+
+#include <QDir>
 
 namespace tw::test {
 namespace {
@@ -26,6 +29,21 @@ TEST_F(SpeakerTest, NoCharacterFilesLeavesSpeechOffQuietly)
     // Talk without a character returns at once.
     speaker().Talk(QStringLiteral("Hi"));
     EXPECT_TRUE(voice->said.empty());
+}
+
+TEST_F(SpeakerTest, OnAFirstRunTheSpeechSwitchShowsWhetherTheCharacterTalks)
+{
+    for (const bool withCharacter : {true, false}) {
+        SCOPED_TRACE(withCharacter);
+        QDir(characters()).removeRecursively();
+        if (withCharacter)
+            addCharacter(QStringLiteral("Cat"));
+        startUp();
+        win.w().settings().LoadData(); // no settings file: the first-run values
+        EXPECT_EQ(win.w().speech.SpeakerLoaded, withCharacter);
+        EXPECT_EQ(menus().checked(kSpkOn), withCharacter);
+        speaker().AgentTer();
+    }
 }
 
 TEST_F(SpeakerTest, ListsTenOfElevenInNameOrderAndTheTenthCanBeChosen)
