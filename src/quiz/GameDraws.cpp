@@ -2,6 +2,7 @@
 
 #include "platform/Numeric.h"
 #include "platform/Random.h"
+#include "quiz/QuestionChain.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -50,10 +51,11 @@ std::vector<int> drawChain(Random &random, int n)
     std::vector<int> answer(std::max(n + 1, 2), 0);
     if (n < 2)
         return answer;
-    const std::vector<int> order = drawDistinct(random, n - 2, n - 2);
-    for (int s = 2; s < n; ++s)
-        answer[s] = order[s - 2] + 1; // tiles 2 to n - 1
-    answer[n] = n;
+    // The same chain the quiz engine deals, seen slot by slot: the tile visited
+    // at step s - 1 answers the question asked in slot s.
+    const std::vector<int> visit = questionChain(n, random);
+    for (int s = 2; s <= n; ++s)
+        answer[s] = visit[s - 1];
     return answer;
 }
 
