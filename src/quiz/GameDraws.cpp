@@ -2,6 +2,7 @@
 
 #include "platform/Numeric.h"
 #include "platform/Random.h"
+#include "quiz/FilePattern.h"
 #include "quiz/QuestionChain.h"
 
 #include <QDir>
@@ -92,9 +93,10 @@ bool isPictureFile(const QString &fileName)
 
 QString itemName(const QString &fileName)
 {
-    const QString name = QFileInfo(fileName).fileName();
-    const int dot = name.indexOf(QLatin1Char('.'));
-    return dot < 0 ? name : name.left(dot);
+    // Folders may be written with either separator (stored paths from older files).
+    const qsizetype slash = std::max(fileName.lastIndexOf(QLatin1Char('/')),
+                                     fileName.lastIndexOf(QLatin1Char('\\')));
+    return nameBeforeDot(fileName.mid(slash + 1));
 }
 
 } // namespace tw

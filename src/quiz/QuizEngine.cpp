@@ -1,6 +1,7 @@
 #include "quiz/QuizEngine.h"
 
 #include "platform/Numeric.h"
+#include "quiz/GameDraws.h"
 #include "quiz/PaletteMix.h"
 #include "quiz/PictureLibrary.h"
 #include "quiz/QuestionChain.h"
@@ -86,12 +87,7 @@ QuizEngine::QuizEngine(Educate &window)
 
 QString QuizEngine::itemName(const QString &path)
 {
-    QString name = path;
-    const qsizetype slash
-        = std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
-    if (slash >= 0)
-        name = name.mid(slash + 1);
-    return name.section(QLatin1Char('.'), 0, 0);
+    return tw::itemName(path);
 }
 
 int QuizEngine::questionAnswerTile() const
