@@ -24,14 +24,16 @@ QString contentFolder()
     if (!env.isEmpty())
         return env;
     return QDir(QCoreApplication::applicationDirPath())
-            .absoluteFilePath(QStringLiteral("../content/AppFolder"));
+        .absoluteFilePath(QStringLiteral("../content/AppFolder"));
 }
 
 // Notes the time of the first paint of a game tile (picture or answer tile above 0).
 class FirstTilePaint : public QObject
 {
 public:
-    explicit FirstTilePaint(const QElapsedTimer &timer) : m_timer(timer) { }
+    explicit FirstTilePaint(const QElapsedTimer &timer)
+        : m_timer(timer)
+    { }
     qint64 at = -1;
 
 protected:
@@ -76,9 +78,9 @@ void BM_StartupToFirstGameShown(benchmark::State &state)
     }
 }
 BENCHMARK(BM_StartupToFirstGameShown)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(1)
-        ->Repetitions(5);
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5);
 
 } // namespace

@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Educational games for young children"));
     parser.addHelpOption();
-    QCommandLineOption appFolder(QStringList{QStringLiteral("app-folder")},
+    QCommandLineOption appFolder(QStringList {QStringLiteral("app-folder")},
                                  QStringLiteral("Content folder (pictures, sounds, characters)."),
                                  QStringLiteral("DIR"));
     parser.addOption(appFolder);

@@ -18,10 +18,12 @@ public:
     virtual bool ask(QWidget *parent, const QString &text) = 0;
     // An open-file dialog; empty when cancelled.
     virtual QString openFile(QWidget *parent, const QString &title, const QString &folder,
-                             const QString &filter) = 0;
+                             const QString &filter)
+        = 0;
     // A save-file dialog; empty when cancelled.
     virtual QString saveFile(QWidget *parent, const QString &title, const QString &folder,
-                             const QString &filter) = 0;
+                             const QString &filter)
+        = 0;
 };
 
 } // namespace tw

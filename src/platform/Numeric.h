@@ -7,10 +7,7 @@
 namespace tw {
 
 // Largest whole number not above x (rounds towards minus infinity).
-inline int Int(double x)
-{
-    return static_cast<int>(std::floor(x));
-}
+inline int Int(double x) { return static_cast<int>(std::floor(x)); }
 
 // Rounds to the nearest whole number, halves to even (2.5 -> 2, 3.5 -> 4).
 inline long CLng(double x)
@@ -18,9 +15,6 @@ inline long CLng(double x)
     return static_cast<long>(std::nearbyint(x)); // default FE_TONEAREST is ties-to-even
 }
 
-inline int CInt(double x)
-{
-    return static_cast<int>(CLng(x));
-}
+inline int CInt(double x) { return static_cast<int>(CLng(x)); }
 
 } // namespace tw

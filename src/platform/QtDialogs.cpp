@@ -20,8 +20,7 @@ void QtDialogs::message(QWidget *parent, const QString &text, Icon icon)
 
 bool QtDialogs::ask(QWidget *parent, const QString &text)
 {
-    return QMessageBox::question(parent, QString::fromLatin1(kTitle), text)
-            == QMessageBox::Yes;
+    return QMessageBox::question(parent, QString::fromLatin1(kTitle), text) == QMessageBox::Yes;
 }
 
 QString QtDialogs::openFile(QWidget *parent, const QString &title, const QString &folder,

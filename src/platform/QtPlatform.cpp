@@ -54,7 +54,7 @@ Platform Platform::makeReal()
     p.clock = std::make_unique<SystemClock>();
     p.pump = std::make_unique<QtEventPump>();
     p.random = std::make_unique<Random>(
-            static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay()));
+        static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay()));
     p.sound = std::make_unique<QtSoundDevice>();
     p.dialogs = std::make_unique<QtDialogs>();
     p.systemKeys = std::make_unique<DesktopKeys>();

@@ -54,10 +54,7 @@ bool QtSoundDevice::open(const QString &path)
     return true;
 }
 
-double QtSoundDevice::elapsed() const
-{
-    return m_running ? m_timer.elapsed() / 1000.0 : 0.0;
-}
+double QtSoundDevice::elapsed() const { return m_running ? m_timer.elapsed() / 1000.0 : 0.0; }
 
 void QtSoundDevice::run()
 {
@@ -89,15 +86,9 @@ void QtSoundDevice::rewind()
         m_timer.start();
 }
 
-double QtSoundDevice::position() const
-{
-    return std::min(m_offset + elapsed(), m_length);
-}
+double QtSoundDevice::position() const { return std::min(m_offset + elapsed(), m_length); }
 
-double QtSoundDevice::length() const
-{
-    return m_length;
-}
+double QtSoundDevice::length() const { return m_length; }
 
 bool QtSoundDevice::isPlaying() const
 {

@@ -36,9 +36,9 @@ private:
     double elapsed() const;
     std::unique_ptr<QMediaPlayer> m_player;
     std::unique_ptr<QAudioOutput> m_output;
-    QElapsedTimer m_timer;    // started by run()
-    double m_length = 0.0;    // seconds, from the wave header
-    double m_offset = 0.0;    // position when the timer was (re)started or stopped
+    QElapsedTimer m_timer; // started by run()
+    double m_length = 0.0; // seconds, from the wave header
+    double m_offset = 0.0; // position when the timer was (re)started or stopped
     bool m_open = false;
     bool m_running = false;
     bool m_endReported = false; // the player reached the end before the clock did

@@ -30,8 +30,8 @@ bool QtSpeechEngine::available() const
     // With no sound device the engine reports a playback error as soon as it
     // is created; every later say() would fail the same way.
     return m_speech && m_speech->state() != QTextToSpeech::Error
-            && m_speech->errorReason() == QTextToSpeech::ErrorReason::NoError
-            && !m_speech->availableVoices().isEmpty();
+        && m_speech->errorReason() == QTextToSpeech::ErrorReason::NoError
+        && !m_speech->availableVoices().isEmpty();
 }
 
 void QtSpeechEngine::say(const QString &text, double pitch, double rate)
@@ -55,10 +55,7 @@ SpeechEngine::State QtSpeechEngine::state() const
     }
 }
 
-void QtSpeechEngine::stop()
-{
-    m_speech->stop();
-}
+void QtSpeechEngine::stop() { m_speech->stop(); }
 
 } // namespace tw
 

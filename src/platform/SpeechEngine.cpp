@@ -15,8 +15,8 @@ std::unique_ptr<SpeechEngine> makeSystemSpeechEngine()
     if (engines.isEmpty())
         return nullptr;
     // flite speaks without a speech daemon; any other engine will do otherwise.
-    const QString name = engines.contains(QStringLiteral("flite")) ? QStringLiteral("flite")
-                                                                   : QString();
+    const QString name
+        = engines.contains(QStringLiteral("flite")) ? QStringLiteral("flite") : QString();
     return std::make_unique<QtSpeechEngine>(name);
 #else
     return nullptr;

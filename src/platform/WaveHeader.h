@@ -8,7 +8,7 @@ namespace tw {
 
 struct WaveInfo
 {
-    bool valid = false;   // a RIFF/WAVE file with a format and a data chunk
+    bool valid = false; // a RIFF/WAVE file with a format and a data chunk
     double seconds = 0.0; // playing time of the sound data present in the file
 };
 

@@ -102,8 +102,9 @@ QString findFirstFile(const QString &folder, const QString &pattern)
 QString resolveFolder(const QString &base, const QString &relative)
 {
     QString path = base.endsWith(QLatin1Char('/')) ? base : base + QLatin1Char('/');
-    const QStringList parts = QString(relative).replace(QLatin1Char('\\'), QLatin1Char('/'))
-                                      .split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    const QStringList parts = QString(relative)
+                                  .replace(QLatin1Char('\\'), QLatin1Char('/'))
+                                  .split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (const QString &part : parts) {
         QString found = part;
         if (!QFileInfo(path + part).isDir()) {

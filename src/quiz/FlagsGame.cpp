@@ -11,7 +11,9 @@
 
 namespace tw {
 
-FlagsGame::FlagsGame(Educate &window) : m_window(window) { }
+FlagsGame::FlagsGame(Educate &window)
+    : m_window(window)
+{ }
 
 void FlagsGame::LoadFlags()
 {

@@ -84,18 +84,18 @@ QStringList listFiles(const QString &folder)
 
 bool isPictureFile(const QString &fileName)
 {
-    static const QStringList kPictureSuffixes = {
-        QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
-        QStringLiteral("gif"), QStringLiteral("png"), QStringLiteral("ico"),
-        QStringLiteral("svg"), QStringLiteral("wmf"), QStringLiteral("emf")};
+    static const QStringList kPictureSuffixes
+        = {QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
+           QStringLiteral("gif"), QStringLiteral("png"), QStringLiteral("ico"),
+           QStringLiteral("svg"), QStringLiteral("wmf"), QStringLiteral("emf")};
     return kPictureSuffixes.contains(QFileInfo(fileName).suffix().toLower());
 }
 
 QString itemName(const QString &fileName)
 {
     // Folders may be written with either separator (stored paths from older files).
-    const qsizetype slash = std::max(fileName.lastIndexOf(QLatin1Char('/')),
-                                     fileName.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype slash
+        = std::max(fileName.lastIndexOf(QLatin1Char('/')), fileName.lastIndexOf(QLatin1Char('\\')));
     return nameBeforeDot(fileName.mid(slash + 1));
 }
 

@@ -17,7 +17,7 @@ QString tooFewPicturesMessage(const QString &menu)
 {
     return QStringLiteral("There are not enough pictures for this game. Please choose more "
                           "subjects in the %1 menu, or add pictures to the subject folders.")
-            .arg(menu);
+        .arg(menu);
 }
 
 bool selectGridSide(Educate &window, int side)

@@ -14,7 +14,7 @@ constexpr int kPairsSmallOdd = 5;
 
 GridPlan resizeOrDeal(int side, int wanted)
 {
-    return wanted == side ? GridPlan{GridPlan::Deal, side} : GridPlan{GridPlan::Resize, wanted};
+    return wanted == side ? GridPlan {GridPlan::Deal, side} : GridPlan {GridPlan::Resize, wanted};
 }
 
 } // namespace

@@ -38,7 +38,9 @@ std::vector<int> drawHidingPlaces(Random &random, int n)
     return place;
 }
 
-HideGame::HideGame(Educate &window) : m_window(window) { }
+HideGame::HideGame(Educate &window)
+    : m_window(window)
+{ }
 
 void HideGame::LoadHide()
 {
@@ -64,8 +66,9 @@ void HideGame::LoadHide()
             w.MNU_Game_Click(GameHideAndSeek);
         break;
     default:
-        tellParent(w, QStringLiteral("Hide and Seek needs at least 4 sounds that have "
-                                     "pictures. Please add sounds to the Sounds folder."));
+        tellParent(w,
+                   QStringLiteral("Hide and Seek needs at least 4 sounds that have "
+                                  "pictures. Please add sounds to the Sounds folder."));
         break;
     }
 }

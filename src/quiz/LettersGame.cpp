@@ -36,7 +36,8 @@ const QString kSpellSubject = QStringLiteral("MNU_SpellSubject");
 
 } // namespace
 
-LettersGame::LettersGame(Educate &window) : m_window(window)
+LettersGame::LettersGame(Educate &window)
+    : m_window(window)
 {
     if (window.SpellBox)
         QObject::connect(window.SpellBox, &QLineEdit::textChanged, window.SpellBox,
@@ -68,15 +69,9 @@ void LettersGame::LoadLetters()
         w.MNU_Game_Click(GameInitialLetters);
 }
 
-void LettersGame::LoadSpelling()
-{
-    loadWordGame(GameSpelling);
-}
+void LettersGame::LoadSpelling() { loadWordGame(GameSpelling); }
 
-void LettersGame::LoadWords()
-{
-    loadWordGame(GameWords);
-}
+void LettersGame::LoadWords() { loadWordGame(GameWords); }
 
 void LettersGame::loadWordGame(int game)
 {
@@ -105,7 +100,7 @@ void LettersGame::loadWordGame(int game)
 
     const int side = w.shell.GridMax + 1;
     const bool canWiden = w.shell.WordLength < kLongestWords
-            || (spelling && w.quiz.SpellSubjectNext < kSpellSubjects);
+        || (spelling && w.quiz.SpellSubjectNext < kSpellSubjects);
     GridPlan plan = planWordGrid(side, m, canWiden);
     if (plan.kind == GridPlan::Widen) {
         if (widen(spelling)) {

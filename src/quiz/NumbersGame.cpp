@@ -41,7 +41,9 @@ std::vector<int> diceCells(int number)
     }
 }
 
-NumbersGame::NumbersGame(Educate &window) : m_window(window) { }
+NumbersGame::NumbersGame(Educate &window)
+    : m_window(window)
+{ }
 
 void NumbersGame::LoadNumbers()
 {

@@ -37,7 +37,9 @@ std::vector<int> dealPairs(Random &random, int n, int pictures)
     return card;
 }
 
-PairsGame::PairsGame(Educate &window) : m_window(window) { }
+PairsGame::PairsGame(Educate &window)
+    : m_window(window)
+{ }
 
 void PairsGame::LoadPairs()
 {

@@ -18,11 +18,10 @@ namespace {
 
 // Folders that are never subjects: the sound folder, a "Pictures" folder, and
 // the subjects that are there from the start.
-const char *const kNotSubjects[] = {"Sounds", "Pictures", "Animals", "Flags",
-                                    "Misc", "Fruit_Veg", "Transport"};
+const char *const kNotSubjects[]
+    = {"Sounds", "Pictures", "Animals", "Flags", "Misc", "Fruit_Veg", "Transport"};
 constexpr int kSettingsRequirement = 2; // "Required to Change &Settings"
-const char kPictureFilter[] =
-        "Pictures (*.jpg *.jpeg *.bmp *.gif *.png *.wmf *.emf *.ico *.svg)";
+const char kPictureFilter[] = "Pictures (*.jpg *.jpeg *.bmp *.gif *.png *.wmf *.emf *.ico *.svg)";
 
 bool isExcluded(const QString &folder)
 {
@@ -63,7 +62,9 @@ void showItem(MenuBar &menus, const char *name, int index, const QString &captio
 
 } // namespace
 
-PictureLibrary::PictureLibrary(Educate &window) : m_window(window) { }
+PictureLibrary::PictureLibrary(Educate &window)
+    : m_window(window)
+{ }
 
 QString PictureLibrary::subjectPath(int folder) const
 {
@@ -136,10 +137,7 @@ bool PictureLibrary::GetRandPic(int folder)
     return loaded;
 }
 
-QImage PictureLibrary::loadPicture(const QString &path)
-{
-    return PictureLoader::load(path);
-}
+QImage PictureLibrary::loadPicture(const QString &path) { return PictureLoader::load(path); }
 
 QString PictureLibrary::pickFile(int folder, const QString &caption) const
 {
@@ -176,20 +174,20 @@ void PictureLibrary::MNU_Pic_Click()
         return;
     ShellState &shell = m_window.shell;
     const QString start = shell.BackdropFile.isEmpty()
-            ? resolveFolder(shell.AppFolder, QStringLiteral("Background/"))
-            : QFileInfo(shell.BackdropFile).absolutePath();
+        ? resolveFolder(shell.AppFolder, QStringLiteral("Background/"))
+        : QFileInfo(shell.BackdropFile).absolutePath();
     const QString chosen = m_window.platform().dialogs->openFile(
-            &m_window, QStringLiteral("Change Picture"), start, QLatin1String(kPictureFilter));
+        &m_window, QStringLiteral("Change Picture"), start, QLatin1String(kPictureFilter));
     if (!chosen.isEmpty()) {
         const QImage picture = loadPicture(chosen);
         if (picture.isNull()) {
             // The previous choice stays; the parent learns why nothing changed.
             m_window.platform().dialogs->message(
-                    &m_window,
-                    QStringLiteral("\"%1\" is not a picture Tumblewick can show. "
-                                   "The background picture stays as it was.")
-                            .arg(QFileInfo(chosen).fileName()),
-                    Dialogs::Icon::Warning);
+                &m_window,
+                QStringLiteral("\"%1\" is not a picture Tumblewick can show. "
+                               "The background picture stays as it was.")
+                    .arg(QFileInfo(chosen).fileName()),
+                Dialogs::Icon::Warning);
         } else {
             shell.BackdropFile = chosen;
         }

@@ -23,10 +23,7 @@ constexpr int kAllocationLimitMb = 256;
 // A converted metafile larger than this is not read.
 constexpr qint64 kMaxConvertedBytes = 32LL * 1024 * 1024;
 
-QString findTool(const char *name)
-{
-    return QStandardPaths::findExecutable(QLatin1String(name));
-}
+QString findTool(const char *name) { return QStandardPaths::findExecutable(QLatin1String(name)); }
 
 } // namespace
 
@@ -97,8 +94,8 @@ QImage PictureLoader::convertMetafile(const QString &path, MetafileKind kind)
     const QString svg = work.filePath(QStringLiteral("picture.svg"));
     const QString input = QFileInfo(path).absoluteFilePath();
     const QStringList arguments = kind == MetafileKind::Wmf
-            ? QStringList{QStringLiteral("-o"), svg, input}
-            : QStringList{QStringLiteral("-i"), input, QStringLiteral("-o"), svg};
+        ? QStringList {QStringLiteral("-o"), svg, input}
+        : QStringList {QStringLiteral("-i"), input, QStringLiteral("-o"), svg};
     QProcess converter;
     converter.setStandardOutputFile(QProcess::nullDevice());
     converter.setStandardErrorFile(QProcess::nullDevice());

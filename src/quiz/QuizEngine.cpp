@@ -85,10 +85,7 @@ QuizEngine::QuizEngine(Educate &window)
     : m_window(window)
 { }
 
-QString QuizEngine::itemName(const QString &path)
-{
-    return tw::itemName(path);
-}
+QString QuizEngine::itemName(const QString &path) { return tw::itemName(path); }
 
 int QuizEngine::questionAnswerTile() const
 {

@@ -47,64 +47,28 @@ void QuizGames::LoadColour()
     w.engine().DoQuizOrder(0);
 }
 
-void QuizGames::LoadSums()
-{
-    m_sums->LoadSums();
-}
+void QuizGames::LoadSums() { m_sums->LoadSums(); }
 
-void QuizGames::LoadLetters()
-{
-    m_letters->LoadLetters();
-}
+void QuizGames::LoadLetters() { m_letters->LoadLetters(); }
 
-void QuizGames::LoadSpelling()
-{
-    m_letters->LoadSpelling();
-}
+void QuizGames::LoadSpelling() { m_letters->LoadSpelling(); }
 
-void QuizGames::LoadWords()
-{
-    m_letters->LoadWords();
-}
+void QuizGames::LoadWords() { m_letters->LoadWords(); }
 
-void QuizGames::LoadFlags()
-{
-    m_flags->LoadFlags();
-}
+void QuizGames::LoadFlags() { m_flags->LoadFlags(); }
 
-void QuizGames::LoadPairs()
-{
-    m_pairs->LoadPairs();
-}
+void QuizGames::LoadPairs() { m_pairs->LoadPairs(); }
 
-void QuizGames::LoadNumbers()
-{
-    m_numbers->LoadNumbers();
-}
+void QuizGames::LoadNumbers() { m_numbers->LoadNumbers(); }
 
-void QuizGames::LoadHide()
-{
-    m_hide->LoadHide();
-}
+void QuizGames::LoadHide() { m_hide->LoadHide(); }
 
-void QuizGames::DoSpellBox()
-{
-    m_letters->DoSpellBox();
-}
+void QuizGames::DoSpellBox() { m_letters->DoSpellBox(); }
 
-void QuizGames::DoNumbers()
-{
-    m_numbers->DoNumbers();
-}
+void QuizGames::DoNumbers() { m_numbers->DoNumbers(); }
 
-void QuizGames::DoPair(int index)
-{
-    m_pairs->DoPair(index);
-}
+void QuizGames::DoPair(int index) { m_pairs->DoPair(index); }
 
-void QuizGames::DoHide(int index)
-{
-    m_hide->DoHide(index);
-}
+void QuizGames::DoHide(int index) { m_hide->DoHide(index); }
 
 } // namespace tw

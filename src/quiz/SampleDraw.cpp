@@ -43,9 +43,6 @@ int drawSample(std::span<int> used, int range, int slot, Random &random)
     return r;
 }
 
-void resetSamples(std::span<int> used)
-{
-    std::fill(used.begin(), used.end(), 0);
-}
+void resetSamples(std::span<int> used) { std::fill(used.begin(), used.end(), 0); }
 
 } // namespace tw

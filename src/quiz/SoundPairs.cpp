@@ -11,10 +11,7 @@ namespace tw {
 namespace {
 
 // The name before the extension ".wav", cut whatever its letter case.
-QString soundName(const QString &fileName)
-{
-    return fileName.left(fileName.size() - 4);
-}
+QString soundName(const QString &fileName) { return fileName.left(fileName.size() - 4); }
 
 // True when `file` is `name` with any extension (or none), letter case aside.
 // Compared as text, not as a pattern, so names holding '*' or '?' stay exact.
@@ -23,7 +20,7 @@ bool isNamed(const QString &file, const QString &name)
     if (file.compare(name, Qt::CaseInsensitive) == 0)
         return true;
     return file.size() > name.size() && file.at(name.size()) == QLatin1Char('.')
-            && file.startsWith(name, Qt::CaseInsensitive);
+        && file.startsWith(name, Qt::CaseInsensitive);
 }
 
 } // namespace

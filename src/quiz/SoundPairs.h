@@ -9,7 +9,7 @@ namespace tw {
 
 struct SoundPair
 {
-    QString sound;   // full path of the wave file
+    QString sound; // full path of the wave file
     QString picture; // full path of the picture with the same name
 };
 

@@ -22,7 +22,9 @@ constexpr int kSizeItemToSide = 3;
 constexpr int kLastSizeItem = 17; // "&20 x 20"
 } // namespace
 
-SoundPlayer::SoundPlayer(Educate &window) : m_window(window) { }
+SoundPlayer::SoundPlayer(Educate &window)
+    : m_window(window)
+{ }
 
 void SoundPlayer::PlaySound(const QString &path)
 {
@@ -118,7 +120,7 @@ int SoundPlayer::BuildSoundTables()
             folders << resolveFolder(shell.AppFolder, shell.SubjectFolder[k]);
     }
     const QList<SoundPair> pairs = pairSoundsWithPictures(
-            resolveFolder(shell.AppFolder, QStringLiteral("Sounds/")), folders, kTableSize - 1);
+        resolveFolder(shell.AppFolder, QStringLiteral("Sounds/")), folders, kTableSize - 1);
     const int m = static_cast<int>(pairs.size());
     for (int i = 1; i < kTableSize; ++i) {
         quiz.SoundList[i] = i <= m ? pairs[i - 1].sound : QString();

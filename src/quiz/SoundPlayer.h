@@ -45,8 +45,8 @@ private:
     Educate &m_window;
     bool m_deviceUsed = false; // the device has been opened once: stop() may touch it
     bool m_backendStarted = false; // the first sound has let the window paint first
-    int m_generation = 0;      // counts PlaySound calls, so a replaced sound's wait ends
-    int m_restartDepth = 0;    // guards the grid-shrinking restart of the Sounds game
+    int m_generation = 0; // counts PlaySound calls, so a replaced sound's wait ends
+    int m_restartDepth = 0; // guards the grid-shrinking restart of the Sounds game
 };
 
 } // namespace tw

@@ -149,8 +149,8 @@ QString Sum::text() const
     return QString::number(a) + QLatin1String(kSigns[static_cast<int>(op)]) + QString::number(b);
 }
 
-bool drawSum(Random &random, SumOperator op, const SumRanges &ranges,
-             const std::vector<bool> &used, Sum &out)
+bool drawSum(Random &random, SumOperator op, const SumRanges &ranges, const std::vector<bool> &used,
+             Sum &out)
 {
     const SumRanges r = sane(ranges);
     for (int i = 0; i < kQuickDraws; ++i) {
@@ -175,7 +175,7 @@ SumDeal dealSums(Random &random, int n, SumSwitches switches, const SumRanges &r
     SumDeal deal;
     if (n < 2)
         return deal;
-    deal.sums.assign(n + 1, Sum{});
+    deal.sums.assign(n + 1, Sum {});
     deal.question.assign(n + 1, 0);
     deal.answer = drawChain(random, n);
     std::vector<bool> used;
@@ -192,8 +192,8 @@ SumDeal dealSums(Random &random, int n, SumSwitches switches, const SumRanges &r
                     candidates.push_back(op);
             if (candidates.empty())
                 return deal; // incomplete
-            const SumOperator op =
-                    candidates[drawIndex(random, static_cast<int>(candidates.size()))];
+            const SumOperator op
+                = candidates[drawIndex(random, static_cast<int>(candidates.size()))];
             if (drawSum(random, op, ranges, used, sum))
                 break;
             exhausted.insert(op);
@@ -201,7 +201,8 @@ SumDeal dealSums(Random &random, int n, SumSwitches switches, const SumRanges &r
                 switches.set(op, false);
                 switches.addition = true;
                 (op == SumOperator::Subtraction ? deal.subtractionHandedOver
-                                                : deal.divisionHandedOver) = true;
+                                                : deal.divisionHandedOver)
+                    = true;
             }
         }
         if (sum.result >= static_cast<int>(used.size()))

@@ -46,8 +46,8 @@ struct Sum
 // Draws one sum for `op` whose result is not 0 and not in `used` (indexed by
 // result). Tries the plain random draw a few times, then picks evenly among
 // every remaining possibility, so it always ends; false when none is left.
-bool drawSum(Random &random, SumOperator op, const SumRanges &ranges,
-             const std::vector<bool> &used, Sum &out);
+bool drawSum(Random &random, SumOperator op, const SumRanges &ranges, const std::vector<bool> &used,
+             Sum &out);
 
 struct SumDeal
 {

@@ -33,7 +33,9 @@ const QString kDivOn = QStringLiteral("MNU_DivOn");
 
 const char *const SumsGame::kTooBigMessage = "Puzzle size too big for the number of solutions";
 
-SumsGame::SumsGame(Educate &window) : m_window(window) { }
+SumsGame::SumsGame(Educate &window)
+    : m_window(window)
+{ }
 
 bool SumsGame::setNumbersRange(const QString &group, int index, int &value)
 {
@@ -90,7 +92,7 @@ SumSwitches SumsGame::switches() const
 SumRanges SumsGame::ranges() const
 {
     const QuizState &q = m_window.quiz;
-    return SumRanges{q.AddMax, q.SubMax, q.MulMax, q.DivMax};
+    return SumRanges {q.AddMax, q.SubMax, q.MulMax, q.DivMax};
 }
 
 void SumsGame::LoadSums()

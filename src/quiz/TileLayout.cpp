@@ -5,10 +5,10 @@
 #include "quiz/QuizEngine.h"
 #include "quiz/QuizGames.h"
 #include "shell/Educate.h"
-#include "speech/CharacterAgent.h"
-#include "speech/Speaker.h"
 #include "shell/GameIds.h"
 #include "shell/Twips.h"
+#include "speech/CharacterAgent.h"
+#include "speech/Speaker.h"
 
 #include <QFontMetricsF>
 

@@ -18,7 +18,10 @@ public:
     using Factory = std::function<T *(int index)>;
 
     ControlArray() = default;
-    ControlArray(T *templateElement, Factory factory) { reset(templateElement, std::move(factory)); }
+    ControlArray(T *templateElement, Factory factory)
+    {
+        reset(templateElement, std::move(factory));
+    }
 
     void reset(T *templateElement, Factory factory)
     {

@@ -34,8 +34,8 @@ QString withSlash(const QString &folder)
 }
 
 // Picture folders below the content folder; entry 0 is unused.
-const char *const kSubjectFolders[] = {"Misc/", "Animals/", "Fruit_Veg/",
-                                       "Transport/", "Flags/", "Background/"};
+const char *const kSubjectFolders[]
+    = {"Misc/", "Animals/", "Fruit_Veg/", "Transport/", "Flags/", "Background/"};
 constexpr int kSubjectMenuItems = 5; // the first five folders have a Subject menu item
 const char *const kExclaims[] = {"Oh. Dear", "Whoops?", "Op Oh", "Times! Up"};
 constexpr int kBackdropSubject = 2; // the switch's random backdrop comes from "Animals/"
@@ -51,7 +51,8 @@ constexpr int kSliding = 2;
 
 Educate::Educate(Platform platform, const QString &appFolder, const QString &writeFolder,
                  QWidget *parent)
-    : QMainWindow(parent), m_platform(std::move(platform))
+    : QMainWindow(parent)
+    , m_platform(std::move(platform))
 {
     setWindowTitle(QStringLiteral("Tumblewick"));
     shell.AppFolder = withSlash(appFolder);
@@ -106,10 +107,7 @@ Educate::Educate(Platform platform, const QString &appFolder, const QString &wri
     resize(800, 600);
 }
 
-Educate::~Educate()
-{
-    m_clock->stopTimer();
-}
+Educate::~Educate() { m_clock->stopTimer(); }
 
 void Educate::connectTile(TileLabel *tile, bool question)
 {
@@ -180,7 +178,7 @@ void Educate::Form_Activate()
     // Each run deals differently; a generator seeded on purpose (a replayed
     // test) still gives the same deals for the same clock.
     const auto fromClock
-            = static_cast<std::uint32_t>(m_platform.clock->secondsSinceMidnight() * 1000.0);
+        = static_cast<std::uint32_t>(m_platform.clock->secondsSinceMidnight() * 1000.0);
     const auto fromSeed = static_cast<std::uint32_t>(m_platform.random->rnd() * 4294967296.0);
     m_platform.random->seed(fromClock ^ fromSeed);
     shell.Loading = false;
@@ -189,15 +187,9 @@ void Educate::Form_Activate()
     MNU_Game_Click(shell.LastGame);
 }
 
-double Educate::scaleWidth() const
-{
-    return pixelsToTwips(m_playArea->width());
-}
+double Educate::scaleWidth() const { return pixelsToTwips(m_playArea->width()); }
 
-double Educate::scaleHeight() const
-{
-    return pixelsToTwips(m_playArea->height());
-}
+double Educate::scaleHeight() const { return pixelsToTwips(m_playArea->height()); }
 
 long Educate::nowSeconds() const
 {
@@ -372,15 +364,9 @@ bool Educate::setUpPuzzle(int kind)
     return false;
 }
 
-void Educate::MNU_Again_Click()
-{
-    MNU_Game_Click(shell.CurrentGame);
-}
+void Educate::MNU_Again_Click() { MNU_Game_Click(shell.CurrentGame); }
 
-void Educate::MNU_Exit_Click()
-{
-    close();
-}
+void Educate::MNU_Exit_Click() { close(); }
 
 void Educate::MNU_Tools_Click()
 {
@@ -397,16 +383,16 @@ void Educate::MNU_Tools_Click()
     if (!tools)
         return;
     QMetaObject::invokeMethod(
-            this,
-            [this, tools] {
-                const QPoint where = tools->pos();
-                tools->hide();
-                if (!m_password->CheckPass(kRequireTools))
-                    return;
-                m_toolsAllowed = true; // asked and allowed: open without asking again
-                tools->popup(where);
-            },
-            Qt::QueuedConnection);
+        this,
+        [this, tools] {
+            const QPoint where = tools->pos();
+            tools->hide();
+            if (!m_password->CheckPass(kRequireTools))
+                return;
+            m_toolsAllowed = true; // asked and allowed: open without asking again
+            tools->popup(where);
+        },
+        Qt::QueuedConnection);
 }
 
 void Educate::UnloadGame()

@@ -8,28 +8,28 @@
 
 namespace tw {
 
-constexpr int kTableSize = 301;   // item tables are indexed 0 to 300
-constexpr int kMaxTiles = 400;    // 20 x 20 grid
+constexpr int kTableSize = 301; // item tables are indexed 0 to 300
+constexpr int kMaxTiles = 400; // 20 x 20 grid
 
 struct ShellState
 {
-    QString AppFolder;                    // content folder, with a trailing '/'
-    QString WriteFolder;                  // where the program writes files, trailing '/'
+    QString AppFolder; // content folder, with a trailing '/'
+    QString WriteFolder; // where the program writes files, trailing '/'
     std::array<QString, 11> SubjectFolder; // "Misc/", "Animals/", ...
     int SubjectCount = 5;
     std::array<QString, 6> Exclaim;
     int LastGame = 0;
     int CurrentGame = -1;
     bool Loading = false;
-    long QuestionStart = 0;               // whole seconds since midnight
-    int TimeLimit = 0;                    // seconds, 0 = no limit
-    int GridMax = 2;                      // grid dimension minus one
-    int PuzzleKind = 0;                   // 1 jigsaw, 2 sliding
+    long QuestionStart = 0; // whole seconds since midnight
+    int TimeLimit = 0; // seconds, 0 = no limit
+    int GridMax = 2; // grid dimension minus one
+    int PuzzleKind = 0; // 1 jigsaw, 2 sliding
     int PuzzleRefused = 0;
-    std::array<int, 501> PieceAt{};
+    std::array<int, 501> PieceAt {};
     int BlankSlot = 0;
     QString BackdropFile;
-    QImage NextPicture;                   // last picture GetRandPic loaded
+    QImage NextPicture; // last picture GetRandPic loaded
     int WordLength = 3;
     int CardsCleared = 0;
     // Clock
@@ -49,13 +49,13 @@ struct QuizState
     int QuestionTile = 1;
     int AwaitingAnswer = 0;
     QString CurrentSubject;
-    std::array<long, kTableSize> ItemValue{};
+    std::array<long, kTableSize> ItemValue {};
     std::array<QString, kTableSize> ItemText;
     std::array<QString, kTableSize> PictureList;
     std::array<QString, kTableSize> FileList;
     std::array<QString, kTableSize> SoundList;
     // Scratch table of drawn samples; element 14 is the set-up watchdog's count.
-    std::array<int, kTableSize> SampleUsed{};
+    std::array<int, kTableSize> SampleUsed {};
     // Arithmetic ranges: largest addend, largest number subtracted from,
     // times tables 2 to MulMax + 1, divisors 2 to DivMax + 1.
     int AddMax = 10;
@@ -70,7 +70,7 @@ struct QuizState
     QString PairOpenName;
     int PairOpenIndex = 0;
     // Hide and Seek: which question tiles have been answered, and how many.
-    std::array<int, kTableSize> HideFound{};
+    std::array<int, kTableSize> HideFound {};
     int HideFoundCount = 0;
 };
 
@@ -88,8 +88,8 @@ struct SpeechState
 struct PaintState
 {
     // The palette of Coloring Book and Paint Box (the answer tiles serve as it).
-    long PenColour = 0;        // 0x00BBGGRR
-    long BaseColour = 0;       // last plain colour picked (palette tiles 0 to 7)
+    long PenColour = 0; // 0x00BBGGRR
+    long BaseColour = 0; // last plain colour picked (palette tiles 0 to 7)
     int CurrentTool = 0;
     // The selected drawing object: its control name ("Lines", "Shapes", "Rubber")
     // and index; empty when nothing is selected.

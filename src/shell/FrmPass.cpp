@@ -8,12 +8,13 @@
 
 namespace tw {
 
-FrmPass::FrmPass(QWidget *parent) : QDialog(parent)
+FrmPass::FrmPass(QWidget *parent)
+    : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Tumblewick"));
     setModal(false);
-    static const char *const captions[] = {" Type in Password", " Type New Password",
-                                           " Repeat Password"};
+    static const char *const captions[]
+        = {" Type in Password", " Type New Password", " Repeat Password"};
     auto *grid = new QGridLayout;
     for (int row = 0; row < 3; ++row) {
         m_label[row] = new QLabel(QLatin1String(captions[row]), this);
@@ -67,9 +68,6 @@ void FrmPass::activate()
 }
 
 // Escape and the close box.
-void FrmPass::reject()
-{
-    Q_EMIT cancelled();
-}
+void FrmPass::reject() { Q_EMIT cancelled(); }
 
 } // namespace tw

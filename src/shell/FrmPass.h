@@ -40,8 +40,8 @@ Q_SIGNALS:
     void cancelled();
 
 private:
-    std::array<QLabel *, 3> m_label{};
-    std::array<QLineEdit *, 3> m_box{};
+    std::array<QLabel *, 3> m_label {};
+    std::array<QLineEdit *, 3> m_box {};
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
 };

@@ -18,14 +18,16 @@ namespace {
 
 constexpr double kSecondsPerDay = 86400.0;
 constexpr int kWatchdogSlot = 14; // SampleUsed element that counts set-up ticks
-constexpr int kTimesUp = 4;       // Exclaim entry said at a time-out
+constexpr int kTimesUp = 4; // Exclaim entry said at a time-out
 constexpr double kErrorPause = 1.0;
 // Waits are short pauses; a day-long one could never be measured on this clock.
 constexpr double kLongestDelay = 3600.0;
 
 } // namespace
 
-GameClock::GameClock(Educate &window) : m_window(window) { }
+GameClock::GameClock(Educate &window)
+    : m_window(window)
+{ }
 
 GameClock::~GameClock() = default;
 
@@ -45,10 +47,7 @@ void GameClock::stopTimer()
         m_timer->stop();
 }
 
-bool GameClock::timerRunning() const
-{
-    return m_timer && m_timer->isActive();
-}
+bool GameClock::timerRunning() const { return m_timer && m_timer->isActive(); }
 
 double GameClock::elapsed(double start, double now)
 {

@@ -10,7 +10,9 @@
 
 namespace tw {
 
-MenuBar::MenuBar(Educate &window) : m_window(window), m_bar(window.menuBar())
+MenuBar::MenuBar(Educate &window)
+    : m_window(window)
+    , m_bar(window.menuBar())
 {
     build();
     installRoutes();
@@ -72,15 +74,12 @@ QAction *MenuBar::item(const QString &name, int index) const
     return it == m_items.cend() ? nullptr : it->value(index, nullptr);
 }
 
-QMenu *MenuBar::menu(const QString &name) const
-{
-    return m_menus.value(name, nullptr);
-}
+QMenu *MenuBar::menu(const QString &name) const { return m_menus.value(name, nullptr); }
 
 QList<int> MenuBar::indices(const QString &name) const
 {
     const auto it = m_items.constFind(name);
-    return it == m_items.cend() ? QList<int>{} : it->keys();
+    return it == m_items.cend() ? QList<int> {} : it->keys();
 }
 
 bool MenuBar::checked(const QString &name, int index) const

@@ -60,7 +60,8 @@ void MenuBar::installRoutes()
 
     // Radio groups of the paint and print rooms: until those rooms take over
     // their routes, a click simply moves the check mark.
-    for (const char *group : {"MNU_Shape", "MNU_Cmap", "MNU_PaperSize", "MNU_PapLand", "MNU_Color"}) {
+    for (const char *group :
+         {"MNU_Shape", "MNU_Cmap", "MNU_PaperSize", "MNU_PapLand", "MNU_Color"}) {
         const QString name = QLatin1String(group);
         setHandler(name, [this, name](int i) { checkOnly(name, i); });
     }

@@ -8,18 +8,18 @@ namespace tw {
 // Initial state and kind of a menu row.
 enum MenuFlag : unsigned {
     MenuPlain = 0,
-    MenuSubmenu = 1u << 0,   // opens a submenu; its children name it as parent
+    MenuSubmenu = 1u << 0, // opens a submenu; its children name it as parent
     MenuCheckable = 1u << 1, // an option: shows a check mark when checked
     MenuChecked = 1u << 2 | MenuCheckable,
     MenuDisabled = 1u << 3,
-    MenuHidden = 1u << 4,    // filled and shown at run time
+    MenuHidden = 1u << 4, // filled and shown at run time
 };
 
 struct MenuEntry
 {
     const char *parent; // name of the submenu holding the item; null for the bar itself
-    const char *name;   // e.g. "MNU_Size"; items of an array share the name
-    int index;          // array index (the value the handler receives), -1 for a single item
+    const char *name; // e.g. "MNU_Size"; items of an array share the name
+    int index; // array index (the value the handler receives), -1 for a single item
     const char *caption;
     unsigned flags;
 };

@@ -19,12 +19,11 @@ constexpr double kSecondsPerDay = 86400.0;
 
 } // namespace
 
-PasswordLock::PasswordLock(Educate &window) : m_window(window) { }
+PasswordLock::PasswordLock(Educate &window)
+    : m_window(window)
+{ }
 
-PasswordLock::~PasswordLock()
-{
-    delete m_dialog.data();
-}
+PasswordLock::~PasswordLock() { delete m_dialog.data(); }
 
 FrmPass *PasswordLock::dialog()
 {
@@ -47,7 +46,7 @@ void PasswordLock::unloadDialog()
 bool PasswordLock::wouldAsk(int which) const
 {
     return !m_window.shell.Loading && passwordSet()
-            && m_window.menus().checked(kRequirement, which);
+        && m_window.menus().checked(kRequirement, which);
 }
 
 bool PasswordLock::CheckPass(int which)
@@ -82,7 +81,7 @@ void PasswordLock::DoPassWord(bool mode)
     PassResult = 0;
     while (PassResult < 1) {
         const double waited
-                = std::fmod(p.clock->secondsSinceMidnight() - start + kSecondsPerDay, kSecondsPerDay);
+            = std::fmod(p.clock->secondsSinceMidnight() - start + kSecondsPerDay, kSecondsPerDay);
         // The dialog gone (the window is closing) or left unanswered: refused.
         if (!m_dialog || !m_dialog->isVisible() || waited > kWaitSeconds) {
             PassResult = 1;
@@ -95,10 +94,7 @@ void PasswordLock::DoPassWord(bool mode)
     m_asking = false;
 }
 
-void PasswordLock::ComCancel_Click()
-{
-    PassResult = 1;
-}
+void PasswordLock::ComCancel_Click() { PassResult = 1; }
 
 void PasswordLock::ComOK_Click()
 {
@@ -155,10 +151,7 @@ void PasswordLock::refuseNewPassword(const QString &why)
     }
 }
 
-void PasswordLock::MNU_PsCreate_Click()
-{
-    DoPassWord(true);
-}
+void PasswordLock::MNU_PsCreate_Click() { DoPassWord(true); }
 
 void PasswordLock::MNU_PsRq_Click(int index)
 {
@@ -171,7 +164,8 @@ void PasswordLock::MNU_PsRq_Click(int index)
             return;
         }
     }
-    m_window.menus().setChecked(kRequirement, index, !m_window.menus().checked(kRequirement, index));
+    m_window.menus().setChecked(kRequirement, index,
+                                !m_window.menus().checked(kRequirement, index));
 }
 
 void PasswordLock::setUpMenus()

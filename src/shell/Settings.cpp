@@ -25,14 +25,13 @@ constexpr int kSubjectItems = 10;
 constexpr int kMaxCharacters = 10;
 const char *const kOperatorSwitches[] = {"MNU_AddOn", "MNU_SubOn", "MNU_MulOn", "MNU_DivOn"};
 
-int flag(bool on)
-{
-    return on ? 1 : 0;
-}
+int flag(bool on) { return on ? 1 : 0; }
 
 } // namespace
 
-Settings::Settings(Educate &window) : m_window(window) { }
+Settings::Settings(Educate &window)
+    : m_window(window)
+{ }
 
 QString Settings::settingsPath() const
 {
@@ -59,10 +58,10 @@ void Settings::apply(const SettingsParse &read)
     const SettingsValues &v = read.values;
     MenuBar &m = m_window.menus();
 
-    const std::pair<F, void (Settings::*)(int)> options[] = {
-        {F::AddMax, &Settings::MNU_AddMax_Click}, {F::DivMax, &Settings::MNU_DivMax_Click},
-        {F::Letters, &Settings::MNU_Letters_Click}, {F::Limit, &Settings::MNU_Limit_Click},
-        {F::MulMax, &Settings::MNU_MulMax_Click}, {F::Size, &Settings::MNU_Size_Click}};
+    const std::pair<F, void (Settings::*)(int)> options[]
+        = {{F::AddMax, &Settings::MNU_AddMax_Click},   {F::DivMax, &Settings::MNU_DivMax_Click},
+           {F::Letters, &Settings::MNU_Letters_Click}, {F::Limit, &Settings::MNU_Limit_Click},
+           {F::MulMax, &Settings::MNU_MulMax_Click},   {F::Size, &Settings::MNU_Size_Click}};
     const int optionValues[] = {v.AddMax, v.DivMax, v.Letters, v.Limit, v.MulMax, v.Size};
     for (int i = 0; i < 6; ++i) {
         if (read.has(options[i].first))
@@ -77,10 +76,12 @@ void Settings::apply(const SettingsParse &read)
 
     // A stored 1 checks the switch; a 0 leaves it as it is, so addition (on
     // at start) cannot be switched off through the file.
-    const std::pair<F, std::pair<const char *, int>> switches[] = {
-        {F::AddOn, {"MNU_AddOn", v.AddOn}}, {F::DivOn, {"MNU_DivOn", v.DivOn}},
-        {F::MulOn, {"MNU_MulOn", v.MulOn}}, {F::SpkOn, {"MNU_SpkOn", v.SpkOn}},
-        {F::SubOn, {"MNU_SubOn", v.SubOn}}};
+    const std::pair<F, std::pair<const char *, int>> switches[]
+        = {{F::AddOn, {"MNU_AddOn", v.AddOn}},
+           {F::DivOn, {"MNU_DivOn", v.DivOn}},
+           {F::MulOn, {"MNU_MulOn", v.MulOn}},
+           {F::SpkOn, {"MNU_SpkOn", v.SpkOn}},
+           {F::SubOn, {"MNU_SubOn", v.SubOn}}};
     for (const auto &[field, item] : switches) {
         if (read.has(field) && item.second == 1)
             m.setChecked(QLatin1String(item.first), -1, true);
@@ -188,12 +189,11 @@ bool Settings::SaveData()
     if (file.open(QIODevice::WriteOnly) && file.write(writeSettings(currentValues())) >= 0
         && file.commit())
         return true;
-    m_window.platform().dialogs->message(
-            &m_window,
-            QStringLiteral("Your settings could not be saved in %1.\n"
-                           "The options you chose will be forgotten.")
-                    .arg(QDir::toNativeSeparators(path)),
-            Dialogs::Icon::Warning);
+    m_window.platform().dialogs->message(&m_window,
+                                         QStringLiteral("Your settings could not be saved in %1.\n"
+                                                        "The options you chose will be forgotten.")
+                                             .arg(QDir::toNativeSeparators(path)),
+                                         Dialogs::Icon::Warning);
     return false;
 }
 
@@ -222,10 +222,7 @@ void Settings::MNU_Size_Click(int index)
     m_window.shell.GridMax = index + kPuzzleSizeToGridMax;
 }
 
-void Settings::MNU_Kbd_Click(int index)
-{
-    chooseOption("MNU_Kbd", index);
-}
+void Settings::MNU_Kbd_Click(int index) { chooseOption("MNU_Kbd", index); }
 
 void Settings::MNU_Subject_Click(int index)
 {
@@ -251,30 +248,15 @@ void Settings::MNU_PairSubject_Click(int index)
 
 // The word-length and arithmetic ranges belong to their games, which also
 // keep the values (WordLength, AddMax ...) the menus stand for.
-void Settings::MNU_Letters_Click(int index)
-{
-    m_window.games().letters().MNU_Letters_Click(index);
-}
+void Settings::MNU_Letters_Click(int index) { m_window.games().letters().MNU_Letters_Click(index); }
 
-void Settings::MNU_AddMax_Click(int index)
-{
-    m_window.games().sums().MNU_AddMax_Click(index);
-}
+void Settings::MNU_AddMax_Click(int index) { m_window.games().sums().MNU_AddMax_Click(index); }
 
-void Settings::MNU_SubMax_Click(int index)
-{
-    m_window.games().sums().MNU_SubMax_Click(index);
-}
+void Settings::MNU_SubMax_Click(int index) { m_window.games().sums().MNU_SubMax_Click(index); }
 
-void Settings::MNU_MulMax_Click(int index)
-{
-    m_window.games().sums().MNU_MulMax_Click(index);
-}
+void Settings::MNU_MulMax_Click(int index) { m_window.games().sums().MNU_MulMax_Click(index); }
 
-void Settings::MNU_DivMax_Click(int index)
-{
-    m_window.games().sums().MNU_DivMax_Click(index);
-}
+void Settings::MNU_DivMax_Click(int index) { m_window.games().sums().MNU_DivMax_Click(index); }
 
 void Settings::toggleOperator(const char *name)
 {
@@ -289,24 +271,12 @@ void Settings::toggleOperator(const char *name)
         m.setChecked(QStringLiteral("MNU_AddOn"), -1, true);
 }
 
-void Settings::MNU_AddOn_Click()
-{
-    toggleOperator("MNU_AddOn");
-}
+void Settings::MNU_AddOn_Click() { toggleOperator("MNU_AddOn"); }
 
-void Settings::MNU_SubOn_Click()
-{
-    toggleOperator("MNU_SubOn");
-}
+void Settings::MNU_SubOn_Click() { toggleOperator("MNU_SubOn"); }
 
-void Settings::MNU_MulOn_Click()
-{
-    toggleOperator("MNU_MulOn");
-}
+void Settings::MNU_MulOn_Click() { toggleOperator("MNU_MulOn"); }
 
-void Settings::MNU_DivOn_Click()
-{
-    toggleOperator("MNU_DivOn");
-}
+void Settings::MNU_DivOn_Click() { toggleOperator("MNU_DivOn"); }
 
 } // namespace tw

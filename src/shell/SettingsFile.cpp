@@ -23,10 +23,7 @@ bool oneOf(int v, const int (&set)[N])
     return std::find(std::begin(set), std::end(set), v) != std::end(set);
 }
 
-bool inRange(int v, int lo, int hi)
-{
-    return v >= lo && v <= hi;
-}
+bool inRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
 
 // The text of a settings file: UTF-8 when it is valid, else the 8-bit text a
 // Windows installation writes.

@@ -13,43 +13,70 @@ namespace tw {
 // The initial values are those of a first run.
 struct SettingsValues
 {
-    int AddMax = 0;        // MNU_AddMax index 0..4
-    int DivMax = 10;       // MNU_DivMax index: times table
-    int Letters = 3;       // MNU_Letters index: word length
-    int Limit = 0;         // MNU_Limit index 0..4
-    int MulMax = 3;        // MNU_MulMax index: times table
-    int Size = 0;          // MNU_Size index 0..7, 12, 17
-    int SpeakerCount = 0;  // characters listed; the next line exists only when above 0
-    int Speaker = 1;       // MNU_SpkChr index of the chosen character
-    int SubMax = 0;        // MNU_SubMax index 0..4
-    int Kbd = 1;           // MNU_Kbd index 1..3
+    int AddMax = 0; // MNU_AddMax index 0..4
+    int DivMax = 10; // MNU_DivMax index: times table
+    int Letters = 3; // MNU_Letters index: word length
+    int Limit = 0; // MNU_Limit index 0..4
+    int MulMax = 3; // MNU_MulMax index: times table
+    int Size = 0; // MNU_Size index 0..7, 12, 17
+    int SpeakerCount = 0; // characters listed; the next line exists only when above 0
+    int Speaker = 1; // MNU_SpkChr index of the chosen character
+    int SubMax = 0; // MNU_SubMax index 0..4
+    int Kbd = 1; // MNU_Kbd index 1..3
     int AddOn = 1, DivOn = 0, MulOn = 0, SpkOn = 0, SubOn = 0;
-    std::array<int, 5> PairSubject{1, 1, 1, 1, 1};
-    std::array<int, 5> SpellSubject{1, 1, 1, 1, 1};
-    std::array<int, 3> Required{0, 0, 0}; // MNU_PsRq 1 to 3
+    std::array<int, 5> PairSubject {1, 1, 1, 1, 1};
+    std::array<int, 5> SpellSubject {1, 1, 1, 1, 1};
+    std::array<int, 3> Required {0, 0, 0}; // MNU_PsRq 1 to 3
     int LastGame = 0;
     QString BackdropFile;
     QString StoredPassword;
     int ColourBlackWhite = 1; // MNU_Color 0
-    int Colour = 0;           // MNU_Color 1
+    int Colour = 0; // MNU_Color 1
 
     bool operator==(const SettingsValues &) const = default;
 };
 
 // The values in file order, for telling how far a read got.
 enum class SettingsField {
-    AddMax, DivMax, Letters, Limit, MulMax, Size, SpeakerCount, Speaker, SubMax, Kbd,
-    AddOn, DivOn, MulOn, SpkOn, SubOn,
-    Pair1, Pair2, Pair3, Pair4, Pair5,
-    Spell1, Spell2, Spell3, Spell4, Spell5,
-    Required1, Required2, Required3,
-    LastGame, BackdropFile, StoredPassword, ColourBlackWhite, Colour,
+    AddMax,
+    DivMax,
+    Letters,
+    Limit,
+    MulMax,
+    Size,
+    SpeakerCount,
+    Speaker,
+    SubMax,
+    Kbd,
+    AddOn,
+    DivOn,
+    MulOn,
+    SpkOn,
+    SubOn,
+    Pair1,
+    Pair2,
+    Pair3,
+    Pair4,
+    Pair5,
+    Spell1,
+    Spell2,
+    Spell3,
+    Spell4,
+    Spell5,
+    Required1,
+    Required2,
+    Required3,
+    LastGame,
+    BackdropFile,
+    StoredPassword,
+    ColourBlackWhite,
+    Colour,
     Count
 };
 
 struct SettingsParse
 {
-    SettingsValues values;   // fields not read keep their first-run values
+    SettingsValues values; // fields not read keep their first-run values
     // Fields read and valid, in file order; Speaker counts as read when the
     // file holds no character line. Reading stops at the first bad field.
     int fieldsRead = 0;

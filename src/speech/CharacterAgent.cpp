@@ -35,7 +35,9 @@ constexpr int kMargin = 8;
 
 } // namespace
 
-CharacterAgent::CharacterAgent(Educate &window, QWidget *area) : m_window(window), m_area(area)
+CharacterAgent::CharacterAgent(Educate &window, QWidget *area)
+    : m_window(window)
+    , m_area(area)
 {
     m_widget = new CharacterWidget(area);
     m_widget->hide();
@@ -69,25 +71,13 @@ CharacterAgent::~CharacterAgent()
     }
 }
 
-CharacterWidget *CharacterAgent::widget() const
-{
-    return m_widget;
-}
+CharacterWidget *CharacterAgent::widget() const { return m_widget; }
 
-SpeechBalloon *CharacterAgent::balloon() const
-{
-    return m_balloon;
-}
+SpeechBalloon *CharacterAgent::balloon() const { return m_balloon; }
 
-SpeechEngine *CharacterAgent::engine() const
-{
-    return m_window.platform().speech.get();
-}
+SpeechEngine *CharacterAgent::engine() const { return m_window.platform().speech.get(); }
 
-double CharacterAgent::now() const
-{
-    return m_window.platform().clock->secondsSinceMidnight();
-}
+double CharacterAgent::now() const { return m_window.platform().clock->secondsSinceMidnight(); }
 
 double CharacterAgent::elapsed(double since) const
 {
@@ -302,8 +292,7 @@ void CharacterAgent::place()
         return;
     const QSize size = m_widget->sizeFor(m_area->height());
     m_widget->setGeometry(m_area->width() - size.width() - kMargin,
-                          m_area->height() - size.height() - kMargin, size.width(),
-                          size.height());
+                          m_area->height() - size.height() - kMargin, size.width(), size.height());
     m_balloon->placeBeside(m_widget->geometry());
 }
 

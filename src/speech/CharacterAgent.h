@@ -76,9 +76,9 @@ protected:
 private:
     struct Active
     {
-        double started = 0;   // platform clock, seconds since midnight
-        double caption = 0;   // seconds the words stay up without a voice
-        bool voiced = false;  // the engine was asked to say it
+        double started = 0; // platform clock, seconds since midnight
+        double caption = 0; // seconds the words stay up without a voice
+        bool voiced = false; // the engine was asked to say it
         bool voiceStarted = false;
     };
     SpeechEngine *engine() const;

@@ -31,8 +31,8 @@ bool readArt(const QString &folder, const QString &fileName, QByteArray *svg, QS
 {
     if (fileName.isEmpty() || fileName.contains(u'/') || fileName.contains(u'\\')
         || fileName == u".." || fileName == u".")
-        return fail(error, QStringLiteral("art must be a file name in the same folder: %1")
-                                   .arg(fileName));
+        return fail(error,
+                    QStringLiteral("art must be a file name in the same folder: %1").arg(fileName));
     QFile file(QDir(folder).filePath(fileName));
     if (file.size() > kMaxArtBytes)
         return fail(error, QStringLiteral("art file too large: %1").arg(fileName));
@@ -67,8 +67,12 @@ bool readNumber(const QHash<QString, QString> &keys, const QString &key, double 
     bool ok = false;
     const double v = it->toDouble(&ok);
     if (!ok || v < low || v > high)
-        return fail(error, QStringLiteral("%1 must be a number from %2 to %3: %4")
-                                   .arg(key).arg(low).arg(high).arg(*it));
+        return fail(error,
+                    QStringLiteral("%1 must be a number from %2 to %3: %4")
+                        .arg(key)
+                        .arg(low)
+                        .arg(high)
+                        .arg(*it));
     *value = v;
     return true;
 }
@@ -93,8 +97,8 @@ std::optional<CharacterFile> CharacterFile::read(const QString &path, QString *e
     return parse(file.readAll(), QFileInfo(path).absolutePath(), error);
 }
 
-std::optional<CharacterFile> CharacterFile::parse(const QByteArray &content,
-                                                  const QString &folder, QString *error)
+std::optional<CharacterFile> CharacterFile::parse(const QByteArray &content, const QString &folder,
+                                                  QString *error)
 {
     if (content.contains('\0')) {
         fail(error, QStringLiteral("not a text file"));

@@ -12,16 +12,17 @@ namespace tw {
 
 namespace {
 
-constexpr int kMouthMs = 150;         // mouth opens and closes about three times a second
+constexpr int kMouthMs = 150; // mouth opens and closes about three times a second
 constexpr int kAttentionFrameMs = 30;
-constexpr int kAttentionMs = 1400;    // one "GetAttention": three hops
+constexpr int kAttentionMs = 1400; // one "GetAttention": three hops
 constexpr double kHops = 3.0;
-constexpr double kHopShare = 0.14;    // hop height as a share of the character's height
+constexpr double kHopShare = 0.14; // hop height as a share of the character's height
 constexpr double kMaxAreaShare = 0.45; // the character never takes more of the play area
 
 } // namespace
 
-CharacterWidget::CharacterWidget(QWidget *parent) : QWidget(parent)
+CharacterWidget::CharacterWidget(QWidget *parent)
+    : QWidget(parent)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setCursor(Qt::PointingHandCursor);

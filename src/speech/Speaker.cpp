@@ -36,7 +36,9 @@ QString failureMessage(const QString &what)
 
 } // namespace
 
-Speaker::Speaker(Educate &window) : m_window(window) { }
+Speaker::Speaker(Educate &window)
+    : m_window(window)
+{ }
 
 Speaker::~Speaker() = default;
 
@@ -92,9 +94,8 @@ void Speaker::LoadSpeaker()
         menus.setVisible(kSpkChr, i, i == 1);
     }
     const QDir folder(characterFolder());
-    const QStringList files = folder.entryList(
-            QStringList{QString::fromLatin1(kCharacterPattern)}, QDir::Files,
-            QDir::Name | QDir::IgnoreCase);
+    const QStringList files = folder.entryList(QStringList {QString::fromLatin1(kCharacterPattern)},
+                                               QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString &file : files) {
         if (m_listed.size() == kMaxCharacters)
             break; // the menu has ten entries
@@ -155,7 +156,7 @@ void Speaker::MNU_SpkOn_Click()
     if (m_window.shell.SettingsRead && !spkOnChecked()) {
         dialogs.message(&m_window,
                         failureMessage(QStringLiteral(
-                                "You need to install Microsoft's text to speech system.")),
+                            "You need to install Microsoft's text to speech system.")),
                         Dialogs::Icon::Critical);
         return;
     }
@@ -189,10 +190,7 @@ void Speaker::Agent1_Click()
     m_talkStop = 1;
 }
 
-void Speaker::TalkStop()
-{
-    m_talkStop = 1;
-}
+void Speaker::TalkStop() { m_talkStop = 1; }
 
 void Speaker::stopSoundPlayer()
 {
@@ -250,20 +248,14 @@ void Speaker::Talk(const QString &text)
     m_talkStop = 0;
 }
 
-int Speaker::audioStatus() const
-{
-    return Agent1 ? Agent1->audioStatus() : kAudioIdle;
-}
+int Speaker::audioStatus() const { return Agent1 ? Agent1->audioStatus() : kAudioIdle; }
 
 void Speaker::waitWhileSpeaking()
 {
     waitUntil([this] { return audioStatus() != kAudioSpeaking; }, kSpeakingWait);
 }
 
-bool Speaker::characterVisible() const
-{
-    return Agent1 && Agent1->isLoaded() && Agent1->visible();
-}
+bool Speaker::characterVisible() const { return Agent1 && Agent1->isLoaded() && Agent1->visible(); }
 
 void Speaker::GetAttention()
 {
@@ -271,9 +263,6 @@ void Speaker::GetAttention()
         Agent1->playAttention();
 }
 
-QString Speaker::balloonText() const
-{
-    return Agent1 ? Agent1->balloonText() : QString();
-}
+QString Speaker::balloonText() const { return Agent1 ? Agent1->balloonText() : QString(); }
 
 } // namespace tw

@@ -10,17 +10,18 @@ namespace tw {
 
 namespace {
 
-constexpr int kTextPixels = 26;    // large, for early readers
+constexpr int kTextPixels = 26; // large, for early readers
 constexpr int kMaxTextWidth = 300;
 constexpr int kPadding = 16;
-constexpr int kTail = 26;          // length of the tail
+constexpr int kTail = 26; // length of the tail
 constexpr int kRadius = 22;
 constexpr int kOutlineWidth = 3;
 constexpr int kMargin = 6;
 
 } // namespace
 
-SpeechBalloon::SpeechBalloon(QWidget *parent) : QWidget(parent)
+SpeechBalloon::SpeechBalloon(QWidget *parent)
+    : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -57,8 +58,8 @@ void SpeechBalloon::placeBeside(const QRect &character)
     const QFontMetrics fm(balloonFont());
     const int room = std::max(kTextPixels * 3, character.left() - kTail - 2 * kPadding - kMargin);
     const int maxWidth = std::min(kMaxTextWidth, room);
-    const QRect textRect = fm.boundingRect(QRect(0, 0, maxWidth, 10000),
-                                           Qt::TextWordWrap | Qt::AlignCenter, m_text);
+    const QRect textRect
+        = fm.boundingRect(QRect(0, 0, maxWidth, 10000), Qt::TextWordWrap | Qt::AlignCenter, m_text);
     const int bodyW = std::max(textRect.width(), kTextPixels * 2) + 2 * kPadding;
     const int bodyH = textRect.height() + 2 * kPadding;
 
@@ -72,8 +73,8 @@ void SpeechBalloon::placeBeside(const QRect &character)
         geometry = QRect(character.left() - kTail - bodyW + character.width() / 4,
                          face.y() - bodyH / 2 - kTail / 2, bodyW + kTail, bodyH + kTail);
     } else {
-        geometry = QRect(character.center().x() - bodyW / 2 - kTail, character.top() - bodyH - kTail,
-                         bodyW + kTail, bodyH + kTail);
+        geometry = QRect(character.center().x() - bodyW / 2 - kTail,
+                         character.top() - bodyH - kTail, bodyW + kTail, bodyH + kTail);
     }
     geometry.moveLeft(std::clamp(geometry.left(), kMargin,
                                  std::max(kMargin, area->width() - geometry.width() - kMargin)));
@@ -92,10 +93,9 @@ void SpeechBalloon::paintEvent(QPaintEvent *)
     p.setRenderHint(QPainter::Antialiasing);
     const double half = kOutlineWidth / 2.0 + 1;
     // The body sits in the part of the widget away from the tail.
-    QRectF body = m_tailRight ? QRectF(half, half + kTail / 2.0, width() - kTail - 2 * half,
-                                       height() - kTail - 2 * half)
-                              : QRectF(kTail + half, half, width() - kTail - 2 * half,
-                                       height() - kTail - 2 * half);
+    QRectF body = m_tailRight
+        ? QRectF(half, half + kTail / 2.0, width() - kTail - 2 * half, height() - kTail - 2 * half)
+        : QRectF(kTail + half, half, width() - kTail - 2 * half, height() - kTail - 2 * half);
     QPainterPath path;
     path.addRoundedRect(body, kRadius, kRadius);
     // The tail: a wedge from the body towards the character's face.

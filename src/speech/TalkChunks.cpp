@@ -16,7 +16,7 @@ bool endsSentence(QChar c)
 bool endsChunkExtension(QChar c)
 {
     return c == u':' || c == u'!' || c == u'?' || c == u',' || c == u'.' || c == u' '
-            || c == kCarriageReturn;
+        || c == kCarriageReturn;
 }
 
 } // namespace

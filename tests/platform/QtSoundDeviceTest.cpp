@@ -77,7 +77,8 @@ TEST(QtSoundDevice, FilesThatAreNotWaveFilesDoNotOpen)
     text.write("RIFF....WAVE but nothing after");
     text.close();
     QtSoundDevice device;
-    for (const QString &path : {dir.filePath("Text.wav"), dir.filePath("Missing.wav"), dir.path()}) {
+    for (const QString &path :
+         {dir.filePath("Text.wav"), dir.filePath("Missing.wav"), dir.path()}) {
         EXPECT_FALSE(device.open(path)) << path.toStdString();
         device.run();
         EXPECT_FALSE(device.isPlaying());

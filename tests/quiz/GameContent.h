@@ -39,10 +39,11 @@ inline void addSounds(const QString &root, const QStringList &names)
 // Background/), as the window's start-up sets them.
 struct GameWindow : QuizWindow
 {
-    explicit GameWindow(std::uint32_t seed = 1) : QuizWindow(seed)
+    explicit GameWindow(std::uint32_t seed = 1)
+        : QuizWindow(seed)
     {
-        static const char *const kSubjects[] = {"Misc/", "Animals/", "Fruit_Veg/",
-                                                "Transport/", "Flags/", "Background/"};
+        static const char *const kSubjects[]
+            = {"Misc/", "Animals/", "Fruit_Veg/", "Transport/", "Flags/", "Background/"};
         for (int k = 1; k <= 6; ++k)
             w().shell.SubjectFolder[k] = QLatin1String(kSubjects[k - 1]);
         w().shell.SubjectCount = 5;

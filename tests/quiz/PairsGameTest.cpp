@@ -101,10 +101,10 @@ TEST(PairsGame, AMatchIsRemovedAfterTheDisplayAndClicksMeanwhileDoNothing)
     // The pair's own sound plays when there is one, else the chimes.
     const QString name = cards.begin()->first;
     ASSERT_FALSE(t.fakes.sound->opened.isEmpty());
-    EXPECT_TRUE(t.fakes.sound->opened.last().endsWith(
-            name == QStringLiteral("Ab") ? QStringLiteral("Sounds/Ab.wav")
-                                         : QStringLiteral("Chimes.wav")))
-            << t.fakes.sound->opened.last().toStdString();
+    EXPECT_TRUE(t.fakes.sound->opened.last().endsWith(name == QStringLiteral("Ab")
+                                                          ? QStringLiteral("Sounds/Ab.wav")
+                                                          : QStringLiteral("Chimes.wav")))
+        << t.fakes.sound->opened.last().toStdString();
 }
 
 TEST(PairsGame, ASecondClickOnTheOpenCardIsAFailedTurn)

@@ -1,7 +1,7 @@
 // The one-second clock: the time limit, the periodic question, the set-up
 // watchdog and Delay, on the fake clock.
-#include "quiz/SoundFiles.h"
 #include "shell/GameClock.h"
+#include "quiz/SoundFiles.h"
 #include "shell/GameIds.h"
 #include "shell/Settings.h"
 #include "support/TestWindow.h"
@@ -54,9 +54,8 @@ TEST(GameClock, WarnsThenTimesOutWithAFifteenSecondLimit)
     {
         double seconds;
         P phase;
-    } cases[] = {{0, P::Running},        {10, P::Running},    {10.5, P::Warning},
-                 {13.9, P::Warning},     {14, P::Running},    {15, P::Running},
-                 {15.01, P::TimedOut},   {16, P::TimedOut}};
+    } cases[] = {{0, P::Running},  {10, P::Running}, {10.5, P::Warning},   {13.9, P::Warning},
+                 {14, P::Running}, {15, P::Running}, {15.01, P::TimedOut}, {16, P::TimedOut}};
     for (const auto &c : cases) {
         EXPECT_EQ(GameClock::limitPhase(c.seconds, 15), c.phase) << c.seconds;
         EXPECT_EQ(GameClock::limitPhase(c.seconds, 0), P::Running) << c.seconds;
@@ -78,7 +77,7 @@ TEST(GameClock, TheGameRestartsOnTheFirstTickAfterTheLimit)
         if (t.w().shell.QuestionStart != before)
             restarts.push_back(s);
     }
-    EXPECT_EQ(restarts, (std::vector<int>{16, 32}));
+    EXPECT_EQ(restarts, (std::vector<int> {16, 32}));
     EXPECT_EQ(t.w().quiz.AwaitingAnswer, 1);
     EXPECT_EQ(t.w().shell.CurrentGame, GamePaintBox);
     EXPECT_EQ(t.played(error), 0); // no character: no sound
@@ -144,7 +143,7 @@ TEST(GameClock, TheQuestionIsPresentedEveryElevenTicks)
         if (t.played(moo) != before)
             presented.push_back(tick);
     }
-    EXPECT_EQ(presented, (std::vector<int>{11, 22, 33}));
+    EXPECT_EQ(presented, (std::vector<int> {11, 22, 33}));
 
     // Clicking the question presents it at once and starts the cycle again.
     t.w().shell.TickCount = 12;
@@ -170,7 +169,7 @@ TEST(GameClock, LettersPlayTheAnswersOwnSound)
         w.shell.TickCount = 12;
         t.tickAt(kTen + 1);
         const bool spoken = QLatin1String(subject) == QLatin1String("Letters")
-                || QLatin1String(subject) == QLatin1String("Spelling");
+            || QLatin1String(subject) == QLatin1String("Spelling");
         EXPECT_EQ(t.played(apple) - before, spoken ? 1 : 0) << subject;
     }
 }

@@ -190,7 +190,7 @@ TEST(GameSwitch, ExitSavesTheSettingsAndReleasesTheKeys)
                     f.open(QIODevice::ReadOnly);
                     return f.readAll();
                 }())
-                        .complete());
+                    .complete());
 }
 
 } // namespace

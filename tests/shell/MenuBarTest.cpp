@@ -36,18 +36,18 @@ TEST(MenuBar, ArraysKeepTheirIndicesWithTheirGaps)
         const char *name;
         QList<int> indices;
     } cases[] = {
-            {"MNU_Game", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
-            {"MNU_Size", {0, 1, 2, 3, 4, 5, 6, 7, 12, 17}},
-            {"MNU_Letters", {3, 4, 5, 6, 7, 8, 10, 20}},
-            {"MNU_MulMax", {2, 3, 4, 5, 7, 10, 12}},
-            {"MNU_DivMax", {2, 3, 4, 5, 7, 10, 12}},
-            {"MNU_AddMax", {0, 1, 2, 3, 4}},
-            {"MNU_Kbd", {1, 2, 3}},
-            {"MNU_SpellSubject", {1, 2, 3, 4, 5}},
-            {"MNU_PsRq", {1, 2, 3, 4}},
-            {"MNU_SpkChr", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
-            {"MNU_Subject", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
-            {"MNU_PaperSize", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
+        {"MNU_Game", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
+        {"MNU_Size", {0, 1, 2, 3, 4, 5, 6, 7, 12, 17}},
+        {"MNU_Letters", {3, 4, 5, 6, 7, 8, 10, 20}},
+        {"MNU_MulMax", {2, 3, 4, 5, 7, 10, 12}},
+        {"MNU_DivMax", {2, 3, 4, 5, 7, 10, 12}},
+        {"MNU_AddMax", {0, 1, 2, 3, 4}},
+        {"MNU_Kbd", {1, 2, 3}},
+        {"MNU_SpellSubject", {1, 2, 3, 4, 5}},
+        {"MNU_PsRq", {1, 2, 3, 4}},
+        {"MNU_SpkChr", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
+        {"MNU_Subject", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
+        {"MNU_PaperSize", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(m.indices(QLatin1String(c.name)), c.indices) << c.name;
@@ -64,36 +64,38 @@ TEST(MenuBar, CaptionsAreExact)
         int index;
         const char *caption;
     } cases[] = {
-            {"MNU_Play", -1, "&Play"},
-            {"MNU_Again", -1, "Play &Again"},
-            {"MNU_Game", 4, "S&liding Puzzle"},
-            {"MNU_Game", 6, "&Arithmethic"},
-            {"MNU_Arith", -1, "&Arithmetic"},
-            {"MNU_Game", 12, "Coloring Book"},
-            {"MNU_Exit", -1, "E&xit"},
-            {"MNU_Size", 7, "1&0 x 10"},
-            {"MNU_Size", 12, "&15 x 15"},
-            {"MNU_Letters", 20, "Up to &20 Letters"},
-            {"MNU_MulMax", 12, "Up to 12 &times table"},
-            {"MNU_DivMax", 7, "Up to &7 times table"},
-            {"MNU_AddMax", 4, "Numbers up to 1&00"},
-            {"MNU_SubMax", 0, "Numbers up to &5"},
-            {"MNU_PaperSize", 2, "&Tabliod"},
-            {"MNU_EdColor", -1, "&Color Pallete"},
-            {"MNU_SpkChr", 1, "&Non Installed"},
-            {"MNU_PsRq", 4, "Required to use &Printer"},
-            {"MNU_PsCreate", -1, "&Create Password"},
-            {"MNU_About", -1, "&About..."},
+        {"MNU_Play", -1, "&Play"},
+        {"MNU_Again", -1, "Play &Again"},
+        {"MNU_Game", 4, "S&liding Puzzle"},
+        {"MNU_Game", 6, "&Arithmethic"},
+        {"MNU_Arith", -1, "&Arithmetic"},
+        {"MNU_Game", 12, "Coloring Book"},
+        {"MNU_Exit", -1, "E&xit"},
+        {"MNU_Size", 7, "1&0 x 10"},
+        {"MNU_Size", 12, "&15 x 15"},
+        {"MNU_Letters", 20, "Up to &20 Letters"},
+        {"MNU_MulMax", 12, "Up to 12 &times table"},
+        {"MNU_DivMax", 7, "Up to &7 times table"},
+        {"MNU_AddMax", 4, "Numbers up to 1&00"},
+        {"MNU_SubMax", 0, "Numbers up to &5"},
+        {"MNU_PaperSize", 2, "&Tabliod"},
+        {"MNU_EdColor", -1, "&Color Pallete"},
+        {"MNU_SpkChr", 1, "&Non Installed"},
+        {"MNU_PsRq", 4, "Required to use &Printer"},
+        {"MNU_PsCreate", -1, "&Create Password"},
+        {"MNU_About", -1, "&About..."},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(m.caption(QLatin1String(c.name), c.index), QString::fromUtf8(c.caption)) << c.name;
+        EXPECT_EQ(m.caption(QLatin1String(c.name), c.index), QString::fromUtf8(c.caption))
+            << c.name;
 
     // The bar itself, in order.
     QStringList top;
     for (QAction *a : m.bar()->actions())
         top << a->text();
-    EXPECT_EQ(top, QStringList({"&Play", "&Subject", "&Pick", "&Tools", "&File", "&Settings",
-                                "&Help", "Play &Again"}));
+    EXPECT_EQ(top,
+              QStringList({"&Play", "&Subject", "&Pick", "&Tools", "&File", "&Settings", "&Help",
+                           "Play &Again"}));
 }
 
 TEST(MenuBar, InitialStates)
@@ -105,9 +107,9 @@ TEST(MenuBar, InitialStates)
     {
         const char *group;
         int checked;
-    } radios[] = {{"MNU_Shape", 0}, {"MNU_Cmap", 2},     {"MNU_PaperSize", 8}, {"MNU_PapLand", 0},
-                  {"MNU_Color", 0}, {"MNU_Size", 0},     {"MNU_Kbd", 1},       {"MNU_Letters", 3},
-                  {"MNU_AddMax", 1}, {"MNU_SubMax", 1},  {"MNU_MulMax", 2},    {"MNU_DivMax", 2},
+    } radios[] = {{"MNU_Shape", 0},  {"MNU_Cmap", 2},   {"MNU_PaperSize", 8}, {"MNU_PapLand", 0},
+                  {"MNU_Color", 0},  {"MNU_Size", 0},   {"MNU_Kbd", 1},       {"MNU_Letters", 3},
+                  {"MNU_AddMax", 1}, {"MNU_SubMax", 1}, {"MNU_MulMax", 2},    {"MNU_DivMax", 2},
                   {"MNU_Limit", 0}};
     for (const auto &r : radios)
         EXPECT_EQ(m.checkedIndex(QLatin1String(r.group)), r.checked) << r.group;

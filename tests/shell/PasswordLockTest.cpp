@@ -1,9 +1,9 @@
 // The parent's password: what it guards, and creating, changing and emptying it.
+#include "shell/PasswordLock.h"
 #include "shell/FrmPass.h"
 #include "shell/GameClock.h"
 #include "shell/GameIds.h"
 #include "shell/MenuBar.h"
-#include "shell/PasswordLock.h"
 #include "shell/Settings.h"
 #include "support/TestWindow.h"
 
@@ -77,7 +77,8 @@ TEST(PasswordLock, CreatingThePasswordEnablesTheRequirements)
 {
     LockedWindow t({});
     EXPECT_EQ(t.lock().StoredPassword, QStringLiteral("tiger"));
-    EXPECT_EQ(t.w().menus().caption(QStringLiteral("MNU_PsCreate")), QStringLiteral("Change Password"));
+    EXPECT_EQ(t.w().menus().caption(QStringLiteral("MNU_PsCreate")),
+              QStringLiteral("Change Password"));
     for (int i = 1; i <= 3; ++i)
         EXPECT_TRUE(t.w().menus().enabled(kRq, i));
     EXPECT_EQ(t.unexpectedDialogs, 0);
@@ -99,10 +100,10 @@ TEST(PasswordLock, ARefusedGameChangeRestartsTheGameBeingPlayed)
         PassAnswer answer;
         int game;
     } cases[] = {
-            {{QStringLiteral("wrong")}, GamePaintBox},
-            {{QStringLiteral("tiger"), {}, {}, true}, GamePaintBox}, // Cancel
-            {{QStringLiteral("tiger")}, GameColouringBook},
-            {{QStringLiteral("marble")}, GameColouringBook}, // the master word opens
+        {{QStringLiteral("wrong")}, GamePaintBox},
+        {{QStringLiteral("tiger"), {}, {}, true}, GamePaintBox}, // Cancel
+        {{QStringLiteral("tiger")}, GameColouringBook},
+        {{QStringLiteral("marble")}, GameColouringBook}, // the master word opens
     };
     for (const auto &c : cases) {
         LockedWindow t;
@@ -151,14 +152,17 @@ TEST(PasswordLock, ChangingNeedsTheExactOldPasswordNotTheMasterWord)
 {
     LockedWindow t;
     // The master word is refused; the dialog stays open, empty, for another try.
-    t.passAnswers.push_back({QStringLiteral("marble"), QStringLiteral("lion"), QStringLiteral("lion")});
-    t.passAnswers.push_back({QStringLiteral("tiger"), QStringLiteral("lions"), QStringLiteral("lionz")});
+    t.passAnswers.push_back(
+        {QStringLiteral("marble"), QStringLiteral("lion"), QStringLiteral("lion")});
+    t.passAnswers.push_back(
+        {QStringLiteral("tiger"), QStringLiteral("lions"), QStringLiteral("lionz")});
     t.passAnswers.push_back({{}, {}, {}, true});
     t.lock().MNU_PsCreate_Click();
     EXPECT_EQ(t.lock().StoredPassword, QStringLiteral("tiger"));
     EXPECT_EQ(t.dialogsAnswered, 3);
 
-    t.passAnswers.push_back({QStringLiteral("tiger"), QStringLiteral("lions"), QStringLiteral("lions")});
+    t.passAnswers.push_back(
+        {QStringLiteral("tiger"), QStringLiteral("lions"), QStringLiteral("lions")});
     t.lock().MNU_PsCreate_Click();
     EXPECT_EQ(t.lock().StoredPassword, QStringLiteral("lions"));
 }
@@ -169,7 +173,8 @@ TEST(PasswordLock, EmptyingThePasswordUnlocksEverything)
     t.passAnswers.push_back({QStringLiteral("tiger"), {}, {}});
     t.lock().MNU_PsCreate_Click();
     EXPECT_TRUE(t.lock().StoredPassword.isEmpty());
-    EXPECT_EQ(t.w().menus().caption(QStringLiteral("MNU_PsCreate")), QStringLiteral("Create Password"));
+    EXPECT_EQ(t.w().menus().caption(QStringLiteral("MNU_PsCreate")),
+              QStringLiteral("Create Password"));
     for (int i = 1; i <= 3; ++i)
         EXPECT_FALSE(t.w().menus().enabled(kRq, i));
     t.w().MNU_Game_Click(GameColouringBook);

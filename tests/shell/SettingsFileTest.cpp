@@ -50,7 +50,7 @@ TEST(SettingsFile, WritesOneValuePerCrLfLineWithASignSpace)
 
 TEST(SettingsFile, ReadsBackWhatItWrote)
 {
-    for (const SettingsValues &v : {SettingsValues{}, changedValues()}) {
+    for (const SettingsValues &v : {SettingsValues {}, changedValues()}) {
         const SettingsParse read = parseSettings(writeSettings(v));
         EXPECT_TRUE(read.complete());
         EXPECT_EQ(read.values, v);
@@ -91,8 +91,8 @@ TEST(SettingsFile, ReadsAFileFromAnotherInstallation)
     EXPECT_EQ(v.Size, 12);
     EXPECT_EQ(v.Speaker, 1);
     EXPECT_EQ(v.Kbd, 2);
-    EXPECT_EQ(v.PairSubject, (std::array<int, 5>{1, 1, 1, 1, 0}));
-    EXPECT_EQ(v.Required, (std::array<int, 3>{0, 1, 1}));
+    EXPECT_EQ(v.PairSubject, (std::array<int, 5> {1, 1, 1, 1, 0}));
+    EXPECT_EQ(v.Required, (std::array<int, 3> {0, 1, 1}));
     EXPECT_EQ(v.LastGame, 8);
     EXPECT_EQ(v.BackdropFile, QStringLiteral("C:\\Program Files\\Tumblewick\\Background\\Sea.jpg"));
     EXPECT_EQ(v.StoredPassword, QStringLiteral("secret"));
@@ -147,20 +147,20 @@ TEST(SettingsFile, BrokenFilesStopAtTheFirstBadValue)
         QByteArray text;
         int fieldsRead;
     } cases[] = {
-            {"empty file", QByteArray(), 0},
-            {"binary bytes", binary, 0},
-            {"garbage line", "hello world\r\n" + good, 0},
-            {"short file", good.left(good.indexOf("\r\n 13\r\n") + 2), 28},
-            {"no line end at all", " 4", 1},
-            {"addition range out of its menu", " 9\r\n" + good.mid(4), 0},
-            {"times table without an item", " 4\r\n 6\r\n" + good.mid(8), 1},
-            {"word length 9", good.left(8) + " 9\r\n" + good.mid(13), 2},
-            {"puzzle size 8", good.left(good.indexOf(" 17")) + " 8\r\n", 5},
-            {"unknown game", QByteArray(good).replace(" 13\r\n", " 14\r\n"), 28},
-            {"a number with words", QByteArray(good).replace(" 13\r\n", " 1 3\r\n"), 28},
-            {"blank number line", blankNumber, 5},
-            {"line too long", hugeLine, 30},
-            {"file too large", good + QByteArray(kSettingsMaxFileBytes, ' '), 0},
+        {"empty file", QByteArray(), 0},
+        {"binary bytes", binary, 0},
+        {"garbage line", "hello world\r\n" + good, 0},
+        {"short file", good.left(good.indexOf("\r\n 13\r\n") + 2), 28},
+        {"no line end at all", " 4", 1},
+        {"addition range out of its menu", " 9\r\n" + good.mid(4), 0},
+        {"times table without an item", " 4\r\n 6\r\n" + good.mid(8), 1},
+        {"word length 9", good.left(8) + " 9\r\n" + good.mid(13), 2},
+        {"puzzle size 8", good.left(good.indexOf(" 17")) + " 8\r\n", 5},
+        {"unknown game", QByteArray(good).replace(" 13\r\n", " 14\r\n"), 28},
+        {"a number with words", QByteArray(good).replace(" 13\r\n", " 1 3\r\n"), 28},
+        {"blank number line", blankNumber, 5},
+        {"line too long", hugeLine, 30},
+        {"file too large", good + QByteArray(kSettingsMaxFileBytes, ' '), 0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -178,15 +178,14 @@ TEST(SettingsFile, ValuesAtTheEdgesOfTheirMenus)
         int value;
         bool valid;
     } cases[] = {
-            {&SettingsValues::AddMax, 0, true},   {&SettingsValues::AddMax, 4, true},
-            {&SettingsValues::AddMax, -1, false}, {&SettingsValues::DivMax, 12, true},
-            {&SettingsValues::DivMax, 11, false}, {&SettingsValues::Letters, 10, true},
-            {&SettingsValues::Letters, 2, false}, {&SettingsValues::Size, 7, true},
-            {&SettingsValues::Size, 12, true},    {&SettingsValues::Size, 13, false},
-            {&SettingsValues::Kbd, 0, false},     {&SettingsValues::Kbd, 3, true},
-            {&SettingsValues::LastGame, 0, true}, {&SettingsValues::LastGame, -1, false},
-            {&SettingsValues::SpeakerCount, 10, true},
-            {&SettingsValues::SpeakerCount, 11, false},
+        {&SettingsValues::AddMax, 0, true},        {&SettingsValues::AddMax, 4, true},
+        {&SettingsValues::AddMax, -1, false},      {&SettingsValues::DivMax, 12, true},
+        {&SettingsValues::DivMax, 11, false},      {&SettingsValues::Letters, 10, true},
+        {&SettingsValues::Letters, 2, false},      {&SettingsValues::Size, 7, true},
+        {&SettingsValues::Size, 12, true},         {&SettingsValues::Size, 13, false},
+        {&SettingsValues::Kbd, 0, false},          {&SettingsValues::Kbd, 3, true},
+        {&SettingsValues::LastGame, 0, true},      {&SettingsValues::LastGame, -1, false},
+        {&SettingsValues::SpeakerCount, 10, true}, {&SettingsValues::SpeakerCount, 11, false},
     };
     for (const auto &c : cases) {
         SettingsValues v;

@@ -1,9 +1,9 @@
 // The options survive a restart through the settings file, and a broken file
 // gives the first-run options.
+#include "shell/Settings.h"
 #include "shell/GameIds.h"
 #include "shell/MenuBar.h"
 #include "shell/PasswordLock.h"
-#include "shell/Settings.h"
 #include "shell/WriteFolder.h"
 #include "support/TestWindow.h"
 
@@ -128,10 +128,11 @@ TEST(Settings, TheColourItemsStayOneChoice)
     {
         QByteArray flags;
         int checked;
-    } cases[] = {{" 1\r\n 0\r\n", 0}, {" 0\r\n 1\r\n", 1}, {" 1\r\n 1\r\n", 0}, {" 0\r\n 0\r\n", 0}};
+    } cases[]
+        = {{" 1\r\n 0\r\n", 0}, {" 0\r\n 1\r\n", 1}, {" 1\r\n 1\r\n", 0}, {" 0\r\n 0\r\n", 0}};
     for (const auto &c : cases) {
         TestWindow t;
-        QByteArray text = writeSettings(SettingsValues{});
+        QByteArray text = writeSettings(SettingsValues {});
         text.chop(8); // the two colour lines
         writeFile(t.w().settings().settingsPath(), text + c.flags);
         t.w().settings().LoadData();
@@ -153,11 +154,11 @@ TEST(Settings, BrokenFilesGiveTheDefaultsAndTheNextSaveIsGood)
         const char *what;
         QByteArray bytes;
     } cases[] = {
-            {"empty", QByteArray()},
-            {"garbage", "this is not a settings file\r\n"},
-            {"binary", QByteArray("\x00\xff\xfe\x01\x02", 5).repeated(200)},
-            {"huge", QByteArray(200 * 1024, '7')},
-            {"short", good.left(good.size() - 8)},
+        {"empty", QByteArray()},
+        {"garbage", "this is not a settings file\r\n"},
+        {"binary", QByteArray("\x00\xff\xfe\x01\x02", 5).repeated(200)},
+        {"huge", QByteArray(200 * 1024, '7')},
+        {"short", good.left(good.size() - 8)},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);

@@ -27,10 +27,10 @@ protected:
         voice->secondsPerChunk = 100;
         startUp();
         const int index = int(QDir(characters())
-                                      .entryList({QStringLiteral("*.twc")}, QDir::Files,
-                                                 QDir::Name | QDir::IgnoreCase)
-                                      .indexOf(file))
-                + 1;
+                                  .entryList({QStringLiteral("*.twc")}, QDir::Files,
+                                             QDir::Name | QDir::IgnoreCase)
+                                  .indexOf(file))
+            + 1;
         speaker().MNU_SpkChr_Click(index);
         QWidget *area = win.w().playArea();
         area->setAutoFillBackground(true);
@@ -62,7 +62,8 @@ protected:
 TEST_F(CharacterLookTest, EachShippedCharacterIsDrawnWithItsBalloon)
 {
     for (const QString &file : {QStringLiteral("Owl.twc"), QStringLiteral("Cat.twc")}) {
-        const QImage shot = grabSaying(file, QStringLiteral("\\Pit=10\\\\Spd=10\\Where is the red apple?"));
+        const QImage shot
+            = grabSaying(file, QStringLiteral("\\Pit=10\\\\Spd=10\\Where is the red apple?"));
         keep(shot, QFileInfo(file).baseName() + QStringLiteral("-speaking.png"));
         QWidget *area = win.w().playArea();
         const QRect character(area->mapTo(&win.w(), speaker().agent()->widget()->pos()),
@@ -76,7 +77,8 @@ TEST_F(CharacterLookTest, EachShippedCharacterIsDrawnWithItsBalloon)
 
         speaker().agent()->stopAll();
         speaker().agent()->widget()->playAttention();
-        keep(win.w().grab().toImage(), QFileInfo(file).baseName() + QStringLiteral("-attention.png"));
+        keep(win.w().grab().toImage(),
+             QFileInfo(file).baseName() + QStringLiteral("-attention.png"));
         speaker().AgentTer();
     }
 }

@@ -50,7 +50,8 @@ TEST_F(SpeakerTest, ListsTenOfElevenInNameOrderAndTheTenthCanBeChosen)
 {
     useVoice();
     for (int i = 11; i >= 1; --i)
-        addCharacter(QStringLiteral("%1Friend%2").arg(i % 2 ? "b" : "B").arg(i, 2, 10, QLatin1Char('0')));
+        addCharacter(
+            QStringLiteral("%1Friend%2").arg(i % 2 ? "b" : "B").arg(i, 2, 10, QLatin1Char('0')));
     startUp();
     EXPECT_EQ(win.w().speech.SpeakerCount, 10);
     for (int i = 1; i <= 10; ++i) {
@@ -58,7 +59,7 @@ TEST_F(SpeakerTest, ListsTenOfElevenInNameOrderAndTheTenthCanBeChosen)
         EXPECT_TRUE(menus().enabled(kSpkChr, i)) << i;
         EXPECT_EQ(menus().caption(kSpkChr, i).mid(1),
                   QStringLiteral("Friend%1.twc").arg(i, 2, 10, QLatin1Char('0')))
-                << i;
+            << i;
     }
     EXPECT_EQ(menus().checkedIndex(kSpkChr), 1);
     EXPECT_TRUE(win.w().speech.SpeakerLoaded);

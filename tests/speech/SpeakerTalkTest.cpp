@@ -13,8 +13,8 @@ namespace tw::test {
 namespace {
 
 const QString kLong = QStringLiteral("One little owl. Two little cats. Three big dogs. Four fish.");
-const QString kSeventy =
-        QStringLiteral("Twelve little elephants were walking slowly beside wonderful riverbed.");
+const QString kSeventy
+    = QStringLiteral("Twelve little elephants were walking slowly beside wonderful riverbed.");
 
 class TalkTest : public SpeakerTest
 {
@@ -63,7 +63,8 @@ TEST_F(TalkTest, SentencesAreSpokenOneAfterAnotherAndTalkWaitsForEach)
             statusWhileSaying << speaker().balloonText();
     };
     const double took = talk(QStringLiteral("Hi there. Bye now."));
-    EXPECT_EQ(saidTexts(), (QStringList{QStringLiteral("Hi there. "), QStringLiteral("Bye now.")}));
+    EXPECT_EQ(saidTexts(),
+              (QStringList {QStringLiteral("Hi there. "), QStringLiteral("Bye now.")}));
     EXPECT_GE(took, 2.0);
     EXPECT_LT(took, 3.0);
     // The balloon shows each chunk while it is said.

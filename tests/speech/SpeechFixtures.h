@@ -24,7 +24,9 @@ public:
         double pitch;
         double rate;
     };
-    explicit FakeSpeechEngine(FakeClock &clock) : m_clock(clock) { }
+    explicit FakeSpeechEngine(FakeClock &clock)
+        : m_clock(clock)
+    { }
 
     bool available() const override { return isAvailable; }
     void say(const QString &text, double pitch, double rate) override
@@ -75,7 +77,7 @@ inline QByteArray tinySvg(const char *colour)
 {
     return QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"40\" height=\"50\">"
                       "<circle cx=\"20\" cy=\"25\" r=\"18\" fill=\"")
-            + colour + "\"/></svg>";
+        + colour + "\"/></svg>";
 }
 
 // Writes "<name>.twc" and its three looks into `folder` (created if needed).
@@ -90,8 +92,8 @@ inline void writeCharacter(const QString &folder, const QString &name)
               QStringLiteral("[Character]\nFormat=1\nName=%1\nIdle=%1-idle.svg\n"
                              "Speaking=%1-speaking.svg\nAttention=%1-attention.svg\n"
                              "Pitch=0.2\nRate=-0.1\n")
-                      .arg(name)
-                      .toUtf8());
+                  .arg(name)
+                  .toUtf8());
 }
 
 } // namespace tw::test

@@ -30,63 +30,57 @@ TEST_P(TalkChunksCases, CutsAsTalkSpeaksIt)
 }
 
 // 70 characters, no word of three letters or fewer after the 60th.
-const QString kSeventy =
-        QStringLiteral("Twelve little elephants were walking slowly beside wonderful riverbed.");
+const QString kSeventy
+    = QStringLiteral("Twelve little elephants were walking slowly beside wonderful riverbed.");
 // Over 60 characters, and the word after the 61st character is "old".
 const QString kShortWord = QStringLiteral(
-        "Twelve little elephants were walking slowly beside wonderful old rivers today.");
+    "Twelve little elephants were walking slowly beside wonderful old rivers today.");
 
 INSTANTIATE_TEST_SUITE_P(
-        Examples, TalkChunksCases,
-        ::testing::Values(
-                ChunkCase{"empty", QString(), {}},
-                ChunkCase{"hi", QStringLiteral("Hi"), {{QStringLiteral("Hi"), 10, 10}}},
-                ChunkCase{"one letter", QStringLiteral("a"), {{QStringLiteral("a"), 10, 10}}},
-                ChunkCase{"letter and stop", QStringLiteral("b."), {{QStringLiteral("b."), 10, 10}}},
-                ChunkCase{"two sentences",
-                          QStringLiteral("Hi there. Bye now."),
-                          {{QStringLiteral("Hi there. "), 10, 10},
-                           {QStringLiteral("Bye now."), 10, 10}}},
-                ChunkCase{"exclamation",
-                          QStringLiteral("Oh. Dear"),
-                          {{QStringLiteral("Oh. "), 10, 10}, {QStringLiteral("Dear"), 10, 10}}},
-                ChunkCase{"times up",
-                          QStringLiteral("Times! Up"),
-                          {{QStringLiteral("Times! "), 10, 10}, {QStringLiteral("Up"), 10, 10}}},
-                ChunkCase{"question", QStringLiteral("Whoops?"),
-                          {{QStringLiteral("Whoops?"), 10, 10}}},
-                ChunkCase{"seventy characters", kSeventy, {{kSeventy, 10, 10}}},
-                ChunkCase{"short word after sixty",
-                          kShortWord,
-                          {{kShortWord.left(61), 0, 0},
-                           {QStringLiteral("old rivers today."), 10, 10}}},
-                ChunkCase{"short word after a first sentence",
-                          QStringLiteral("Hello. ") + kShortWord,
-                          {{QStringLiteral("Hello. "), 10, 10},
-                           {kShortWord.left(61), 10, 10},
-                           {QStringLiteral("old rivers today."), 10, 10}}}),
-        [](const ::testing::TestParamInfo<ChunkCase> &info) {
-            std::string n = info.param.name;
-            for (char &ch : n)
-                if (!std::isalnum(static_cast<unsigned char>(ch)))
-                    ch = '_';
-            return n;
-        });
+    Examples, TalkChunksCases,
+    ::testing::Values(
+        ChunkCase {"empty", QString(), {}},
+        ChunkCase {"hi", QStringLiteral("Hi"), {{QStringLiteral("Hi"), 10, 10}}},
+        ChunkCase {"one letter", QStringLiteral("a"), {{QStringLiteral("a"), 10, 10}}},
+        ChunkCase {"letter and stop", QStringLiteral("b."), {{QStringLiteral("b."), 10, 10}}},
+        ChunkCase {"two sentences",
+                   QStringLiteral("Hi there. Bye now."),
+                   {{QStringLiteral("Hi there. "), 10, 10}, {QStringLiteral("Bye now."), 10, 10}}},
+        ChunkCase {"exclamation",
+                   QStringLiteral("Oh. Dear"),
+                   {{QStringLiteral("Oh. "), 10, 10}, {QStringLiteral("Dear"), 10, 10}}},
+        ChunkCase {"times up",
+                   QStringLiteral("Times! Up"),
+                   {{QStringLiteral("Times! "), 10, 10}, {QStringLiteral("Up"), 10, 10}}},
+        ChunkCase {"question", QStringLiteral("Whoops?"), {{QStringLiteral("Whoops?"), 10, 10}}},
+        ChunkCase {"seventy characters", kSeventy, {{kSeventy, 10, 10}}},
+        ChunkCase {"short word after sixty",
+                   kShortWord,
+                   {{kShortWord.left(61), 0, 0}, {QStringLiteral("old rivers today."), 10, 10}}},
+        ChunkCase {"short word after a first sentence",
+                   QStringLiteral("Hello. ") + kShortWord,
+                   {{QStringLiteral("Hello. "), 10, 10},
+                    {kShortWord.left(61), 10, 10},
+                    {QStringLiteral("old rivers today."), 10, 10}}}),
+    [](const ::testing::TestParamInfo<ChunkCase> &info) {
+        std::string n = info.param.name;
+        for (char &ch : n)
+            if (!std::isalnum(static_cast<unsigned char>(ch)))
+                ch = '_';
+        return n;
+    });
 
-TEST(TalkChunks, SeventyCharacterExampleIsSeventyLong)
-{
-    EXPECT_EQ(kSeventy.size(), 70);
-}
+TEST(TalkChunks, SeventyCharacterExampleIsSeventyLong) { EXPECT_EQ(kSeventy.size(), 70); }
 
 TEST(TalkChunks, ChunksTogetherSayTheWholeTextOnce)
 {
     const QStringList texts = {
-            QStringLiteral("Where is the red apple? Click on it: then we can play again!"),
-            QStringLiteral("A. B. C."),
-            kShortWord + QStringLiteral(" ") + kShortWord,
-            QStringLiteral("x y"),
-            QStringLiteral("One, two, three, four, five, six, seven, eight, nine, ten, eleven, "
-                           "twelve, thirteen, fourteen, fifteen, sixteen."),
+        QStringLiteral("Where is the red apple? Click on it: then we can play again!"),
+        QStringLiteral("A. B. C."),
+        kShortWord + QStringLiteral(" ") + kShortWord,
+        QStringLiteral("x y"),
+        QStringLiteral("One, two, three, four, five, six, seven, eight, nine, ten, eleven, "
+                       "twelve, thirteen, fourteen, fifteen, sixteen."),
     };
     for (const QString &text : texts) {
         QString joined;
@@ -100,9 +94,9 @@ TEST(TalkChunks, ChunksTogetherSayTheWholeTextOnce)
 
 TEST(TalkChunks, TagsComeFirstBackToBack)
 {
-    EXPECT_EQ((TalkChunk{QStringLiteral("Hi"), 10, 10}.tagged()),
+    EXPECT_EQ((TalkChunk {QStringLiteral("Hi"), 10, 10}.tagged()),
               QStringLiteral("\\Pit=10\\\\Spd=10\\Hi"));
-    EXPECT_EQ((TalkChunk{QStringLiteral("Twelve "), 0, 0}.tagged()),
+    EXPECT_EQ((TalkChunk {QStringLiteral("Twelve "), 0, 0}.tagged()),
               QStringLiteral("\\Pit=0\\\\Spd=0\\Twelve "));
 }
 
@@ -116,17 +110,15 @@ TEST(SpeechTags, ReadOffAndNeverLeftInTheWords)
         std::optional<int> speed;
     };
     const Case cases[] = {
-            {QStringLiteral("\\Pit=10\\\\Spd=10\\Hi"), QStringLiteral("Hi"), 10, 10},
-            {QStringLiteral("\\Spd=-5\\Slow"), QStringLiteral("Slow"), std::nullopt, -5},
-            {QStringLiteral("\\Vol=3\\\\pit=20\\Loud"), QStringLiteral("Loud"), 20, std::nullopt},
-            {QStringLiteral("Plain words"), QStringLiteral("Plain words"), std::nullopt,
-             std::nullopt},
-            // A tag in the middle of the words is not a leading tag: said as written.
-            {QStringLiteral("Hi \\Pit=3\\"), QStringLiteral("Hi \\Pit=3\\"), std::nullopt,
-             std::nullopt},
-            // A broken tag is not a tag.
-            {QStringLiteral("\\Pit=\\Hi"), QStringLiteral("\\Pit=\\Hi"), std::nullopt,
-             std::nullopt},
+        {QStringLiteral("\\Pit=10\\\\Spd=10\\Hi"), QStringLiteral("Hi"), 10, 10},
+        {QStringLiteral("\\Spd=-5\\Slow"), QStringLiteral("Slow"), std::nullopt, -5},
+        {QStringLiteral("\\Vol=3\\\\pit=20\\Loud"), QStringLiteral("Loud"), 20, std::nullopt},
+        {QStringLiteral("Plain words"), QStringLiteral("Plain words"), std::nullopt, std::nullopt},
+        // A tag in the middle of the words is not a leading tag: said as written.
+        {QStringLiteral("Hi \\Pit=3\\"), QStringLiteral("Hi \\Pit=3\\"), std::nullopt,
+         std::nullopt},
+        // A broken tag is not a tag.
+        {QStringLiteral("\\Pit=\\Hi"), QStringLiteral("\\Pit=\\Hi"), std::nullopt, std::nullopt},
     };
     for (const Case &c : cases) {
         const SpeechRequest r = parseSpeechTags(c.request);

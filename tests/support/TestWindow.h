@@ -21,10 +21,11 @@ namespace tw::test {
 struct PassAnswer
 {
     PassAnswer(QString current = {}, QString fresh = {}, QString repeat = {}, bool cancel = false)
-        : current(std::move(current)), fresh(std::move(fresh)), repeat(std::move(repeat)),
-          cancel(cancel)
-    {
-    }
+        : current(std::move(current))
+        , fresh(std::move(fresh))
+        , repeat(std::move(repeat))
+        , cancel(cancel)
+    { }
     QString current;
     QString fresh;
     QString repeat;

@@ -24,7 +24,9 @@ public:
 class FakePump : public EventPump
 {
 public:
-    explicit FakePump(FakeClock &clock) : m_clock(clock) { }
+    explicit FakePump(FakeClock &clock)
+        : m_clock(clock)
+    { }
     void processEvents() override
     {
         ++pumps;
@@ -51,7 +53,9 @@ private:
 class FakeSoundDevice : public SoundDevice
 {
 public:
-    explicit FakeSoundDevice(FakeClock &clock) : m_clock(clock) { }
+    explicit FakeSoundDevice(FakeClock &clock)
+        : m_clock(clock)
+    { }
     bool open(const QString &path) override
     {
         opened << path;
@@ -64,12 +68,13 @@ public:
         if (m_open)
             m_started = m_clock.now;
     }
-    void stop() override { ++stops; m_started = -1; }
-    void rewind() override { }
-    double position() const override
+    void stop() override
     {
-        return m_started < 0 ? 0.0 : m_clock.now - m_started;
+        ++stops;
+        m_started = -1;
     }
+    void rewind() override { }
+    double position() const override { return m_started < 0 ? 0.0 : m_clock.now - m_started; }
     double length() const override { return m_open ? lengthSeconds : 0.0; }
     bool isPlaying() const override
     {
