@@ -119,20 +119,27 @@ void HideGame::DoHide(int index)
     if (PictureTile *backdrop = w.Img(0))
         backdrop->show();
     img->raise();
+    // The show and the sound wait: the child may choose another game
+    // meanwhile, and then these cards are gone.
+    const long deal = w.shell.Deal;
     w.clock().Delay(kShowSeconds);
+    if (w.shell.Deal != deal)
+        return;
 
     const TileLabel *asked = w.Question(quiz.QuestionTile);
     const bool found = asked && asked->tag.toInt() == index;
     if (found) {
         quiz.HideFound[quiz.QuestionTile] = 1;
-        img->hide();
-        answer->hide();
-        if (TileLabel *question = w.Question(index))
-            question->hide();
-        w.sounds().PlaySound(w.shell.AppFolder + QStringLiteral("Chimes.wav"));
         ++quiz.HideFoundCount;
-    } else {
-        answer->raise(); // covered again; the same sound is asked again below
+        QWidget *const tiles[] = {w.Img(index), w.Answer(index), w.Question(index)};
+        for (QWidget *tile : tiles)
+            if (tile)
+                tile->hide();
+        w.sounds().PlaySound(w.shell.AppFolder + QStringLiteral("Chimes.wav"));
+        if (w.shell.Deal != deal)
+            return;
+    } else if (TileLabel *cover = w.Answer(index)) {
+        cover->raise(); // covered again; the same sound is asked again below
     }
 
     if (quiz.HideFoundCount >= n) {

@@ -145,6 +145,9 @@ void PairsGame::DoPair(int index)
     if (!question || !img || !answer || answer->isHidden())
         return;
     const int n = (w.shell.GridMax + 1) * (w.shell.GridMax + 1);
+    // The sound and the show wait: the child may choose another game meanwhile,
+    // and then these cards are gone.
+    const long deal = w.shell.Deal;
 
     if (!quiz.PairOpen) {
         img->raise();
@@ -155,12 +158,16 @@ void PairsGame::DoPair(int index)
         w.setHourglass(true);
         quiz.PairsFound += 2;
         playPairSound(quiz.PairOpenName);
+        if (w.shell.Deal != deal)
+            return;
         if (quiz.PairsFound == n) {
             quiz.AwaitingAnswer = 0;
             if (PictureTile *backdrop = w.Img(0))
                 backdrop->show();
         }
         w.clock().Delay(kShowSeconds);
+        if (w.shell.Deal != deal)
+            return;
         for (int p : {quiz.PairOpenIndex, index}) {
             if (TileLabel *t = w.Question(p))
                 t->hide();
@@ -176,9 +183,11 @@ void PairsGame::DoPair(int index)
         img->raise();
         w.setHourglass(true);
         w.clock().Delay(kShowSeconds);
-        answer->raise();
-        if (TileLabel *open = w.Answer(quiz.PairOpenIndex))
-            open->raise();
+        if (w.shell.Deal != deal)
+            return;
+        for (int p : {index, quiz.PairOpenIndex})
+            if (TileLabel *cover = w.Answer(p))
+                cover->raise();
         w.setHourglass(false);
     }
     quiz.PairOpen = !quiz.PairOpen;

@@ -101,10 +101,15 @@ void QuizEngine::DoQuizOrder(int count)
     m_dealOver = false;
     const QString subject = w.quiz.CurrentSubject;
     const int row = w.shell.GridMax + 1;
+    const long deal = w.shell.Deal;
     for (size_t i = 0; i + 1 < chain.size(); ++i) {
-        // Loading pictures can take a moment: keep the window alive once a row.
-        if (i > 0 && i % row == 0)
+        // Loading pictures can take a moment: keep the window alive once a row,
+        // and stop when the child chose another game meanwhile.
+        if (i > 0 && i % row == 0) {
             w.platform().pump->processEvents();
+            if (w.shell.Deal != deal)
+                return;
+        }
         const int k = chain[i];
         const int r = chain[i + 1];
         // Items live in tables of 301 entries; tiles beyond them get no content.
@@ -266,6 +271,7 @@ void QuizEngine::wrongAnswer()
     if (PictureTile *backdrop = w.Img(0))
         backdrop->hide();
 
+    const long deal = w.shell.Deal;
     if (!w.speech.SpeakerLoaded) {
         w.sounds().PlaySound(w.shell.AppFolder + QStringLiteral("Error.wav"));
         w.clock().Delay(kWrongPause);
@@ -274,6 +280,9 @@ void QuizEngine::wrongAnswer()
         const int r = Int(w.platform().random->rnd() * kExclaimChoices) + 1;
         w.speaker().Talk(w.shell.Exclaim[r]);
     }
+    // A game chosen meanwhile is already a new deal.
+    if (w.shell.Deal != deal)
+        return;
 
     // A new deal of the same game.
     w.MNU_Game_Click(w.shell.CurrentGame);
@@ -339,7 +348,10 @@ void QuizEngine::rightAnswer(int index)
     }
 
     const QString subject = quiz.CurrentSubject;
+    const long deal = w.shell.Deal;
     w.sounds().PlaySound(answerSound(index));
+    if (w.shell.Deal != deal)
+        return; // another game was chosen while the sound played
     if (subject == kNumbers)
         w.setHourglass(false);
 

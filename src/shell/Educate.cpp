@@ -397,6 +397,7 @@ void Educate::MNU_Tools_Click()
 
 void Educate::UnloadGame()
 {
+    ++shell.Deal;
     SpellBox->hide();
     Answer(0)->hide();
     Question(0)->hide();
@@ -449,6 +450,7 @@ void Educate::Unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
+    ++shell.Deal; // a wait still running stops at its end
     m_clock->stopTimer();
     m_settings->SaveData();
     ClearUp();

@@ -32,6 +32,10 @@ struct ShellState
     QImage NextPicture; // last picture GetRandPic loaded
     int WordLength = 3;
     int CardsCleared = 0;
+    // Counts the deals: every clearing of the play area adds one. Code that
+    // waits (Delay, a sound, the character) notes it first and stops when it
+    // changed: the tiles it knew are gone.
+    long Deal = 0;
     // Clock
     int TickCount = 0;
     bool LoadTimeout = false;

@@ -105,12 +105,12 @@ void GameClock::timeLimit()
     if (phase != LimitPhase::TimedOut)
         return;
 
-    PictureTile *backdrop = m_window.Img(0);
+    const long deal = s.Deal;
     if (m_window.speech.SpeakerLoaded && speaker.characterVisible()) {
         q.AwaitingAnswer = 0;
         q.CurrentSubject.clear();
         m_window.SpellBox->hide();
-        if (backdrop)
+        if (PictureTile *backdrop = m_window.Img(0))
             backdrop->hide();
         speaker.waitWhileSpeaking();
         speaker.Talk(s.Exclaim[kTimesUp]);
@@ -118,9 +118,11 @@ void GameClock::timeLimit()
         m_window.sounds().PlaySound(s.AppFolder + QStringLiteral("Error.wav"));
         Delay(kErrorPause);
     }
+    if (s.Deal != deal)
+        return; // a game chosen meanwhile is already a new deal
     m_window.MNU_Game_Click(s.CurrentGame);
     q.AwaitingAnswer = 1;
-    if ((backdrop = m_window.Img(0)))
+    if (PictureTile *backdrop = m_window.Img(0))
         backdrop->show();
 }
 
@@ -157,10 +159,12 @@ void GameClock::present()
     if (!question)
         return;
     Speaker &speaker = m_window.speaker();
+    // The captions are read before any wait: the tiles may be gone after it.
+    const QString caption = question->text();
     if (subject == QLatin1String("Flags")) {
         if (m_window.speech.SpeakerLoaded) {
             speaker.waitWhileSpeaking();
-            speaker.Talk(question->text() + QLatin1Char('.'));
+            speaker.Talk(caption + QLatin1Char('.'));
         }
         return;
     }
@@ -169,12 +173,15 @@ void GameClock::present()
 
     TileLabel *answer = m_window.Answer(question->tag.toInt());
     const QString word = answer ? answer->text() : QString();
+    const long deal = s.Deal;
     if (m_window.speech.SpeakerLoaded) {
         speaker.waitWhileSpeaking();
-        speaker.Talk(question->text().right(1) + QLatin1Char('.'));
+        speaker.Talk(caption.right(1) + QLatin1Char('.'));
         speaker.waitWhileSpeaking();
         speaker.Talk(word + QLatin1Char('.'));
     }
+    if (s.Deal != deal)
+        return;
     const QString sound = s.AppFolder + QStringLiteral("Sounds/") + word + QStringLiteral(".wav");
     if (!word.isEmpty() && QFileInfo::exists(sound))
         m_window.sounds().PlaySound(sound);
