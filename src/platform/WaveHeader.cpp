@@ -1,6 +1,7 @@
 #include "platform/WaveHeader.h"
 
-#include <QFile>
+#include "platform/SafeFile.h"
+
 #include <QtEndian>
 
 namespace tw {
@@ -57,10 +58,11 @@ WaveInfo parseWaveHeader(const QByteArray &head, qint64 fileSize)
 
 WaveInfo readWaveInfo(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // A FIFO or a device where a sound should be is refused, never waited on.
+    const FileBytes head = readFileHead(path, kHeadBytes);
+    if (!head.ok())
         return {};
-    return parseWaveHeader(file.read(kHeadBytes), file.size());
+    return parseWaveHeader(head.bytes, head.size);
 }
 
 } // namespace tw

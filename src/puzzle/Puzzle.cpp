@@ -12,7 +12,9 @@
 #include "shell/MenuBar.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 namespace tw {
 
@@ -42,6 +44,15 @@ Puzzle::~Puzzle() = default;
 
 QString Puzzle::pieceFile(int piece) { return QStringLiteral("Temp%1.bmp").arg(piece); }
 
+QString Puzzle::scratchFolder()
+{
+    // Made again should someone have removed it meanwhile.
+    if (!m_scratch || !QFileInfo(m_scratch->path()).isDir())
+        m_scratch = std::make_unique<QTemporaryDir>(QDir::tempPath()
+                                                    + QStringLiteral("/tumblewick-XXXXXX"));
+    return m_scratch->isValid() ? m_scratch->path() + QLatin1Char('/') : QString();
+}
+
 int Puzzle::grid() const { return m_window.shell.GridMax + 1; }
 
 bool Puzzle::boardActive() const
@@ -52,8 +63,8 @@ bool Puzzle::boardActive() const
 
 void Puzzle::removePieceFiles(int from, int to) const
 {
-    for (int p = from; p <= to; ++p)
-        QFile::remove(m_window.shell.WriteFolder + pieceFile(p));
+    for (int p = from; p <= to && m_scratch; ++p)
+        QFile::remove(m_scratch->path() + QLatin1Char('/') + pieceFile(p));
 }
 
 void Puzzle::refuse(int piecesWritten)
@@ -84,7 +95,11 @@ void Puzzle::LoadJigPuzzle()
 
     // The whole picture as a bitmap file. It is scratch, rewritten by every puzzle,
     // so one plain write will do: no need to wait for the disk.
-    const QString folder = m_window.shell.WriteFolder;
+    const QString folder = scratchFolder();
+    if (folder.isEmpty()) {
+        refuse(0);
+        return;
+    }
     const QString wholePath = folder + wholePictureFile();
     {
         QFile out(wholePath);

@@ -6,6 +6,7 @@
 #include <memory>
 
 class QPoint;
+class QTemporaryDir;
 
 namespace tw {
 
@@ -50,9 +51,13 @@ public:
     // back to its place when released off the board.
     void dropPiece(int piece, QPoint pos);
 
-    // The names of the files the cutting writes, in the window's write folder.
+    // The names of the files the cutting writes, in its scratch folder.
     static QString wholePictureFile() { return QStringLiteral("Temp.bmp"); }
     static QString pieceFile(int piece);
+    // The program's own private folder for those files (made when first asked
+    // for, removed with the window), so that nothing placed in a shared folder
+    // is ever written through. Empty when no such folder can be made.
+    QString scratchFolder();
 
 private:
     int grid() const;
@@ -65,6 +70,7 @@ private:
 
     Educate &m_window;
     std::unique_ptr<PieceDrag> m_drag;
+    std::unique_ptr<QTemporaryDir> m_scratch;
     // Changes with every new board, so a shuffle interrupted by a game switch stops.
     int m_boardId = 0;
 };

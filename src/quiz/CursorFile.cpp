@@ -1,6 +1,7 @@
 #include "quiz/CursorFile.h"
 
-#include <QFile>
+#include "platform/SafeFile.h"
+
 #include <QPixmap>
 #include <QtEndian>
 
@@ -39,10 +40,10 @@ CursorImage readCursorFile(const QByteArray &bytes)
 
 QCursor loadCursorFile(const QString &path, Qt::CursorShape fallback)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxCursorFileBytes)
+    const FileBytes file = readRegularFile(path, MaxCursorFileBytes);
+    if (!file.ok())
         return QCursor(fallback);
-    const CursorImage cursor = readCursorFile(file.readAll());
+    const CursorImage cursor = readCursorFile(file.bytes);
     if (cursor.image.isNull())
         return QCursor(fallback);
     return QCursor(QPixmap::fromImage(cursor.image), cursor.hotspot.x(), cursor.hotspot.y());

@@ -1,5 +1,6 @@
 #include "shell/Settings.h"
 
+#include "platform/SafeFile.h"
 #include "quiz/LettersGame.h"
 #include "quiz/PictureLibrary.h"
 #include "quiz/QuizGames.h"
@@ -10,8 +11,6 @@
 #include "speech/Speaker.h"
 
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -41,10 +40,9 @@ QString Settings::settingsPath() const
 void Settings::LoadData()
 {
     SettingsParse read;
-    QFile file(settingsPath());
-    if (file.open(QIODevice::ReadOnly) && file.size() <= kSettingsMaxFileBytes)
-        read = parseSettings(file.read(kSettingsMaxFileBytes + 1));
-    file.close();
+    const FileBytes file = readRegularFile(settingsPath(), kSettingsMaxFileBytes);
+    if (file.ok())
+        read = parseSettings(file.bytes);
 
     apply(read);
     if (!read.complete())
@@ -74,18 +72,22 @@ void Settings::apply(const SettingsParse &read)
     if (read.has(F::Kbd))
         MNU_Kbd_Click(v.Kbd);
 
-    // A stored 1 checks the switch; a 0 leaves it as it is, so addition (on
-    // at start) cannot be switched off through the file.
+    // A switch the parent changed stays so: addition switched off stays off
+    // (while another operator is on), and so does the talking character.
     const std::pair<F, std::pair<const char *, int>> switches[]
         = {{F::AddOn, {"MNU_AddOn", v.AddOn}},
            {F::DivOn, {"MNU_DivOn", v.DivOn}},
            {F::MulOn, {"MNU_MulOn", v.MulOn}},
-           {F::SpkOn, {"MNU_SpkOn", v.SpkOn}},
            {F::SubOn, {"MNU_SubOn", v.SubOn}}};
     for (const auto &[field, item] : switches) {
-        if (read.has(field) && item.second == 1)
-            m.setChecked(QLatin1String(item.first), -1, true);
+        if (read.has(field))
+            m.setChecked(QLatin1String(item.first), -1, item.second == 1);
     }
+    keepAnOperatorOn();
+    // Speech stays as the start-up found it (on only when a character talks),
+    // unless the parent had switched it off.
+    if (read.has(F::SpkOn) && v.SpkOn == 0 && m.checked(QStringLiteral("MNU_SpkOn")))
+        m_window.speaker().AgentTer();
     for (int i = 0; i < 5; ++i) {
         if (read.has(F(int(F::Pair1) + i)))
             m.setChecked(QStringLiteral("MNU_PairSubject"), i + 1, v.PairSubject[i] == 1);
@@ -184,10 +186,7 @@ SettingsValues Settings::currentValues() const
 bool Settings::SaveData()
 {
     const QString path = settingsPath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(writeSettings(currentValues())) >= 0
-        && file.commit())
+    if (replaceFile(path, writeSettings(currentValues())))
         return true;
     m_window.platform().dialogs->message(&m_window,
                                          QStringLiteral("Your settings could not be saved in %1.\n"
@@ -264,7 +263,12 @@ void Settings::toggleOperator(const char *name)
         return;
     MenuBar &m = m_window.menus();
     m.setChecked(QLatin1String(name), -1, !m.checked(QLatin1String(name)));
-    // At least one operator is always on.
+    keepAnOperatorOn();
+}
+
+void Settings::keepAnOperatorOn()
+{
+    MenuBar &m = m_window.menus();
     const bool anyOn = std::any_of(std::begin(kOperatorSwitches), std::end(kOperatorSwitches),
                                    [&m](const char *n) { return m.checked(QLatin1String(n)); });
     if (!anyOn)

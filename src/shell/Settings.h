@@ -53,6 +53,8 @@ private:
     // false when refused or when the group has no such item.
     bool chooseOption(const char *name, int index);
     void toggleOperator(const char *name);
+    // At least one arithmetic operator is always on: addition when none is.
+    void keepAnOperatorOn();
     Educate &m_window;
 };
 

@@ -1,7 +1,8 @@
 #include "speech/CharacterFile.h"
 
+#include "platform/SafeFile.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSvgRenderer>
@@ -33,12 +34,12 @@ bool readArt(const QString &folder, const QString &fileName, QByteArray *svg, QS
         || fileName == u".." || fileName == u".")
         return fail(error,
                     QStringLiteral("art must be a file name in the same folder: %1").arg(fileName));
-    QFile file(QDir(folder).filePath(fileName));
-    if (file.size() > kMaxArtBytes)
-        return fail(error, QStringLiteral("art file too large: %1").arg(fileName));
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(error, QStringLiteral("art file missing: %1").arg(fileName));
-    *svg = file.readAll();
+    // A FIFO, a device or a link to one is refused rather than waited on or
+    // read without end.
+    const FileBytes art = readRegularFile(QDir(folder).filePath(fileName), kMaxArtBytes);
+    if (!art.ok())
+        return fail(error, QStringLiteral("art file refused: %1").arg(art.refusal));
+    *svg = art.bytes;
     QSvgRenderer renderer(*svg);
     if (!renderer.isValid() || renderer.defaultSize().isEmpty())
         return fail(error, QStringLiteral("art does not render: %1").arg(fileName));
@@ -66,7 +67,8 @@ bool readNumber(const QHash<QString, QString> &keys, const QString &key, double 
         return true;
     bool ok = false;
     const double v = it->toDouble(&ok);
-    if (!ok || v < low || v > high)
+    // NaN fails every comparison, so the range is asked the other way round.
+    if (!ok || !(v >= low && v <= high))
         return fail(error,
                     QStringLiteral("%1 must be a number from %2 to %3: %4")
                         .arg(key)
@@ -81,20 +83,16 @@ bool readNumber(const QHash<QString, QString> &keys, const QString &key, double 
 
 std::optional<CharacterFile> CharacterFile::read(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.exists()) {
+    if (!QFileInfo::exists(path)) {
         fail(error, QStringLiteral("no such character file: %1").arg(path));
         return std::nullopt;
     }
-    if (file.size() > kMaxCharacterFileBytes) {
-        fail(error, QStringLiteral("character file too large: %1").arg(path));
+    const FileBytes file = readRegularFile(path, kMaxCharacterFileBytes);
+    if (!file.ok()) {
+        fail(error, QStringLiteral("character file refused: %1").arg(file.refusal));
         return std::nullopt;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        fail(error, QStringLiteral("cannot read character file: %1").arg(path));
-        return std::nullopt;
-    }
-    return parse(file.readAll(), QFileInfo(path).absolutePath(), error);
+    return parse(file.bytes, QFileInfo(path).absolutePath(), error);
 }
 
 std::optional<CharacterFile> CharacterFile::parse(const QByteArray &content, const QString &folder,

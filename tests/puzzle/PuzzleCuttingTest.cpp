@@ -15,6 +15,13 @@ QImage asRgb(const QImage &image) { return image.convertToFormat(QImage::Format_
 TEST(PuzzleCutting, BackdropBecomesPiecesAndNoPieceFileIsLeft)
 {
     PuzzleWindow t;
+    // Links in the write folder where the scratch files once went are left alone.
+    const QString mine = t.writeDir.filePath(QStringLiteral("users-own.txt"));
+    QFile own(mine);
+    ASSERT_TRUE(own.open(QIODevice::WriteOnly) && own.write("precious") == 8);
+    own.close();
+    for (const char *name : {"Temp.bmp", "Temp1.bmp"})
+        ASSERT_TRUE(QFile::link(mine, t.writeDir.filePath(QLatin1String(name))));
     const QImage picture = patternPicture(301, 200);
     t.load(1, 2, picture);
     Educate &w = t.w();
@@ -31,8 +38,10 @@ TEST(PuzzleCutting, BackdropBecomesPiecesAndNoPieceFileIsLeft)
         EXPECT_EQ(t.pieceAt()[size_t(p)], p);
     }
     EXPECT_TRUE(t.pieceFilesLeft().isEmpty()) << t.pieceFilesLeft().join(',').toStdString();
-    EXPECT_TRUE(QFile::exists(t.writeDir.filePath(QStringLiteral("Temp.bmp"))));
+    EXPECT_TRUE(QFile::exists(w.puzzles().scratchFolder() + QStringLiteral("Temp.bmp")));
     EXPECT_FALSE(QFile::exists(t.appDir.filePath(QStringLiteral("Temp.bmp"))));
+    ASSERT_TRUE(own.open(QIODevice::ReadOnly));
+    EXPECT_EQ(own.readAll(), QByteArray("precious"));
 }
 
 TEST(PuzzleCutting, IndexedPictureKeepsItsColours)
@@ -74,14 +83,14 @@ TEST(PuzzleCutting, UnsuitablePicturesAndFoldersAreRefusedWithoutLeftovers)
         {"no picture", [](PuzzleWindow &t) { t.w().Img(0)->clearPicture(); }},
         {"a 1 x 1 grid", [](PuzzleWindow &) {}, 0},
         {"a grid beyond 20 x 20", [](PuzzleWindow &) {}, 20},
-        {"a folder that cannot exist",
+        {"a picture file that cannot be written",
          [](PuzzleWindow &t) {
-             QFile blocker(t.writeDir.filePath(QStringLiteral("file")));
-             ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-             t.w().shell.WriteFolder = blocker.fileName() + QStringLiteral("/inside/");
+             QDir(t.w().puzzles().scratchFolder()).mkdir(QStringLiteral("Temp.bmp"));
          }},
         {"a piece file that cannot be written",
-         [](PuzzleWindow &t) { QDir(t.writeDir.path()).mkdir(QStringLiteral("Temp5.bmp")); }},
+         [](PuzzleWindow &t) {
+             QDir(t.w().puzzles().scratchFolder()).mkdir(QStringLiteral("Temp5.bmp"));
+         }},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);

@@ -68,7 +68,8 @@ struct PuzzleWindow : TestWindow
 
     QStringList pieceFilesLeft()
     {
-        return QDir(writeDir.path()).entryList({QStringLiteral("Temp?*.bmp")}, QDir::Files);
+        return QDir(w().puzzles().scratchFolder())
+            .entryList({QStringLiteral("Temp?*.bmp")}, QDir::Files);
     }
 };
 

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace tw::test {
 namespace {
 
@@ -98,7 +100,7 @@ TEST(Settings, OptionsSurviveARestart)
     EXPECT_TRUE(readFile(second.w().settings().settingsPath()).contains("\r\n 7\r\n"));
 }
 
-TEST(Settings, AdditionSwitchedOffIsOnAgainAfterARestart)
+TEST(Settings, SwitchesTurnedOffStayOffAfterARestart)
 {
     TestWindow first;
     Settings &s = first.w().settings();
@@ -110,8 +112,16 @@ TEST(Settings, AdditionSwitchedOffIsOnAgainAfterARestart)
 
     TestWindow second(first.writeDir.path());
     second.w().settings().LoadData();
-    EXPECT_TRUE(second.w().menus().checked(QStringLiteral("MNU_AddOn")));
+    EXPECT_FALSE(second.w().menus().checked(QStringLiteral("MNU_AddOn")));
     EXPECT_TRUE(second.w().menus().checked(QStringLiteral("MNU_MulOn")));
+
+    // A file with every operator off still leaves addition on.
+    SettingsValues none;
+    none.AddOn = 0;
+    writeFile(second.w().settings().settingsPath(), writeSettings(none));
+    TestWindow third(first.writeDir.path());
+    third.w().settings().LoadData();
+    EXPECT_TRUE(third.w().menus().checked(QStringLiteral("MNU_AddOn")));
 }
 
 TEST(Settings, TheLastOperatorCannotBeSwitchedOff)
@@ -173,6 +183,24 @@ TEST(Settings, BrokenFilesGiveTheDefaultsAndTheNextSaveIsGood)
         EXPECT_TRUE(again.complete());
         EXPECT_EQ(again.values.Size, 0);
     }
+}
+
+TEST(Settings, AFifoOrALinkPlacedAsTheFileIsNeverReadOrWrittenThrough)
+{
+    TestWindow t;
+    const QString path = t.w().settings().settingsPath();
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    t.w().settings().LoadData(); // returns at once: a FIFO is no settings file
+    expectFirstRun(t.w());
+    ASSERT_TRUE(t.w().settings().SaveData());
+    EXPECT_TRUE(parseSettings(readFile(path)).complete());
+
+    const QString mine = t.writeDir.filePath(QStringLiteral("users-own.txt"));
+    writeFile(mine, "precious");
+    ASSERT_TRUE(QFile::remove(path) && QFile::link(mine, path));
+    ASSERT_TRUE(t.w().settings().SaveData());
+    EXPECT_EQ(readFile(mine), QByteArray("precious"));
+    EXPECT_TRUE(parseSettings(readFile(path)).complete());
 }
 
 TEST(Settings, StartUpNeverAsksForThePassword)

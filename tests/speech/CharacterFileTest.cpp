@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace tw {
 namespace {
 
@@ -86,6 +88,31 @@ TEST(CharacterFile, BrokenFilesAreRefused)
     QString error;
     EXPECT_FALSE(CharacterFile::read(dir.filePath(QStringLiteral("Nobody.twc")), &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(CharacterFile, ArtElsewhereSpecialFilesAndNonFiniteNumbersAreRefused)
+{
+    // The art outside the folder exists and renders: only the folder rule stops it.
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("chars"));
+    writeCharacter(folder, QStringLiteral("Owl"));
+    writeFile(dir.filePath(QStringLiteral("secret.svg")), tinySvg("red"));
+    const QByteArray fifo = QFile::encodeName(folder + QStringLiteral("/Fifo.svg"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), folder + QStringLiteral("/Zero.svg")));
+    const QByteArray good = "[Character]\nFormat=1\nName=Owl\nIdle=Owl-idle.svg\n"
+                            "Speaking=Owl-speaking.svg\nAttention=Owl-attention.svg\n";
+    ASSERT_TRUE(CharacterFile::parse(good, folder));
+    for (const QByteArray &twc :
+         {QByteArray(good).replace("Owl-idle.svg", "../secret.svg"),
+          QByteArray(good).replace("Owl-idle.svg", "Fifo.svg"),
+          QByteArray(good).replace("Owl-idle.svg", "Zero.svg"), good + "Size=nan\n",
+          good + "Pitch=nan\n", good + "Rate=nan\n", good + "Size=inf\n"}) {
+        QString error;
+        EXPECT_FALSE(CharacterFile::parse(twc, folder, &error)) << twc.toStdString();
+        EXPECT_FALSE(error.isEmpty());
+    }
+    EXPECT_FALSE(CharacterFile::read(QString::fromLocal8Bit(fifo)));
 }
 
 TEST(CharacterFile, ShippedCharactersLoadWithThreeDistinctLooks)
