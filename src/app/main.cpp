@@ -37,6 +37,6 @@ int main(int argc, char *argv[])
 
     tw::Educate window(tw::Platform::makeReal(), folder, writeFolder);
     window.show();
-    window.start();
+    window.startWhenRunning();
     return app.exec();
 }

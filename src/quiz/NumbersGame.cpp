@@ -98,6 +98,10 @@ void NumbersGame::LoadNumbers()
         }
         q = k;
     }
+    // The last answer tile asks nothing; the word said after it names the
+    // pictures just counted, not a picture an earlier game left in the table.
+    if (q < kTableSize)
+        w.quiz.ItemValue[q] = pictures[n - 2];
     w.quiz.QuestionTile = 1;
     w.setHourglass(false);
 }

@@ -16,10 +16,10 @@ namespace tw {
 
 namespace {
 
-// Folders that are never subjects: the sound folder, a "Pictures" folder, and
-// the subjects that are there from the start.
+// Folders that are never subjects: the sound folder, a "Pictures" folder, the
+// talking characters' folder, and the subjects that are there from the start.
 const char *const kNotSubjects[]
-    = {"Sounds", "Pictures", "Animals", "Flags", "Misc", "Fruit_Veg", "Transport"};
+    = {"Sounds", "Pictures", "Characters", "Animals", "Flags", "Misc", "Fruit_Veg", "Transport"};
 constexpr int kSettingsRequirement = 2; // "Required to Change &Settings"
 const char kPictureFilter[] = "Pictures (*.jpg *.jpeg *.bmp *.gif *.png *.wmf *.emf *.ico *.svg)";
 

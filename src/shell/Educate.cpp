@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 
 #include <utility>
 
@@ -129,10 +130,18 @@ void Educate::connectPicture(PictureTile *tile)
 
 void Educate::start()
 {
+    // The window may be closed at any wait of the start: what is left undone stays so.
+    if (m_unloaded)
+        return;
     Form_Load();
+    if (m_unloaded)
+        return;
     Form_Activate();
-    m_clock->startTimer();
+    if (!m_unloaded)
+        m_clock->startTimer();
 }
+
+void Educate::startWhenRunning() { QTimer::singleShot(0, this, &Educate::start); }
 
 void Educate::Form_Load()
 {
@@ -251,7 +260,9 @@ void Educate::runGameSetup(int index)
     shell.PuzzleKind = 0;
     m.setEnabled(QStringLiteral("MNU_Again"), -1, false);
 
-    if (m_pictures->GetRandPic(kBackdropSubject) && !shell.NextPicture.isNull())
+    // A background the parent chose stays; otherwise each game brings a random one.
+    const bool chosen = !shell.BackdropFile.isEmpty() && Img(0)->hasPicture();
+    if (!chosen && m_pictures->GetRandPic(kBackdropSubject) && !shell.NextPicture.isNull())
         Img(0)->setPicture(shell.NextPicture);
     shell.NextPicture = QImage();
 
@@ -323,6 +334,13 @@ void Educate::runGameSetup(int index)
     if (index > GameSounds && index != GameHideAndSeek)
         m_layout->ReDraw();
     setHourglass(false);
+    // In the games marked question by question the time limit runs from the
+    // first question of a deal, not only from the first right answer.
+    const bool marked = index < GameColouringBook && index != GameJigsaw && index != GameSliding
+        && index != GamePairs && index != GameHideAndSeek;
+    if (marked && index == shell.CurrentGame && !quiz.CurrentSubject.isEmpty()
+        && Question(quiz.QuestionTile))
+        quiz.AwaitingAnswer = 1;
 }
 
 void Educate::greet()
@@ -452,7 +470,9 @@ void Educate::Unload()
     m_unloaded = true;
     ++shell.Deal; // a wait still running stops at its end
     m_clock->stopTimer();
-    m_settings->SaveData();
+    // Closed before the settings were read: the file stays as it was.
+    if (shell.SettingsRead)
+        m_settings->SaveData();
     ClearUp();
     m_password->unloadDialog();
 }

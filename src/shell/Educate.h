@@ -41,6 +41,10 @@ public:
     // starts the last game played, then starts the clock. Call once, before
     // or after show().
     void start();
+    // Runs start() once the event loop runs, so that a close during the
+    // start-up's waits (the first sound, the shuffle, the greeting) ends the
+    // loop instead of being lost before it began.
+    void startWhenRunning();
     void Form_Load();
     void Form_Activate();
 

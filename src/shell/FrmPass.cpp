@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace tw {
 
 FrmPass::FrmPass(QWidget *parent)
@@ -37,9 +39,28 @@ FrmPass::FrmPass(QWidget *parent)
     buttons->addStretch();
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
+    m_countdown = new QLabel(this);
+    m_countdown->hide();
     auto *outer = new QVBoxLayout(this);
     outer->addLayout(grid);
+    outer->addWidget(m_countdown);
     outer->addLayout(buttons);
+}
+
+void FrmPass::showSecondsLeft(int seconds)
+{
+    const bool shown = seconds <= kCountdownFrom;
+    if (shown) {
+        const int left = std::max(seconds, 1);
+        m_countdown->setText(
+            QStringLiteral("No answer: this closes in %1 %2 and counts as Cancel.")
+                .arg(left)
+                .arg(left == 1 ? QStringLiteral("second") : QStringLiteral("seconds")));
+    }
+    if (shown != m_countdown->isVisible()) {
+        m_countdown->setVisible(shown);
+        adjustSize();
+    }
 }
 
 void FrmPass::clearBoxes()

@@ -25,6 +25,8 @@ public:
     QLabel *LabPass(int row) const { return m_label[row]; }
     QPushButton *ComOK() const { return m_ok; }
     QPushButton *ComCancel() const { return m_cancel; }
+    // The line that says when an unanswered dialog gives up.
+    QLabel *countdown() const { return m_countdown; }
 
     // Empties the three boxes.
     void clearBoxes();
@@ -32,6 +34,10 @@ public:
     void setRows(bool currentEnabled, bool newShown);
     // Empties the boxes and puts the focus where typing starts.
     void activate();
+    // Tells how many whole seconds are left before the dialog gives up; the
+    // line shows only in the last `kCountdownFrom` seconds.
+    void showSecondsLeft(int seconds);
+    static constexpr int kCountdownFrom = 30;
 
     void reject() override;
 
@@ -44,6 +50,7 @@ private:
     std::array<QLineEdit *, 3> m_box {};
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
+    QLabel *m_countdown = nullptr;
 };
 
 } // namespace tw

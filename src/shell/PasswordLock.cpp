@@ -87,6 +87,7 @@ void PasswordLock::DoPassWord(bool mode)
             PassResult = 1;
             break;
         }
+        m_dialog->showSecondsLeft(int(std::ceil(kWaitSeconds - waited)));
         p.pump->processEvents();
     }
     if (m_dialog)

@@ -1,6 +1,7 @@
 // Number Counting: dice patterns of one picture over the question tile.
 #include "quiz/NumbersGame.h"
 #include "quiz/GameContent.h"
+#include "quiz/GameDraws.h"
 #include "quiz/QuizWindow.h"
 #include "shell/GameIds.h"
 #include "shell/Settings.h"
@@ -62,9 +63,13 @@ TEST(NumbersGame, TheCopiesFollowTheDieAndAGamePlaysToTheEnd)
 {
     NumbersWindow t(2);
     Educate &w = t.w();
+    addSounds(w.shell.AppFolder, shortNames(12));
+    w.quiz.ItemValue[9] = 0; // what an earlier game may have left there
     w.MNU_Game_Click(GameNumberCounting);
     int questions = 0;
+    QString counted;
     while (!t.againEnabled() && questions < 9) {
+        counted = itemName(w.quiz.FileList[w.quiz.ItemValue[w.quiz.QuestionTile]]);
         const int number = t.asked();
         EXPECT_EQ(t.shownCells(), diceCells(number)) << number;
         // The block lies inside the question tile.
@@ -77,6 +82,10 @@ TEST(NumbersGame, TheCopiesFollowTheDieAndAGamePlaysToTheEnd)
     }
     EXPECT_EQ(questions, 8);
     EXPECT_EQ(w.quiz.QuestionTile, 9);
+    // The last answer names the pictures just counted.
+    EXPECT_TRUE(t.fakes.sound->opened.last().endsWith(QStringLiteral("/Sounds/") + counted
+                                                      + QStringLiteral(".wav")))
+        << t.fakes.sound->opened.last().toStdString() << " " << counted.toStdString();
     EXPECT_TRUE(t.againEnabled());
     EXPECT_TRUE(t.shownCells().empty());
 }

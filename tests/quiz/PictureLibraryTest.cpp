@@ -63,7 +63,8 @@ TEST_F(LibraryFixture, ExtraFoldersBecomeSubjectsInNameOrder)
         QStringList subjects; // SubjectFolder 6 onwards
     };
     const Case cases[] = {
-        {{"Space", "Background", "Sounds", "Animals", "Misc", "Flags"}, {"Background/", "Space/"}},
+        {{"Space", "Background", "Sounds", "Animals", "Misc", "Flags", "Characters"},
+         {"Background/", "Space/"}},
         // Built-in and sound folders stay what they are in any letter case.
         {{"sounds", "ANIMALS", "flags", "Pictures", "fruit_veg", "transport", "Dinosaurs"},
          {"Dinosaurs/"}},

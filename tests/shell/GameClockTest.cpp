@@ -83,6 +83,21 @@ TEST(GameClock, TheGameRestartsOnTheFirstTickAfterTheLimit)
     EXPECT_EQ(t.played(error), 0); // no character: no sound
 }
 
+TEST(GameClock, TheLimitRunsFromTheFirstQuestionOfADeal)
+{
+    TestWindow t;
+    t.w().settings().LoadData();
+    t.w().settings().MNU_Limit_Click(1);
+    t.fakes.clock->now = kTen;
+    t.w().MNU_Game_Click(GameColours);
+    const long start = t.w().shell.QuestionStart;
+    for (int s = 1; s <= 16; ++s) {
+        t.fakes.clock->now = start + s;
+        t.w().clock().Timer1_Timer();
+    }
+    EXPECT_GT(t.w().shell.QuestionStart, start) << "timed out and dealt again";
+}
+
 TEST(GameClock, NoLimitLeavesTheQuestionOpen)
 {
     ClockWindow t;

@@ -1,4 +1,5 @@
 // Starting the window, switching games, clearing the play area and closing.
+#include "quiz/GameContent.h"
 #include "shell/GameClock.h"
 #include "shell/GameIds.h"
 #include "shell/MenuBar.h"
@@ -7,6 +8,7 @@
 #include "support/TestWindow.h"
 
 #include <QFile>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -50,9 +52,10 @@ TEST(GameSwitch, StartUpPreparesTheWindow)
     w.clock().stopTimer();
 }
 
-TEST(GameSwitch, AStoredBackdropIsShownAtStartUp)
+TEST(GameSwitch, AChosenBackdropStaysThroughStartUpAndEveryGame)
 {
     TestWindow t;
+    addPictures(t.appDir.path(), QStringLiteral("Animals"), {QStringLiteral("Cat")});
     const QString picture = t.appDir.filePath(QStringLiteral("Sea.png"));
     QImage sea(40, 30, QImage::Format_RGB32);
     sea.fill(Qt::blue);
@@ -64,8 +67,12 @@ TEST(GameSwitch, AStoredBackdropIsShownAtStartUp)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(writeSettings(v));
     f.close();
-    t.w().Form_Load();
-    EXPECT_TRUE(t.w().Img(0)->hasPicture());
+    t.w().start();
+    const QImage shown = sea.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(t.w().Img(0)->picture().convertToFormat(shown.format()), shown);
+    t.w().MNU_Game_Click(GameColours);
+    EXPECT_EQ(t.w().Img(0)->picture().convertToFormat(shown.format()), shown);
+    t.w().clock().stopTimer();
 }
 
 TEST(GameSwitch, UnloadGameLeavesOnlyTheTemplates)
@@ -191,6 +198,50 @@ TEST(GameSwitch, ExitSavesTheSettingsAndReleasesTheKeys)
                     return f.readAll();
                 }())
                     .complete());
+}
+
+TEST(GameSwitch, AClosingAtAnyMomentOfTheStartEndsTheProgramWithTheSettingsSaved)
+{
+    // The sliding puzzle's shuffle makes the start wait many times.
+    for (int closeAt : {-1, 0, 3, 30}) {
+        SCOPED_TRACE(closeAt);
+        TestWindow t;
+        Educate &w = t.w();
+        addPictures(t.appDir.path(), QStringLiteral("Animals"), {QStringLiteral("Cat")});
+        SettingsValues v;
+        v.LastGame = GameSliding;
+        v.Limit = 2;
+        QFile f(w.settings().settingsPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(writeSettings(v)) > 0);
+        f.close();
+
+        int pumps = 0;
+        t.fakes.pump->onPump = [&] {
+            if (pumps++ == closeAt)
+                w.close();
+        };
+        bool hung = false;
+        QTimer guard;
+        QObject::connect(&guard, &QTimer::timeout, [&] {
+            hung = true;
+            QCoreApplication::exit(1);
+        });
+        guard.start(10000);
+        w.show();
+        if (closeAt < 0)
+            QTimer::singleShot(0, &w, [&] { w.close(); });
+        w.startWhenRunning();
+        QTimer::singleShot(0, &w, [&] { w.close(); }); // the start ran to its end
+        QApplication::exec();
+
+        EXPECT_FALSE(hung) << "the event loop never ended";
+        EXPECT_GT(pumps, closeAt) << "closed during the start";
+        EXPECT_TRUE(w.unloaded());
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const SettingsParse saved = parseSettings(f.readAll());
+        EXPECT_TRUE(saved.complete());
+        EXPECT_EQ(saved.values.Limit, 2);
+    }
 }
 
 } // namespace

@@ -269,10 +269,21 @@ TEST(PasswordLock, EnterConfirmsEscapeAndTheCloseBoxCancel)
 TEST(PasswordLock, AnUnansweredOrVanishedDialogIsARefusal)
 {
     LockedWindow t;
-    t.fakes.pump->onPump = nullptr;
+    // The dialog says when it will give up, in its last half minute only.
+    QStringList shown;
+    t.fakes.pump->onPump = [&] {
+        QLabel *line = t.lock().dialog()->countdown();
+        const QString text = line->isVisibleTo(t.lock().dialog()) ? line->text() : QString();
+        if (shown.isEmpty() || shown.last() != text)
+            shown << text;
+    };
     const double start = t.fakes.clock->now;
     EXPECT_FALSE(t.lock().CheckPass(2));
     EXPECT_NEAR(t.fakes.clock->now - start, PasswordLock::kWaitSeconds, 1.0);
+    ASSERT_GE(shown.size(), 30);
+    EXPECT_EQ(shown.first(), QString());
+    EXPECT_TRUE(shown.at(1).contains(QStringLiteral("30 seconds"))) << shown.at(1).toStdString();
+    EXPECT_TRUE(shown.last().contains(QStringLiteral(" 1 second "))) << shown.last().toStdString();
 
     t.fakes.pump->onPump = [&] { t.lock().dialog()->hide(); };
     EXPECT_FALSE(t.lock().CheckPass(2));

@@ -171,5 +171,20 @@ TEST_F(SpeakerTest, ReleasingAtTheEndHidesAndSilencesTheCharacter)
     EXPECT_FALSE(speaker().characterVisible());
 }
 
+TEST_F(SpeakerTest, SpeechSwitchedOffStaysOffAfterARestart)
+{
+    useVoice();
+    addCharacter(QStringLiteral("Cat"));
+    startUp();
+    speaker().MNU_SpkOn_Click();
+    ASSERT_FALSE(menus().checked(kSpkOn));
+    ASSERT_TRUE(win.w().settings().SaveData());
+    startUp(); // the next start: the character comes back first ...
+    ASSERT_TRUE(win.w().speech.SpeakerLoaded);
+    win.w().settings().LoadData(); // ... and the parent's choice follows
+    EXPECT_FALSE(menus().checked(kSpkOn));
+    EXPECT_FALSE(win.w().speech.SpeakerLoaded);
+}
+
 } // namespace
 } // namespace tw::test
