@@ -1,5 +1,7 @@
 #include "quiz/PictureLoader.h"
 
+#include <QCache>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -7,6 +9,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
+
+#include <algorithm>
 
 namespace tw {
 
@@ -23,7 +27,30 @@ constexpr int kAllocationLimitMb = 256;
 // A converted metafile larger than this is not read.
 constexpr qint64 kMaxConvertedBytes = 32LL * 1024 * 1024;
 
+// Raster pictures larger than this on a side are decoded straight to it: no
+// tile, backdrop or puzzle is shown larger, and a photograph of thousands of
+// pixels would otherwise cost seconds to decode at every game start.
+constexpr int kLargestShownSide = 2048;
+// Converted metafiles kept, in kilobytes of pixels.
+constexpr int kConvertedCacheKb = 64 * 1024;
+
 QString findTool(const char *name) { return QStandardPaths::findExecutable(QLatin1String(name)); }
+
+// The pictures converted from metafiles, by path, size and time of change:
+// each file meets its converter once per run, also when the converter failed
+// or hung (then the picture stays empty without a second wait).
+QCache<QString, QImage> &convertedPictures()
+{
+    static QCache<QString, QImage> cache(kConvertedCacheKb);
+    return cache;
+}
+
+QString convertedKey(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.absoluteFilePath() + QLatin1Char('|') + QString::number(info.size())
+        + QLatin1Char('|') + QString::number(info.lastModified().toMSecsSinceEpoch());
+}
 
 } // namespace
 
@@ -54,9 +81,16 @@ QImage PictureLoader::load(const QString &path)
         return {};
     const MetafileKind kind = sniffMetafile(file.read(kSniffBytes));
     file.close();
-    if (kind != MetafileKind::None)
-        return convertMetafile(path, kind);
-    return readImage(path);
+    if (kind == MetafileKind::None)
+        return readImage(path);
+    const QString key = convertedKey(path);
+    if (const QImage *known = convertedPictures().object(key))
+        return *known;
+    const QImage image = convertMetafile(path, kind);
+    const qsizetype kb = image.sizeInBytes() / 1024 + 1;
+    convertedPictures().insert(key, new QImage(image),
+                               int(std::min<qsizetype>(kb, kConvertedCacheKb)));
+    return image;
 }
 
 QImage PictureLoader::readImage(const QString &path)
@@ -76,6 +110,9 @@ QImage PictureLoader::readImage(const QString &path)
         reader.setScaledSize(size.scaled(kVectorSide, kVectorSide, Qt::KeepAspectRatio));
     } else if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels) {
         return {};
+    } else if (size.width() > kLargestShownSide || size.height() > kLargestShownSide) {
+        reader.setScaledSize(
+            size.scaled(kLargestShownSide, kLargestShownSide, Qt::KeepAspectRatio));
     }
     QImage image = reader.read();
     if (image.isNull() || qint64(image.width()) * image.height() > kMaxPixels)

@@ -153,3 +153,38 @@ TEST(PictureLoader, RecognisesMetafilesByTheirFirstBytes)
     EXPECT_EQ(sniffMetafile("\x89PNG\r\n\x1a\n"), MetafileKind::None);
     EXPECT_EQ(sniffMetafile(QByteArray()), MetafileKind::None);
 }
+
+TEST(PictureLoader, BigPicturesComeAtShownSizeAndAMetafileMeetsItsConverterOnce)
+{
+    QTemporaryDir dir;
+    QImage big(3000, 1000, QImage::Format_RGB32);
+    big.fill(Qt::red);
+    ASSERT_TRUE(big.save(dir.filePath(QStringLiteral("Big.png"))));
+    const QImage shown = PictureLoader::load(dir.filePath(QStringLiteral("Big.png")));
+    EXPECT_EQ(shown.width(), 2048);
+    EXPECT_NEAR(shown.height(), 683, 1);
+
+    // A converter that notes each run; a slow one would cost its time once.
+    QDir(dir.path()).mkdir(QStringLiteral("bin"));
+    const QString tool = dir.filePath(QStringLiteral("bin/wmf2svg"));
+    const QString runs = dir.filePath(QStringLiteral("runs"));
+    ASSERT_TRUE(test::writeBytes(tool,
+                                 QStringLiteral("#!/bin/sh\necho run >> '%1'\n"
+                                                "printf '<svg xmlns=\"http://www.w3.org/"
+                                                "2000/svg\" width=\"8\" height=\"8\"/>' > \"$2\"\n")
+                                     .arg(runs)
+                                     .toUtf8()));
+    QFile(tool).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(dir.filePath(QStringLiteral("bin"))) + ':' + path);
+    const QString wmf = dir.filePath(QStringLiteral("Once.wmf"));
+    ASSERT_TRUE(test::writeBytes(wmf, test::wmfBytes()));
+    const QImage first = PictureLoader::load(wmf);
+    const QImage second = PictureLoader::load(wmf);
+    qputenv("PATH", path);
+    EXPECT_FALSE(first.isNull());
+    EXPECT_EQ(first, second);
+    QFile counted(runs);
+    ASSERT_TRUE(counted.open(QIODevice::ReadOnly));
+    EXPECT_EQ(counted.readAll().count('\n'), 1);
+}
