@@ -334,13 +334,6 @@ void Educate::runGameSetup(int index)
     if (index > GameSounds && index != GameHideAndSeek)
         m_layout->ReDraw();
     setHourglass(false);
-    // In the games marked question by question the time limit runs from the
-    // first question of a deal, not only from the first right answer.
-    const bool marked = index < GameColouringBook && index != GameJigsaw && index != GameSliding
-        && index != GamePairs && index != GameHideAndSeek;
-    if (marked && index == shell.CurrentGame && !quiz.CurrentSubject.isEmpty()
-        && Question(quiz.QuestionTile))
-        quiz.AwaitingAnswer = 1;
 }
 
 void Educate::greet()

@@ -23,6 +23,22 @@ constexpr double kErrorPause = 1.0;
 // Waits are short pauses; a day-long one could never be measured on this clock.
 constexpr double kLongestDelay = 3600.0;
 
+// Whether a question is open, so that the time limit runs.
+bool questionOpen(const Educate &window)
+{
+    const QuizState &q = window.quiz;
+    if (q.AwaitingAnswer == 1)
+        return true;
+    // The first question of a deal is open too, before any right answer, in
+    // the games marked question by question.
+    const int game = window.shell.CurrentGame;
+    const bool marked = game >= 0 && game < GameColouringBook && game != GameJigsaw
+        && game != GameSliding && game != GamePairs && game != GameHideAndSeek;
+    const TileLabel *first = window.Question(1);
+    return marked && q.QuestionTile == 1 && first && !first->isHidden() && !window.shell.Loading
+        && !q.CurrentSubject.isEmpty();
+}
+
 } // namespace
 
 GameClock::GameClock(Educate &window)
@@ -95,7 +111,7 @@ void GameClock::timeLimit()
     ShellState &s = m_window.shell;
     QuizState &q = m_window.quiz;
     // The limit pauses while the parent is typing the password.
-    if (s.TimeLimit <= 0 || q.AwaitingAnswer != 1 || m_window.password().asking())
+    if (s.TimeLimit <= 0 || !questionOpen(m_window) || m_window.password().asking())
         return;
     const double t = elapsed(s.QuestionStart, m_window.platform().clock->secondsSinceMidnight());
     Speaker &speaker = m_window.speaker();
