@@ -1,4 +1,5 @@
 #include "platform/Platform.h"
+#include "platform/QtAudioOutput.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtSoundDevice.h"
 #include "platform/SpeechEngine.h"
@@ -55,10 +56,12 @@ Platform Platform::makeReal()
     p.pump = std::make_unique<QtEventPump>();
     p.random = std::make_unique<Random>(
         static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay()));
-    p.sound = std::make_unique<QtSoundDevice>();
+    // Sounds and the voice share one output, opened on first use.
+    auto output = std::make_shared<QtAudioOutput>();
+    p.sound = std::make_unique<QtSoundDevice>(output);
     p.dialogs = std::make_unique<QtDialogs>();
     p.systemKeys = std::make_unique<DesktopKeys>();
-    p.speech = makeSystemSpeechEngine();
+    p.speech = makeSystemSpeechEngine(output);
     return p;
 }
 

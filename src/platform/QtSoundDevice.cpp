@@ -1,55 +1,71 @@
 #include "platform/QtSoundDevice.h"
 
-#include "platform/WaveHeader.h"
+#include "platform/PcmClip.h"
+#include "platform/QtAudioOutput.h"
 
-#include <QAudioOutput>
+#include <QFile>
 #include <QFileInfo>
-#include <QMediaPlayer>
-#include <QUrl>
 
 #include <algorithm>
 
 namespace tw {
 
-QtSoundDevice::QtSoundDevice() = default;
+namespace {
+// Decoded sounds kept at most (the shipped ones take a few megabytes).
+constexpr qint64 kMaxCachedBytes = 48 * 1024 * 1024;
+// However the output behaves, a sound ends this long after its length.
+constexpr double kMaxOutputLag = 1.0;
+} // namespace
+
+QtSoundDevice::QtSoundDevice(std::shared_ptr<QtAudioOutput> output)
+    : m_output(std::move(output))
+{ }
 
 QtSoundDevice::~QtSoundDevice()
 {
-    if (m_player)
-        m_player->stop();
+    if (m_output && m_ticket)
+        m_output->stop(m_ticket);
 }
 
-// The player is made on first use so start-up does not pay for the media backend.
-void QtSoundDevice::ensurePlayer()
+const QtSoundDevice::Decoded *QtSoundDevice::decoded(const QString &path)
 {
-    if (m_player)
-        return;
-    m_player = std::make_unique<QMediaPlayer>();
-    m_output = std::make_unique<QAudioOutput>();
-    m_player->setAudioOutput(m_output.get());
-    QObject::connect(m_player.get(), &QMediaPlayer::mediaStatusChanged, m_player.get(),
-                     [this](QMediaPlayer::MediaStatus status) {
-                         if (status == QMediaPlayer::EndOfMedia && m_running)
-                             m_endReported = true;
-                     });
-    // Errors (no sound card, no decoder) are not fatal: the sound stays silent
-    // and still lasts its length, so nothing else has to change.
+    const QFileInfo info(path);
+    // A regular file only: a FIFO or a device would block the read.
+    if (!info.isFile() || info.size() > kMaxFileBytes)
+        return nullptr;
+    const QString key = info.absoluteFilePath();
+    const auto hit = m_cache.constFind(key);
+    if (hit != m_cache.constEnd() && hit->size == info.size()
+        && hit->modified == info.lastModified())
+        return &*hit;
+    QFile file(key);
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    Decoded d {decodeWave(file.read(kMaxFileBytes)), info.size(), info.lastModified()};
+    if (d.samples.isEmpty())
+        return nullptr;
+    if (hit != m_cache.constEnd())
+        m_cachedBytes -= hit->samples.size();
+    if (m_cachedBytes + d.samples.size() > kMaxCachedBytes) {
+        m_cache.clear();
+        m_cachedBytes = 0;
+    }
+    m_cachedBytes += d.samples.size();
+    return &*m_cache.insert(key, std::move(d));
 }
 
 bool QtSoundDevice::open(const QString &path)
 {
+    stop();
     m_open = false;
-    m_running = false;
-    m_endReported = false;
     m_offset = 0.0;
     m_length = 0.0;
-    const WaveInfo info = readWaveInfo(path);
-    if (!info.valid)
+    m_samples.clear();
+    const Decoded *d = decoded(path);
+    if (!d)
         return false;
-    ensurePlayer();
-    m_player->stop();
-    m_player->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
-    m_length = info.seconds;
+    m_samples = d->samples;
+    m_length = pcmSeconds(m_samples);
     m_open = true;
     return true;
 }
@@ -60,30 +76,30 @@ void QtSoundDevice::run()
 {
     if (!m_open || m_running)
         return;
-    m_endReported = false;
-    m_player->play();
+    const auto from = qint64(m_offset * kPlayRate) * kPlayBytesPerSample;
+    if (m_output && from < m_samples.size())
+        m_ticket = m_output->play(from == 0 ? m_samples : m_samples.mid(from));
     m_timer.start();
     m_running = true;
 }
 
 void QtSoundDevice::stop()
 {
-    if (!m_player)
-        return;
+    if (m_output && m_ticket)
+        m_output->stop(m_ticket);
+    m_ticket = 0;
     m_offset = position();
     m_running = false;
-    m_player->stop();
 }
 
 void QtSoundDevice::rewind()
 {
     m_offset = 0.0;
-    m_endReported = false;
-    if (!m_player)
-        return;
-    m_player->setPosition(0);
-    if (m_running)
-        m_timer.start();
+    if (m_running) {
+        stop();
+        m_offset = 0.0;
+        run();
+    }
 }
 
 double QtSoundDevice::position() const { return std::min(m_offset + elapsed(), m_length); }
@@ -92,7 +108,13 @@ double QtSoundDevice::length() const { return m_length; }
 
 bool QtSoundDevice::isPlaying() const
 {
-    return m_running && !m_endReported && m_offset + elapsed() < m_length;
+    if (!m_running)
+        return false;
+    const double t = m_offset + elapsed();
+    if (t < m_length)
+        return true;
+    // The length has passed; the output may still be playing the end of it.
+    return t < m_length + kMaxOutputLag && m_output && m_ticket && m_output->playing(m_ticket);
 }
 
 } // namespace tw

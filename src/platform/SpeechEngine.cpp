@@ -1,5 +1,7 @@
 #include "platform/SpeechEngine.h"
 
+#include "platform/EspeakSpeechEngine.h"
+
 #ifdef TUMBLEWICK_HAVE_TTS
 #include "platform/QtSpeechEngine.h"
 
@@ -8,7 +10,9 @@
 
 namespace tw {
 
-std::unique_ptr<SpeechEngine> makeSystemSpeechEngine()
+namespace {
+
+std::unique_ptr<SpeechEngine> makeDesktopEngine()
 {
 #ifdef TUMBLEWICK_HAVE_TTS
     const QStringList engines = QTextToSpeech::availableEngines();
@@ -21,6 +25,20 @@ std::unique_ptr<SpeechEngine> makeSystemSpeechEngine()
 #else
     return nullptr;
 #endif
+}
+
+} // namespace
+
+std::unique_ptr<SpeechEngine> makeSystemSpeechEngine(std::shared_ptr<QtAudioOutput> output)
+{
+    const bool desktopFirst = qEnvironmentVariable("TUMBLEWICK_SPEECH") == QLatin1String("qt");
+    if (desktopFirst)
+        if (auto engine = makeDesktopEngine())
+            return engine;
+    const QString program = findEspeakProgram();
+    if (!program.isEmpty())
+        return std::make_unique<EspeakSpeechEngine>(program, std::move(output));
+    return desktopFirst ? nullptr : makeDesktopEngine();
 }
 
 } // namespace tw

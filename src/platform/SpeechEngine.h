@@ -28,8 +28,12 @@ public:
     virtual bool deviceBusy() const { return false; }
 };
 
-// The desktop's speech engine (Qt's text-to-speech, preferring the flite
-// voice), or null when none can be created.
-std::unique_ptr<SpeechEngine> makeSystemSpeechEngine();
+class QtAudioOutput;
+
+// The voice the program speaks with: eSpeak NG played through `output` when
+// the espeak-ng program is installed, otherwise the desktop's speech engine
+// (Qt's text-to-speech, preferring flite); null when there is none. Setting
+// TUMBLEWICK_SPEECH=qt chooses the desktop's engine first.
+std::unique_ptr<SpeechEngine> makeSystemSpeechEngine(std::shared_ptr<QtAudioOutput> output);
 
 } // namespace tw

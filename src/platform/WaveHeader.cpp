@@ -4,6 +4,8 @@
 
 #include <QtEndian>
 
+#include <climits>
+
 namespace tw {
 
 namespace {
@@ -12,6 +14,9 @@ constexpr qint64 kHeadBytes = 64 * 1024; // chunks before the sound data fit in 
 constexpr int kChunkHeader = 8;
 constexpr int kRiffHeader = 12;
 constexpr int kFormatMinSize = 16;
+constexpr int kExtensibleTag = 0xFFFE;
+constexpr int kExtensibleSize = 26; // up to the first bytes of the sub-format GUID
+constexpr int kSubFormatAt = 24;
 
 quint32 le32(const QByteArray &b, qint64 at)
 {
@@ -40,15 +45,24 @@ WaveInfo parseWaveHeader(const QByteArray &head, qint64 fileSize)
         if (id == "fmt ") {
             if (size < kFormatMinSize || body + kFormatMinSize > head.size())
                 return info;
-            const quint16 channels = le16(head, body + 2);
+            info.formatTag = le16(head, body);
+            info.channels = le16(head, body + 2);
+            info.sampleRate = int(qMin<quint32>(le32(head, body + 4), INT_MAX));
             byteRate = le32(head, body + 8);
-            haveFormat = channels > 0 && byteRate > 0;
+            info.blockAlign = le16(head, body + 12);
+            info.bitsPerSample = le16(head, body + 14);
+            if (info.formatTag == kExtensibleTag && size >= kExtensibleSize
+                && body + kExtensibleSize <= head.size())
+                info.formatTag = le16(head, body + kSubFormatAt);
+            haveFormat = info.channels > 0 && byteRate > 0;
         } else if (id == "data") {
             if (!haveFormat)
                 return info;
             const qint64 present = qMax<qint64>(0, qMin(size, fileSize - body));
             info.valid = true;
             info.seconds = double(present) / byteRate;
+            info.dataOffset = body;
+            info.dataBytes = present;
             return info;
         }
         at = body + size + (size & 1); // chunks are padded to an even size

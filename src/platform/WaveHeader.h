@@ -10,6 +10,15 @@ struct WaveInfo
 {
     bool valid = false; // a RIFF/WAVE file with a format and a data chunk
     double seconds = 0.0; // playing time of the sound data present in the file
+    // The format chunk, as written (an extensible format gives its sub-format's tag).
+    int formatTag = 0;
+    int channels = 0;
+    int sampleRate = 0;
+    int bitsPerSample = 0;
+    int blockAlign = 0;
+    // Where the sound data starts in the file, and how many bytes of it are there.
+    qint64 dataOffset = 0;
+    qint64 dataBytes = 0;
 };
 
 // Parses the first bytes of a file (`head`, at least the chunks up to the start

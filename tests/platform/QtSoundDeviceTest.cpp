@@ -1,6 +1,7 @@
 // The real sound device plays a wave file for its length, with or without a sound
 // card and with or without window events being processed.
 #include "platform/QtSoundDevice.h"
+#include "platform/QtAudioOutput.h"
 #include "platform/WaveHeader.h"
 
 #include "quiz/SoundFiles.h"
@@ -37,7 +38,7 @@ TEST(QtSoundDevice, AWaveFilePlaysToItsEndInRealTime)
     QTemporaryDir dir;
     const QString path = dir.filePath("Tone 1s.wav");
     ASSERT_TRUE(test::writeWave(path, 1.0));
-    QtSoundDevice device;
+    QtSoundDevice device(std::make_shared<QtAudioOutput>());
     for (bool events : {true, false}) { // the Pairs game waits without events
         ASSERT_TRUE(device.open(path));
         EXPECT_NEAR(device.length(), 1.0, 0.01);
@@ -57,7 +58,7 @@ TEST(QtSoundDevice, StopAndRewind)
     QTemporaryDir dir;
     const QString path = dir.filePath("Tone.wav");
     ASSERT_TRUE(test::writeWave(path, 2.0));
-    QtSoundDevice device;
+    QtSoundDevice device(std::make_shared<QtAudioOutput>());
     ASSERT_TRUE(device.open(path));
     device.run();
     QThread::msleep(300);
@@ -76,7 +77,7 @@ TEST(QtSoundDevice, FilesThatAreNotWaveFilesDoNotOpen)
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("RIFF....WAVE but nothing after");
     text.close();
-    QtSoundDevice device;
+    QtSoundDevice device(std::make_shared<QtAudioOutput>());
     for (const QString &path :
          {dir.filePath("Text.wav"), dir.filePath("Missing.wav"), dir.path()}) {
         EXPECT_FALSE(device.open(path)) << path.toStdString();
