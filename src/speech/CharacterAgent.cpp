@@ -29,8 +29,10 @@ constexpr double kVoiceCapExtra = 10.0;
 // A tag value of 100 moves the voice by the whole of the engine's range.
 constexpr double kTagScale = 100.0;
 constexpr int kPollMs = 40;
-// The balloon stays a moment after the words end.
+// The balloon stays a moment after the words end: long enough to be read
+// when there is no voice, a blink when the voice has said them.
 constexpr int kBalloonLingerMs = 1500;
+constexpr int kBalloonAfterVoiceMs = 250;
 constexpr int kMargin = 8;
 
 } // namespace
@@ -271,6 +273,7 @@ void CharacterAgent::poll()
 
 void CharacterAgent::finish(bool failed)
 {
+    const bool heard = m_active && m_active->voiceStarted;
     m_active.reset();
     m_lastFailed = failed;
     m_widget->setSpeaking(false);
@@ -278,7 +281,7 @@ void CharacterAgent::finish(bool failed)
         m_queue.clear();
         m_balloon->hide();
     } else {
-        m_balloonTimer.start();
+        m_balloonTimer.start(heard ? kBalloonAfterVoiceMs : kBalloonLingerMs);
     }
     if (!m_queue.empty())
         startNext();
