@@ -38,6 +38,10 @@ void SoundPlayer::PlaySound(const QString &path)
     }
     const int generation = ++m_generation;
     SoundFile = path;
+    if (m_window.unloaded()) {
+        SoundPlaying = false;
+        return; // nothing plays once the window has closed
+    }
     // In Pairs the window does not respond while a pair's sound plays.
     const bool holdEvents = m_window.quiz.CurrentSubject == QLatin1String("Pairs");
     // Only wave files reach the player; anything else stays silent at once.
@@ -50,8 +54,8 @@ void SoundPlayer::PlaySound(const QString &path)
         // window shows the game before it (the first sound comes with the game).
         m_backendStarted = true;
         platform.pump->processEvents(); // lays the window out
-        if (generation != m_generation)
-            return;
+        if (generation != m_generation || m_window.unloaded())
+            return; // replaced, or the window has closed meanwhile
         m_window.repaint(); // and shows it now, not after the backend's start
     }
     if (!device->open(path)) {
@@ -73,7 +77,7 @@ void SoundPlayer::PlaySound(const QString &path)
         }
         // Stopped (an answer click, the character speaking) or replaced by a
         // sound started while this one waited.
-        if (generation != m_generation || !SoundPlaying)
+        if (generation != m_generation || !SoundPlaying || m_window.unloaded())
             break;
         double elapsed = platform.clock->secondsSinceMidnight() - t0;
         if (elapsed < 0)
