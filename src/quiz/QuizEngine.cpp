@@ -7,6 +7,7 @@
 #include "quiz/QuestionChain.h"
 #include "quiz/QuizGames.h"
 #include "quiz/SoundPlayer.h"
+#include "quiz/WrongMark.h"
 #include "shell/Educate.h"
 #include "shell/GameClock.h"
 #include "shell/GameIds.h"
@@ -18,6 +19,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLineEdit>
+#include <QPointer>
 
 namespace tw {
 
@@ -258,12 +260,19 @@ void QuizEngine::Correct(int index, bool isRight)
     if (isRight)
         rightAnswer(index);
     else
-        wrongAnswer();
+        wrongAnswer(index);
 }
 
-void QuizEngine::wrongAnswer()
+void QuizEngine::wrongAnswer(int index)
 {
     Educate &w = m_window;
+    // The answer wears a red cross while the feedback plays: seen also where
+    // the sound or the voice cannot be heard.
+    QPointer<WrongMark> mark;
+    if (const TileLabel *answer = w.Answer(index); answer && answer->isVisible())
+        mark = new WrongMark(w.playArea(), answer->geometry());
+    else if (w.SpellBox && w.SpellBox->isVisible())
+        mark = new WrongMark(w.playArea(), w.SpellBox->geometry());
     w.quiz.AwaitingAnswer = 0;
     w.quiz.CurrentSubject.clear();
     if (w.SpellBox)
@@ -284,6 +293,7 @@ void QuizEngine::wrongAnswer()
     if (w.shell.Deal != deal)
         return;
 
+    delete mark; // null when the window went during the wait
     // A new deal of the same game.
     w.MNU_Game_Click(w.shell.CurrentGame);
     w.quiz.AwaitingAnswer = 1;

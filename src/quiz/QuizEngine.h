@@ -41,7 +41,7 @@ public:
 private:
     void fillTiles(const QString &subject, int question, int answer);
     void fillLetter(int question, int answer, long value);
-    void wrongAnswer();
+    void wrongAnswer(int index);
     void rightAnswer(int index);
     // The sound file that names answer `index`, or Chimes.wav.
     QString answerSound(int index) const;
