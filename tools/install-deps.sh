@@ -10,6 +10,6 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-speech-dev qt6-speech-flite-plugin \
   qt6-declarative-dev qt6-image-formats-plugins libqt6svg6 \
   libgtest-dev libgmock-dev libbenchmark-dev \
-  fonts-noto-color-emoji espeak-ng \
+  fonts-noto-color-emoji espeak-ng pulseaudio pulseaudio-utils \
   libwmf-bin emf2svg gstreamer1.0-plugins-good \
   xvfb xauth imagemagick clang-format fonts-urw-base35 >/dev/null
