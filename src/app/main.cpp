@@ -1,5 +1,6 @@
 // Tumblewick: parses the options, builds the main window and runs the event loop.
 #include "shell/Educate.h"
+#include "shell/StartupProbe.h"
 #include "shell/WriteFolder.h"
 
 #include <QApplication>
@@ -35,6 +36,7 @@ int main(int argc, char *argv[])
     // write there, otherwise to the user's own data folder.
     const QString writeFolder = tw::chooseWriteFolder(folder, tw::userDataFolder());
 
+    tw::StartupProbe::installIfAsked();
     tw::Educate window(tw::Platform::makeReal(), folder, writeFolder);
     window.show();
     window.startWhenRunning();
