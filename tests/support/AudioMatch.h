@@ -1,11 +1,9 @@
-// Finds a sound in a recording: both 16-bit mono at the same rate, the
-// recording holding the sound's samples unchanged, with silence or other
-// sounds around them.
+// Finds a sound in a recording of the program's output: both 16-bit mono at
+// the same rate, the recording holding the sound's samples unchanged.
 #pragma once
 
 #include <QByteArray>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -20,61 +18,32 @@ inline std::vector<qint16> samplesOf(const QByteArray &pcm)
     return s;
 }
 
-// Normalised correlation of `tpl` with `rec` from `at`, over `len` samples.
-inline double correlation(const std::vector<qint16> &rec, long at, const std::vector<qint16> &tpl,
-                          long len)
+// Start of each occurrence of the whole of `tpl` in `rec`: where its first
+// loud samples appear exactly and all of it correlates above `minCorrelation`.
+inline std::vector<size_t> findSound(const std::vector<qint16> &rec, const std::vector<qint16> &tpl,
+                                     double minCorrelation = 0.9)
 {
-    double xy = 0, xx = 0, yy = 0;
-    for (long k = 0; k < len; ++k) {
-        const double x = rec[size_t(at + k)], y = tpl[size_t(k)];
-        xy += x * y;
-        xx += x * x;
-        yy += y * y;
-    }
-    return xx > 0 && yy > 0 ? xy / std::sqrt(xx * yy) : 0.0;
-}
-
-// Where the whole of `tpl` occurs in `rec` (start sample of each occurrence,
-// in order), matching with a correlation of at least `minCorrelation`.
-inline std::vector<long> findSound(const std::vector<qint16> &rec, const std::vector<qint16> &tpl,
-                                   double minCorrelation = 0.9)
-{
-    constexpr int kLoud = 300; // well above the null sink's silence (0)
-    constexpr long kSearch = 32; // alignment slack around an onset
-    constexpr long kProbe = 512; // samples checked before a full comparison
-    std::vector<long> found;
-    const long len = long(tpl.size());
-    long lead = 0;
-    while (lead < len && std::abs(tpl[size_t(lead)]) <= kLoud)
+    constexpr int kLoud = 300;
+    constexpr size_t kKey = 16;
+    size_t lead = 0;
+    while (lead < tpl.size() && std::abs(tpl[lead]) <= kLoud)
         ++lead;
-    if (lead == len)
+    std::vector<size_t> found;
+    if (lead + kKey > tpl.size())
         return found;
-    const long probe = std::min(kProbe, len - lead);
-    const std::vector<qint16> head(tpl.begin() + lead, tpl.begin() + lead + probe);
-    const long n = long(rec.size());
-    long i = 0;
-    while (i < n) {
-        if (std::abs(rec[size_t(i)]) <= kLoud) {
-            ++i;
+    for (size_t s = 0; s + tpl.size() <= rec.size(); ++s) {
+        if (!std::equal(tpl.begin() + long(lead), tpl.begin() + long(lead + kKey),
+                        rec.begin() + long(s + lead)))
             continue;
+        double xy = 0, xx = 0, yy = 0;
+        for (size_t k = 0; k < tpl.size(); ++k) {
+            xy += double(rec[s + k]) * tpl[k];
+            xx += double(rec[s + k]) * rec[s + k];
+            yy += double(tpl[k]) * tpl[k];
         }
-        long best = -1;
-        double bestCorr = 0.0;
-        for (long s = i - lead - kSearch; s <= i - lead + kSearch; ++s) {
-            if (s < 0 || s + len > n)
-                continue;
-            const double c = correlation(rec, s + lead, head, probe);
-            if (c > bestCorr) {
-                bestCorr = c;
-                best = s;
-            }
-        }
-        if (best >= 0 && bestCorr >= minCorrelation
-            && correlation(rec, best, tpl, len) >= minCorrelation) {
-            found.push_back(best);
-            i = best + len;
-        } else {
-            i += kSearch;
+        if (xy >= minCorrelation * std::sqrt(xx * yy)) {
+            found.push_back(s);
+            s += tpl.size() - 1;
         }
     }
     return found;
