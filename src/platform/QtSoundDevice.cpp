@@ -2,8 +2,8 @@
 
 #include "platform/PcmClip.h"
 #include "platform/QtAudioOutput.h"
+#include "platform/SafeFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -30,18 +30,16 @@ QtSoundDevice::~QtSoundDevice()
 const QtSoundDevice::Decoded *QtSoundDevice::decoded(const QString &path)
 {
     const QFileInfo info(path);
-    // A regular file only: a FIFO or a device would block the read.
-    if (!info.isFile() || info.size() > kMaxFileBytes)
-        return nullptr;
     const QString key = info.absoluteFilePath();
     const auto hit = m_cache.constFind(key);
-    if (hit != m_cache.constEnd() && hit->size == info.size()
+    if (hit != m_cache.constEnd() && info.isFile() && hit->size == info.size()
         && hit->modified == info.lastModified())
         return &*hit;
-    QFile file(key);
-    if (!file.open(QIODevice::ReadOnly))
+    // A FIFO, a device or a huge file where a sound should be is refused.
+    const FileBytes file = readRegularFile(key, kMaxFileBytes);
+    if (!file.ok())
         return nullptr;
-    Decoded d {decodeWave(file.read(kMaxFileBytes)), info.size(), info.lastModified()};
+    Decoded d {decodeWave(file.bytes), file.size, info.lastModified()};
     if (d.samples.isEmpty())
         return nullptr;
     if (hit != m_cache.constEnd())

@@ -289,11 +289,11 @@ void QuizEngine::wrongAnswer(int index)
         const int r = Int(w.platform().random->rnd() * kExclaimChoices) + 1;
         w.speaker().Talk(w.shell.Exclaim[r]);
     }
+    delete mark; // null when the window went during the wait
     // A game chosen meanwhile is already a new deal.
     if (w.shell.Deal != deal)
         return;
 
-    delete mark; // null when the window went during the wait
     // A new deal of the same game.
     w.MNU_Game_Click(w.shell.CurrentGame);
     w.quiz.AwaitingAnswer = 1;
