@@ -30,6 +30,8 @@ check espeak-ng "the spoken names of the shipped content" \
     bash -c "espeak-ng -w '$work/s.wav' 'cat' && $(declare -f nonempty); nonempty '$work/s.wav'"
 check convert "screenshots (imagemagick)" \
     bash -c "convert -size 4x4 xc:red '$work/c.png' && $(declare -f nonempty); nonempty '$work/c.png'"
+check pulseaudio "the recorded-sound tests (a private server and its recorder)" \
+    bash -c "pulseaudio --version && command -v parec"
 check xvfb-run "looking at the program without a display" bash -c "command -v xvfb-run"
 check clang-format "the format check" bash -c "clang-format --version"
 exit $failed
