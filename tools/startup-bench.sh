@@ -49,7 +49,7 @@ time_tumblewick() {
     for _ in $(seq 400); do grep -q '^first game frame' "$err" && break; sleep 0.01; done
     t1=$(awk '/^first game frame/ {print $4; exit}' "$err")
     kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
-    [ -n "$t1" ] && echo $(( t1 - t0 ))
+    if [ -n "$t1" ]; then echo $(( t1 - t0 )); fi
 }
 
 # Milliseconds from exec to the first window of another program being mapped.
