@@ -12,6 +12,7 @@
 
 namespace tw {
 
+class Desktop;
 class SpeechEngine;
 
 struct Platform
@@ -22,6 +23,7 @@ struct Platform
     std::unique_ptr<SoundDevice> sound;
     std::unique_ptr<Dialogs> dialogs;
     std::unique_ptr<SystemKeys> systemKeys;
+    std::unique_ptr<Desktop> desktop;
     // May be null: the character then shows its words without a voice.
     std::unique_ptr<SpeechEngine> speech;
 
@@ -30,7 +32,8 @@ struct Platform
     Platform &operator=(Platform &&) noexcept;
     ~Platform();
 
-    // The real desktop: Qt's clock, event loop, media player, dialogs and speech.
+    // The real desktop: Qt's clock, event loop, media player, dialogs, speech and
+    // desktop services.
     static Platform makeReal();
 };
 

@@ -1,5 +1,6 @@
 #include "platform/Platform.h"
 #include "platform/QtAudioOutput.h"
+#include "platform/QtDesktop.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtSoundDevice.h"
 #include "platform/SpeechEngine.h"
@@ -61,6 +62,7 @@ Platform Platform::makeReal()
     p.sound = std::make_unique<QtSoundDevice>(output);
     p.dialogs = std::make_unique<QtDialogs>();
     p.systemKeys = std::make_unique<DesktopKeys>();
+    p.desktop = std::make_unique<QtDesktop>();
     p.speech = makeSystemSpeechEngine(output);
     return p;
 }

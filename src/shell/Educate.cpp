@@ -1,5 +1,6 @@
 #include "shell/Educate.h"
 
+#include "help/Help.h"
 #include "puzzle/Puzzle.h"
 #include "quiz/PictureLibrary.h"
 #include "quiz/QuizEngine.h"
@@ -105,6 +106,7 @@ Educate::Educate(Platform platform, const QString &appFolder, const QString &wri
     m_sounds = std::make_unique<SoundPlayer>(*this);
     m_speaker = std::make_unique<Speaker>(*this);
     m_puzzle = std::make_unique<Puzzle>(*this);
+    m_help = std::make_unique<Help>(*this);
     resize(800, 600);
 }
 
@@ -468,6 +470,7 @@ void Educate::Unload()
         m_settings->SaveData();
     ClearUp();
     m_password->unloadDialog();
+    m_help->closeWindows();
 }
 
 void Educate::closeEvent(QCloseEvent *event)

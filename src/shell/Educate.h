@@ -1,6 +1,7 @@
 // The main window: every game, option and tool lives here and shares its state.
 #pragma once
 
+#include "help/HelpHost.h"
 #include "platform/Platform.h"
 #include "quiz/Tiles.h"
 #include "shell/ControlArray.h"
@@ -26,8 +27,9 @@ class PictureLibrary;
 class SoundPlayer;
 class Speaker;
 class Puzzle;
+class Help;
 
-class Educate : public QMainWindow
+class Educate : public QMainWindow, public HelpHost
 {
     Q_OBJECT
 public:
@@ -81,6 +83,7 @@ public:
     SoundPlayer &sounds() { return *m_sounds; }
     Speaker &speaker() { return *m_speaker; }
     Puzzle &puzzles() { return *m_puzzle; }
+    Help &help() { return *m_help; }
 
     // Game switching and closing.
     void MNU_Game_Click(int index);
@@ -109,6 +112,14 @@ public:
     // Whole seconds since midnight, from the platform clock.
     long nowSeconds() const;
 
+    // The Help menu's view of the window.
+    bool checkSettingsPassword() override;
+    void showMessage(QWidget *parent, const QString &text) override;
+    QWidget *mainWindow() override { return this; }
+    Desktop *desktop() override { return m_platform.desktop.get(); }
+    QString contentFolder() const override { return shell.AppFolder; }
+    QString writableFolder() const override { return shell.WriteFolder; }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -134,6 +145,7 @@ private:
     std::unique_ptr<SoundPlayer> m_sounds;
     std::unique_ptr<Speaker> m_speaker;
     std::unique_ptr<Puzzle> m_puzzle;
+    std::unique_ptr<Help> m_help;
     bool m_unloaded = false;
     bool m_keyPreview = true;
     int m_switchWaiting = 0; // a game switch is waiting (password, greeting)

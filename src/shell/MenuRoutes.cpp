@@ -1,6 +1,7 @@
 // Where each menu item's clicks go: the room and handler named after the item.
 #include "shell/MenuBar.h"
 
+#include "help/Help.h"
 #include "quiz/PictureLibrary.h"
 #include "shell/Educate.h"
 #include "shell/PasswordLock.h"
@@ -54,6 +55,10 @@ void MenuBar::installRoutes()
     // Password.
     setHandler(QStringLiteral("MNU_PsCreate"), [&w](int) { w.password().MNU_PsCreate_Click(); });
     setHandler(QStringLiteral("MNU_PsRq"), [&w](int i) { w.password().MNU_PsRq_Click(i); });
+
+    // Help.
+    setHandler(QStringLiteral("MNU_Manual"), [&w](int) { w.help().MNU_Manual_Click(); });
+    setHandler(QStringLiteral("MNU_About"), [&w](int) { w.help().MNU_About_Click(); });
 
     // Paint tools: opening the menu is guarded by the password.
     setHandler(QStringLiteral("MNU_Tools"), [&w](int) { w.MNU_Tools_Click(); });

@@ -2,8 +2,10 @@
 // advances it, a silent sound device and scripted dialogs.
 #pragma once
 
+#include "platform/Desktop.h"
 #include "platform/Platform.h"
 
+#include <QMap>
 #include <QStringList>
 
 #include <deque>
@@ -121,6 +123,29 @@ public:
     bool blocked = false;
 };
 
+// Opens and starts nothing; records what was asked. Programs listed in
+// `installed` (name -> full path) are "on the PATH".
+class FakeDesktop : public Desktop
+{
+public:
+    bool openDocument(const QString &path) override
+    {
+        opened << path;
+        return canOpen;
+    }
+    QString findProgram(const QString &name) const override { return installed.value(name); }
+    bool startProgram(const QString &program, const QStringList &arguments) override
+    {
+        started << (QStringList {program} + arguments).join(QLatin1Char(' '));
+        return canStart;
+    }
+    QStringList opened;
+    QStringList started;
+    QMap<QString, QString> installed;
+    bool canOpen = true;
+    bool canStart = true;
+};
+
 // A platform built of fakes; the raw pointers stay valid while the Platform lives.
 struct FakePlatform
 {
@@ -129,6 +154,7 @@ struct FakePlatform
     FakeSoundDevice *sound = nullptr;
     FakeDialogs *dialogs = nullptr;
     FakeSystemKeys *keys = nullptr;
+    FakeDesktop *desktop = nullptr;
     Random *random = nullptr;
 
     // Builds the fakes into `p` (seeded random) and returns handles to them.
@@ -150,6 +176,9 @@ struct FakePlatform
         p.sound = std::move(sound);
         p.dialogs = std::move(dialogs);
         p.systemKeys = std::move(keys);
+        auto desktop = std::make_unique<FakeDesktop>();
+        f.desktop = desktop.get();
+        p.desktop = std::move(desktop);
         p.random = std::make_unique<Random>(seed);
         f.random = p.random.get();
         return f;
