@@ -17,9 +17,10 @@ namespace tw {
 namespace {
 
 // Folders that are never subjects: the sound folder, a "Pictures" folder, the
-// talking characters' folder, and the subjects that are there from the start.
-const char *const kNotSubjects[]
-    = {"Sounds", "Pictures", "Characters", "Animals", "Flags", "Misc", "Fruit_Veg", "Transport"};
+// talking characters' art, the help manual's pictures, and the subjects that
+// are there from the start.
+const char *const kNotSubjects[] = {"Sounds", "Pictures", "Characters", "Manual",   "Animals",
+                                    "Flags",  "Misc",     "Fruit_Veg",  "Transport"};
 constexpr int kSettingsRequirement = 2; // "Required to Change &Settings"
 const char kPictureFilter[] = "Pictures (*.jpg *.jpeg *.bmp *.gif *.png *.wmf *.emf *.ico *.svg)";
 
