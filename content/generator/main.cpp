@@ -1,5 +1,6 @@
 // tumblewick_contentgen: builds Tumblewick's content folder from content/recipe.tsv at build time.
 #include "ContentGenerator.h"
+#include "IconArtist.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -31,8 +32,24 @@ int main(int argc, char *argv[])
     const QCommandLineOption jobs(QStringLiteral("jobs"),
                                   QStringLiteral("Speech synthesisers run at once (default 3)."),
                                   QStringLiteral("N"), QStringLiteral("3"));
-    parser.addOptions({recipe, outDir, manifest, stamp, espeak, jobs});
+    const QCommandLineOption icons(
+        QStringLiteral("icons"),
+        QStringLiteral("Only draw the program icon into DIR/hicolor (with --icon-name)."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption iconName(QStringLiteral("icon-name"),
+                                      QStringLiteral("The icon's name (the desktop file id)."),
+                                      QStringLiteral("NAME"));
+    parser.addOptions({recipe, outDir, manifest, stamp, espeak, jobs, icons, iconName});
     parser.process(app);
+    if (parser.isSet(icons)) {
+        QString error;
+        if (!tw::content::IconArtist::writeTheme(parser.value(icons), parser.value(iconName),
+                                                 &error)) {
+            qCritical("content: %s", qPrintable(error));
+            return 1;
+        }
+        return 0;
+    }
     if (!parser.isSet(recipe) || !parser.isSet(outDir)) {
         qCritical("content: --recipe and --out are required");
         return 2;
