@@ -5,6 +5,7 @@
 #include "Recipe.h"
 #include "SceneArtist.h"
 #include "SpeechRenderer.h"
+#include "VectorArt.h"
 #include "WaveFile.h"
 
 #include <QBuffer>
@@ -81,13 +82,27 @@ bool ContentGenerator::saveImage(const QImage &image, const QString &relativePat
     return saveBytes(bytes, relativePath);
 }
 
-bool ContentGenerator::writePictures(const Recipe &recipe, const PictureArtist &artist)
+bool ContentGenerator::writePictures(const Recipe &recipe, const PictureArtist &artist,
+                                     const VectorArt &vector)
 {
     QStringList standIns;
     int count = 0;
+    int vectors = 0;
     for (const RecipeEntry &entry : recipe.entries) {
         if (entry.kind == ArtKind::Scene)
             continue;
+        const QString base = entry.subject + QLatin1Char('/') + entry.name;
+        // Vector artwork is shipped as it is: the program draws it at the size each tile needs.
+        if (entry.kind == ArtKind::Emoji && vector.available()) {
+            const QByteArray svg = vector.svgFor(entry.text);
+            if (!svg.isEmpty()) {
+                if (!saveBytes(svg, base + QLatin1String(".svg")))
+                    return false;
+                ++count;
+                ++vectors;
+                continue;
+            }
+        }
         QImage picture = entry.kind == ArtKind::Painted ? artist.drawPainted(entry.text)
                                                         : artist.drawEmoji(entry.text);
         if (picture.isNull()) {
@@ -96,21 +111,21 @@ bool ContentGenerator::writePictures(const Recipe &recipe, const PictureArtist &
                                 .arg(entry.line)
                                 .arg(entry.text));
             standIns.append(entry.name);
-            picture = artist.drawNameCard(entry.name);
+            picture = artist.drawNameCard(entry.name,
+                                          vector.available() ? PictureArtist::LargePictureSize
+                                                             : PictureArtist::PictureSize);
         }
-        if (!saveImage(picture,
-                       entry.subject + QLatin1Char('/') + entry.name + QLatin1String(".png"),
-                       "PNG")) {
+        if (!saveImage(picture, base + QLatin1String(".png"), "PNG"))
             return false;
-        }
         ++count;
     }
     if (!standIns.isEmpty()) {
-        warn(QStringLiteral("the emoji font cannot draw %1 picture(s), written as name cards: %2")
+        warn(QStringLiteral("no artwork for %1 picture(s), written as name cards: %2")
                  .arg(standIns.size())
                  .arg(standIns.join(QStringLiteral(", "))));
     }
-    out() << "content: " << count << " pictures" << Qt::endl;
+    out() << "content: " << count << " pictures, " << vectors << " of them vector (SVG)"
+          << Qt::endl;
     return true;
 }
 
@@ -232,12 +247,18 @@ bool ContentGenerator::run()
         return fail(QStringLiteral("cannot create the content folder %1").arg(m_options.outDir));
     out() << "content: generating " << QDir(m_options.outDir).absolutePath() << Qt::endl;
 
-    const PictureArtist artist;
-    if (!artist.hasEmojiFont())
+    const VectorArt vector(m_options.vectorArtDir);
+    if (!vector.available())
+        warn(QStringLiteral("no vector artwork (%1; tools/install-deps.sh fetches it): the "
+                            "pictures are drawn from the emoji font instead, small and blurry "
+                            "when shown large")
+                 .arg(vector.why()));
+    const PictureArtist artist(&vector);
+    if (!vector.available() && !artist.hasEmojiFont())
         warn(QStringLiteral("the font \"Noto Color Emoji\" is not installed (Debian package "
                             "fonts-noto-color-emoji): pictures are drawn as name cards"));
     m_written.clear();
-    if (!writePictures(recipe, artist) || !writeBackgrounds(recipe, artist)
+    if (!writePictures(recipe, artist, vector) || !writeBackgrounds(recipe, artist)
         || !writeFeedbackSounds() || !writeCursors() || !writeSpokenWords(recipe)) {
         return false;
     }

@@ -10,6 +10,7 @@
 namespace tw::content {
 
 class PictureArtist;
+class VectorArt;
 struct Recipe;
 
 class ContentGenerator
@@ -21,6 +22,7 @@ public:
         QString outDir; // the content folder to fill (AppFolder)
         QString manifestPath; // list of the files written last time, to remove ones no longer made
         QString espeak; // espeak-ng program; empty looks it up on PATH
+        QString vectorArtDir; // the unpacked artwork packages (see VectorArt)
         int parallel = 3; // speech synthesisers run at once
     };
 
@@ -32,7 +34,7 @@ public:
     bool run();
 
 private:
-    bool writePictures(const Recipe &recipe, const PictureArtist &artist);
+    bool writePictures(const Recipe &recipe, const PictureArtist &artist, const VectorArt &vector);
     bool writeBackgrounds(const Recipe &recipe, const PictureArtist &artist);
     bool writeFeedbackSounds();
     bool writeCursors();

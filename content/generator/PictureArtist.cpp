@@ -1,6 +1,7 @@
 #include "PictureArtist.h"
 
 #include "Recipe.h"
+#include "VectorArt.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -63,8 +64,9 @@ quint32 singleGlyphIndex(const QFont &font, const QString &text)
 
 } // namespace
 
-PictureArtist::PictureArtist()
-    : m_font(QString::fromLatin1(EmojiFamily))
+PictureArtist::PictureArtist(const VectorArt *vector)
+    : m_vector(vector && vector->available() ? vector : nullptr)
+    , m_font(QString::fromLatin1(EmojiFamily))
 {
     m_font.setPixelSize(NativeGlyphPixels);
     m_font.setStyleStrategy(QFont::NoFontMerging);
@@ -97,15 +99,26 @@ QImage PictureArtist::glyph(const QString &text) const
     return canvas.copy(ink);
 }
 
-QImage PictureArtist::framed(const QImage &art) const
+QImage PictureArtist::glyphAt(const QString &text, int side) const
 {
-    QImage picture(PictureSize, PictureSize, QImage::Format_RGB32);
+    if (m_vector) {
+        const QByteArray svg = m_vector->svgFor(text);
+        if (!svg.isEmpty())
+            return VectorArt::render(svg, QSize(side, side));
+    }
+    const QImage art = glyph(text);
+    return art.isNull() ? art
+                        : art.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage PictureArtist::framed(const QImage &art, int side) const
+{
+    QImage picture(side, side, QImage::Format_RGB32);
     picture.fill(Qt::white);
-    const int room = PictureSize - 2 * Margin;
+    const int room = side - 2 * Margin * side / PictureSize;
     const QImage scaled = art.scaled(room, room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     QPainter painter(&picture);
-    painter.drawImage((PictureSize - scaled.width()) / 2, (PictureSize - scaled.height()) / 2,
-                      scaled);
+    painter.drawImage((side - scaled.width()) / 2, (side - scaled.height()) / 2, scaled);
     return picture;
 }
 
@@ -122,12 +135,13 @@ QImage PictureArtist::drawPainted(const QString &drawing) const
     return {};
 }
 
-QImage PictureArtist::drawNameCard(const QString &name) const
+QImage PictureArtist::drawNameCard(const QString &name, int side) const
 {
-    QImage picture(PictureSize, PictureSize, QImage::Format_RGB32);
+    QImage picture(side, side, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(double(side) / PictureSize, double(side) / PictureSize);
     painter.setPen(QPen(QColor(0x5a, 0x8f, 0xd6), 4));
     painter.setBrush(QColor(0xe8, 0xf1, 0xfc));
     painter.drawRoundedRect(
@@ -137,18 +151,19 @@ QImage PictureArtist::drawNameCard(const QString &name) const
     font.setPixelSize(PictureSize / 5);
     painter.setFont(font);
     painter.setPen(QColor(0x24, 0x4a, 0x80));
-    painter.drawText(picture.rect(), Qt::AlignCenter, name);
+    painter.drawText(QRect(0, 0, PictureSize, PictureSize), Qt::AlignCenter, name);
     return picture;
 }
 
 // A toy xylophone: a wooden frame, seven rainbow bars from long to short, two mallets.
 QImage PictureArtist::drawXylophone() const
 {
-    constexpr int Side = 280; // drawn large, then scaled down like the emoji art
-    QImage art(Side, Side, QImage::Format_ARGB32_Premultiplied);
+    constexpr int Side = 280; // the drawing's own coordinates, scaled to the picture's size
+    QImage art(LargePictureSize, LargePictureSize, QImage::Format_ARGB32_Premultiplied);
     art.fill(Qt::transparent);
     QPainter painter(&art);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(double(LargePictureSize) / Side, double(LargePictureSize) / Side);
     const QColor outline(0x4a, 0x33, 0x22);
     const QColor wood(0xc8, 0x8a, 0x4e);
 
@@ -196,7 +211,7 @@ QImage PictureArtist::drawXylophone() const
     mallet(QPointF(70, 262), QPointF(120, 150));
     mallet(QPointF(200, 266), QPointF(176, 146));
     painter.end();
-    return framed(art);
+    return framed(art, LargePictureSize);
 }
 
 } // namespace tw::content

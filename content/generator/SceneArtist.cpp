@@ -221,14 +221,11 @@ QImage SceneArtist::paint(const QStringList &keys, QString *error, QStringList *
             painter.drawPath(rollingBand(step.numbers[0] * Height / 100.0, 14, 2.3, 0.0));
             break;
         case Glyphs: {
-            const QImage art = m_pictures.glyph(step.glyph);
-            if (art.isNull()) {
+            const QImage scaled = m_pictures.glyphAt(step.glyph, int(step.numbers[2]));
+            if (scaled.isNull()) {
                 missingGlyphs->append(step.glyph);
                 break;
             }
-            const int size = int(step.numbers[2]);
-            const QImage scaled
-                = art.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
             const QPointF centre = percentPoint(step.numbers[0], step.numbers[1]);
             painter.drawImage(centre - QPointF(scaled.width() / 2.0, scaled.height() / 2.0),
                               scaled);

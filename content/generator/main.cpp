@@ -39,7 +39,11 @@ int main(int argc, char *argv[])
     const QCommandLineOption iconName(QStringLiteral("icon-name"),
                                       QStringLiteral("The icon's name (the desktop file id)."),
                                       QStringLiteral("NAME"));
-    parser.addOptions({recipe, outDir, manifest, stamp, espeak, jobs, icons, iconName});
+    const QCommandLineOption vectorArt(
+        QStringLiteral("vector-art"),
+        QStringLiteral("Folder of the unpacked artwork packages (noto, flag-icons)."),
+        QStringLiteral("DIR"));
+    parser.addOptions({recipe, outDir, manifest, stamp, espeak, jobs, icons, iconName, vectorArt});
     parser.process(app);
     if (parser.isSet(icons)) {
         QString error;
@@ -60,6 +64,7 @@ int main(int argc, char *argv[])
     options.outDir = parser.value(outDir);
     options.manifestPath = parser.value(manifest);
     options.espeak = parser.value(espeak);
+    options.vectorArtDir = parser.value(vectorArt);
     options.parallel = qBound(1, parser.value(jobs).toInt(), 8);
     if (!tw::content::ContentGenerator(options).run())
         return 1;
