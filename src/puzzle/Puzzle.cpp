@@ -8,8 +8,10 @@
 #include "puzzle/PieceDrag.h"
 #include "puzzle/PieceFace.h"
 #include "quiz/QuizEngine.h"
+#include "quiz/TileLayout.h"
 #include "shell/Educate.h"
 #include "shell/MenuBar.h"
+#include "shell/Twips.h"
 
 #include <QAction>
 #include <QDir>
@@ -84,7 +86,9 @@ void Puzzle::LoadJigPuzzle()
         refuse(0);
         return;
     }
-    QImage picture = backdrop->picture();
+    // The picture as large as the play area, as the backdrop shows it: sharp pieces at any size.
+    QImage picture = backdrop->backdropAt(
+        QSize(twipsToPixels(m_window.layout().gridWidth()), m_window.playArea()->height()));
     backdrop->hide();
 
     // A picture too small to give every piece a pixel is enlarged first.
@@ -178,7 +182,8 @@ void Puzzle::layoutPieces()
 {
     const int g = grid();
     const int n = g * g;
-    const BoardLayout layout(g, m_window.scaleWidth(), m_window.scaleHeight());
+    // The board leaves the talking character its strip, as the quiz grid does.
+    const BoardLayout layout(g, m_window.layout().gridWidth(), m_window.scaleHeight());
     const auto &pieceAt = m_window.shell.PieceAt;
     for (int s = 1; s <= n; ++s) {
         if (PictureTile *piece = m_window.Img(pieceAt[size_t(s)]))
@@ -198,7 +203,8 @@ void Puzzle::PuzzleResize()
     auto &shell = m_window.shell;
     if (board::isSolved(shell.PieceAt, n, m_window.puzzle.Shuffling != 0)) {
         if (PictureTile *whole = m_window.Img(0)) {
-            whole->setGeometry(QRect(QPoint(0, 0), m_window.playArea()->size()));
+            whole->setGeometry(0, 0, twipsToPixels(m_window.layout().gridWidth()),
+                               m_window.playArea()->height());
             whole->raise();
             whole->show();
         }
@@ -310,7 +316,7 @@ int Puzzle::pieceAt(QPoint pos) const
 {
     if (!boardActive())
         return 0;
-    const BoardLayout layout(grid(), m_window.scaleWidth(), m_window.scaleHeight());
+    const BoardLayout layout(grid(), m_window.layout().gridWidth(), m_window.scaleHeight());
     const int slot = layout.slotAt(pos);
     return slot > 0 ? m_window.shell.PieceAt[size_t(slot)] : 0;
 }

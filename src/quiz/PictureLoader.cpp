@@ -5,8 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -52,6 +54,19 @@ QString convertedKey(const QString &path)
         + QLatin1Char('|') + QString::number(info.lastModified().toMSecsSinceEpoch());
 }
 
+// The image text key under which a vector picture keeps its source (base64, as read).
+const QString kVectorKey = QStringLiteral("tumblewick-vector-source");
+// A vector source larger than this is drawn once at load and not kept.
+constexpr qint64 kMaxVectorSourceBytes = 4LL * 1024 * 1024;
+
+QByteArray readSource(const QString &path)
+{
+    QFile file(path);
+    if (file.size() > kMaxVectorSourceBytes || !file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
 } // namespace
 
 MetafileKind sniffMetafile(const QByteArray &head)
@@ -93,7 +108,26 @@ QImage PictureLoader::load(const QString &path)
     return image;
 }
 
-QImage PictureLoader::readImage(const QString &path)
+bool PictureLoader::isVector(const QImage &picture) { return !picture.text(kVectorKey).isEmpty(); }
+
+QImage PictureLoader::drawnAt(const QImage &picture, const QSize &size)
+{
+    if (picture.isNull() || size.isEmpty())
+        return {};
+    if (isVector(picture)) {
+        QSvgRenderer renderer(QByteArray::fromBase64(picture.text(kVectorKey).toLatin1()));
+        if (renderer.isValid()) {
+            QImage image(size, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+            return image;
+        }
+    }
+    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage PictureLoader::readImage(const QString &path, const QByteArray &vectorSource)
 {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
@@ -117,6 +151,11 @@ QImage PictureLoader::readImage(const QString &path)
     QImage image = reader.read();
     if (image.isNull() || qint64(image.width()) * image.height() > kMaxPixels)
         return {};
+    if (vector) {
+        const QByteArray source = vectorSource.isEmpty() ? readSource(path) : vectorSource;
+        if (!source.isEmpty())
+            image.setText(kVectorKey, QString::fromLatin1(source.toBase64()));
+    }
     return image;
 }
 
@@ -147,7 +186,8 @@ QImage PictureLoader::convertMetafile(const QString &path, MetafileKind kind)
     const QFileInfo out(svg);
     if (!out.isFile() || out.size() == 0 || out.size() > kMaxConvertedBytes)
         return {};
-    return readImage(svg);
+    // The converted drawing is kept: the temporary file goes when this returns.
+    return readImage(svg, readSource(svg));
 }
 
 } // namespace tw

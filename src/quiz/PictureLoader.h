@@ -19,8 +19,10 @@ class PictureLoader
 public:
     // Largest picture accepted, in pixels; larger claims load as nothing.
     static constexpr qint64 kMaxPixels = 64LL * 1000 * 1000;
-    // Longer side, in pixels, at which vector pictures (svg, wmf, emf) are drawn.
-    static constexpr int kVectorSide = 1024;
+    // Longer side, in pixels, of the image a vector picture (svg, wmf, emf) loads as. The image
+    // keeps its vector source, and drawnAt() draws it again at the size a tile needs, so this
+    // only has to serve code that reads pixels.
+    static constexpr int kVectorSide = 256;
     // How long a metafile converter may run, in milliseconds.
     static constexpr int kConvertTimeoutMs = 5000;
 
@@ -31,8 +33,14 @@ public:
     // converter is not installed, gives a null image.
     static QImage load(const QString &path);
 
+    // True when `picture` was loaded from a vector file and can be drawn at any size.
+    static bool isVector(const QImage &picture);
+    // `picture` at exactly `size`: drawn again from its vector source when it has one, else
+    // smoothly scaled. Proportions follow `size`; a null image for a null picture or empty size.
+    static QImage drawnAt(const QImage &picture, const QSize &size);
+
 private:
-    static QImage readImage(const QString &path);
+    static QImage readImage(const QString &path, const QByteArray &vectorSource = {});
     static QImage convertMetafile(const QString &path, MetafileKind kind);
 };
 

@@ -1,5 +1,8 @@
 #include "quiz/Tiles.h"
 
+#include "platform/ReadingFont.h"
+#include "quiz/PictureLoader.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -20,6 +23,7 @@ const QColor kQuestionGlow(0xF2, 0xB5, 0x4A);
 constexpr int kGlowAlpha = 170;
 constexpr double kGlowWidth = 4;
 constexpr double kLowContrast = 2.2; // below this ratio a caption gets a halo
+constexpr double kTileFontPoints = 12; // a new tile's caption size; the layout fits it
 
 // The card rectangle inside a tile of `size`, shrunk for tiny tiles.
 QRectF cardRect(const QSize &size, bool pressed)
@@ -79,24 +83,38 @@ void drawCard(QPainter &p, const QRectF &card, const QColor &fill, bool edge, bo
         QColor glow = kQuestionGlow;
         glow.setAlpha(kGlowAlpha);
         p.setPen(QPen(glow, kGlowWidth));
+        // Drawn inside the card's edge, so a card laid over it hides it completely.
+        const double in = kGlowWidth / 2;
+        p.drawRoundedRect(card.adjusted(in, in, -in, -in), radius, radius);
+        return;
     }
     p.drawRoundedRect(card, radius, radius);
+}
+
+// The board between the cards is the play area's own calm colour, so the backdrop does not show
+// through the gaps as smudges. A cell whose tile has been answered shows the backdrop whole.
+// `around` leaves the card's own place unpainted, for a caption over a picture card.
+void drawBoard(QPainter &p, const QWidget &tile, bool around = false)
+{
+    const QColor board = tile.palette().color(QPalette::Window);
+    if (!around) {
+        p.fillRect(tile.rect(), board);
+        return;
+    }
+    const QRectF card = cardRect(tile.size(), false);
+    QPainterPath gap;
+    gap.addRect(QRectF(tile.rect()));
+    QPainterPath inside;
+    inside.addRoundedRect(card, cardRadius(card), cardRadius(card));
+    p.fillPath(gap.subtracted(inside), board);
 }
 
 } // namespace
 
 QFont tileFont()
 {
-    static const QFont font = [] {
-        QFont f;
-        // A round geometric face with a single-storey "a", as children learn
-        // to write it; the others are fall-backs found on most systems.
-        f.setFamilies({QStringLiteral("URW Gothic"), QStringLiteral("Century Gothic"),
-                       QStringLiteral("DejaVu Sans")});
-        f.setWeight(QFont::DemiBold);
-        f.setPointSize(12);
-        return f;
-    }();
+    // Andika's letters are shaped as children learn to write them (a single-storey "a").
+    static const QFont font = readingFont(kTileFontPoints, QFont::Bold);
     return font;
 }
 
@@ -166,6 +184,14 @@ void TileLabel::setDisplayMode(int mode)
         setWordWrap(mode != 0);
 }
 
+void TileLabel::setCaptionStrip(bool strip)
+{
+    if (m_captionStrip == strip)
+        return;
+    m_captionStrip = strip;
+    update();
+}
+
 void TileLabel::setOpaque(bool opaque)
 {
     if (m_opaque == opaque)
@@ -190,18 +216,28 @@ void TileLabel::paintEvent(QPaintEvent *)
     if (card.width() <= 0 || card.height() <= 0)
         return;
     const QColor fill = colourFromValue(m_backColour);
-    if (m_opaque)
+    if (m_opaque || m_captionStrip) {
+        drawBoard(p, *this);
         drawCard(p, card, fill, m_border, m_pressed);
+    } else {
+        drawBoard(p, *this, true); // the picture card beneath shows through
+    }
 
-    const QString caption = text();
+    // A caption over a picture or in a strip above one keeps to the top; on a plain card it sits
+    // in the middle, whatever line feeds the game put in front of it.
+    const bool centred = m_opaque && !m_captionStrip;
+    const QString caption = centred ? text().trimmed() : text();
     if (caption.isEmpty())
         return;
     const QColor ink = colourFromValue(m_foreColour);
-    const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
+    Qt::Alignment align = alignment();
+    if (centred)
+        align = (align & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter;
+    const int flags = int(align) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
     p.setFont(font());
     // Light words on light cards ("White", "Cream", "Yellow") stay readable
     // with a soft dark halo around the letters; so do captions over pictures.
-    if (!m_opaque || contrastRatio(ink, fill) < kLowContrast) {
+    if ((!m_opaque && !m_captionStrip) || contrastRatio(ink, fill) < kLowContrast) {
         const QColor halo
             = relativeLuminance(ink) > 0.4 ? QColor(70, 70, 90) : QColor(255, 255, 255);
         p.setPen(halo);
@@ -263,20 +299,33 @@ void PictureTile::setStretch(bool stretch)
     update();
 }
 
+QImage PictureTile::backdropAt(const QSize &size) const
+{
+    if (size.isEmpty())
+        return {};
+    QImage image(size, QImage::Format_RGB32);
+    QPainter p(&image);
+    QLinearGradient sky(0, 0, 0, size.height());
+    sky.setColorAt(0, QColor(0xBF, 0xE3, 0xF7));
+    sky.setColorAt(1, QColor(0xF4, 0xFA, 0xEC));
+    p.fillRect(image.rect(), sky);
+    if (m_picture.isNull())
+        return image;
+    // The picture keeps its proportions, centred on the sky, drawn at the size it is shown.
+    const QSize fitted = m_picture.size().scaled(size, Qt::KeepAspectRatio);
+    p.drawImage(QPoint((size.width() - fitted.width()) / 2, (size.height() - fitted.height()) / 2),
+                PictureLoader::drawnAt(m_picture, fitted));
+    return image;
+}
+
 void PictureTile::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     if (m_index == 0) {
         // The backdrop: the picture over the whole play area, or a soft sky.
-        if (m_picture.isNull()) {
-            QLinearGradient sky(0, 0, 0, height());
-            sky.setColorAt(0, QColor(0xBF, 0xE3, 0xF7));
-            sky.setColorAt(1, QColor(0xF4, 0xFA, 0xEC));
-            p.fillRect(rect(), sky);
-            return;
-        }
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(rect(), m_picture);
+        if (m_scaled.size() != size())
+            m_scaled = backdropAt(size());
+        p.drawImage(0, 0, m_scaled);
         return;
     }
     if (m_picture.isNull())
@@ -301,7 +350,7 @@ void PictureTile::paintEvent(QPaintEvent *)
     if (want.isEmpty())
         return;
     if (m_scaled.size() != want)
-        m_scaled = m_picture.scaled(want, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_scaled = PictureLoader::drawnAt(m_picture, want);
     QBrush brush(m_scaled);
     brush.setTransform(QTransform::fromTranslate(target.left(), target.top()));
     p.setPen(Qt::NoPen);

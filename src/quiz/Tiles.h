@@ -36,6 +36,8 @@ public:
     // caption, so a picture tile beneath shows through (pictures in the quizzes).
     void setOpaque(bool opaque);
     bool opaque() const { return m_opaque; }
+    // A card whose caption shows in a strip at its top, above a picture tile laid over the rest.
+    void setCaptionStrip(bool strip);
 
 Q_SIGNALS:
     void clicked(int index);
@@ -55,10 +57,12 @@ private:
     long m_foreColour = 0;
     bool m_border = false;
     bool m_opaque = true;
+    bool m_captionStrip = false;
     bool m_pressed = false;
 };
 
-// A picture tile: shows its picture stretched to the tile (element 0 is the backdrop).
+// A picture tile: shows its picture on a card, drawn at the card's size (element 0 is the
+// backdrop).
 class PictureTile : public QWidget
 {
     Q_OBJECT
@@ -69,8 +73,11 @@ public:
     const QImage &picture() const { return m_picture; }
     bool hasPicture() const { return !m_picture.isNull(); }
     void clearPicture();
-    // Stretch (true) or keep the picture's proportions, centred (false).
+    // Stretch (true) or keep the picture's proportions, centred (false, the default).
     void setStretch(bool stretch);
+    // The backdrop (element 0) as it looks over an area of `size`: the picture with its
+    // proportions kept, centred on a soft sky, drawn at that size.
+    QImage backdropAt(const QSize &size) const;
 
 Q_SIGNALS:
     void clicked(int index);
@@ -83,8 +90,8 @@ protected:
 private:
     int m_index;
     QImage m_picture;
-    QImage m_scaled; // the picture scaled to the last painted size
-    bool m_stretch = true;
+    QImage m_scaled; // the picture drawn at the last painted size
+    bool m_stretch = false;
     bool m_pressed = false;
 };
 

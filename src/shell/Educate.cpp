@@ -1,6 +1,7 @@
 #include "shell/Educate.h"
 
 #include "help/Help.h"
+#include "platform/ReadingFont.h"
 #include "puzzle/Puzzle.h"
 #include "quiz/PictureLibrary.h"
 #include "quiz/QuizEngine.h"
@@ -42,6 +43,8 @@ constexpr int kSubjectMenuItems = 5; // the first five folders have a Subject me
 const char *const kExclaims[] = {"Oh. Dear", "Whoops?", "Op Oh", "Times! Up"};
 constexpr int kBackdropSubject = 2; // the switch's random backdrop comes from "Animals/"
 constexpr int kWordLength = 3;
+constexpr double kSpellBoxPoints = 14; // the typed word, in the reading font
+const QColor kBoardColour(0xE4, 0xEE, 0xF6); // a calm blue-grey behind the tiles
 constexpr int kRequireExit = 1;
 constexpr int kRequireGame = 3;
 constexpr int kRequireTools = 4;
@@ -62,6 +65,11 @@ Educate::Educate(Platform platform, const QString &appFolder, const QString &wri
                                               : withSlash(writeFolder);
 
     m_playArea = new QWidget(this);
+    // The board the tiles lie on: it shows between the cards and beside the grid.
+    QPalette board = m_playArea->palette();
+    board.setColor(QPalette::Window, kBoardColour);
+    m_playArea->setPalette(board);
+    m_playArea->setAutoFillBackground(true);
     setCentralWidget(m_playArea);
     setFocusPolicy(Qt::StrongFocus);
 
@@ -87,6 +95,7 @@ Educate::Educate(Platform platform, const QString &appFolder, const QString &wri
         return tile;
     });
     SpellBox = new QLineEdit(m_playArea);
+    SpellBox->setFont(readingFont(kSpellBoxPoints));
     SpellBox->hide();
     Review[0] = new QPushButton(QStringLiteral("Redraw"), m_playArea);
     Review[1] = new QPushButton(QStringLiteral("Clear"), m_playArea);

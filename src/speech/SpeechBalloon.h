@@ -1,4 +1,4 @@
-// The speech balloon beside the character: shows what it says, so a child
+// The speech balloon above the character: shows what it says, so a child
 // (or parent) who cannot hear the voice can still follow. Clicks pass through.
 #pragma once
 
@@ -16,9 +16,10 @@ public:
     void setColours(const QColor &fill, const QColor &outline, const QColor &text);
     void setText(const QString &text);
     QString text() const { return m_text; }
-    // Sizes and places the balloon beside `character` (parent coordinates),
-    // its tail pointing at the character's face, kept inside the parent.
-    void placeBeside(const QRect &character);
+    // Sizes and places the balloon above `character` (parent coordinates) in the strip of
+    // `stripWidth` pixels at the parent's right edge, its tail pointing at the character's face.
+    // The words wrap to the strip; only a word too long for it makes the letters smaller.
+    void placeAbove(const QRect &character, int stripWidth);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -31,7 +32,7 @@ private:
     QColor m_textColour = QColor(40, 30, 25);
     // Where the tail points, in the balloon's own coordinates.
     QPoint m_tailTip;
-    bool m_tailRight = true;
+    int m_textPixels = 26;
 };
 
 } // namespace tw

@@ -72,6 +72,16 @@ TEST(PictureLoader, VectorPicturesAreDrawnLargeEnoughForATile)
         EXPECT_EQ(image.size(), QSize(PictureLoader::kVectorSide, PictureLoader::kVectorSide / 2))
             << name;
     }
+    // Shown large, a vector picture is drawn anew at that size: its edges stay sharp.
+    ASSERT_TRUE(test::writeBytes(dir.filePath("edge.svg"),
+                                 "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 40 20\">"
+                                 "<rect width=\"20\" height=\"20\" fill=\"#000\"/></svg>"));
+    const QImage edge = PictureLoader::load(dir.filePath("edge.svg"));
+    ASSERT_TRUE(PictureLoader::isVector(edge));
+    const QImage large = PictureLoader::drawnAt(edge, QSize(2000, 1000));
+    ASSERT_EQ(large.size(), QSize(2000, 1000));
+    EXPECT_EQ(qAlpha(large.pixel(998, 500)), 255);
+    EXPECT_EQ(qAlpha(large.pixel(1001, 500)), 0);
 }
 
 TEST(PictureLoader, NamesWithSpacesDotsAndAccentsLoad)
