@@ -2,6 +2,7 @@
 
 #include "platform/Numeric.h"
 #include "quiz/GameDraws.h"
+#include "quiz/HeldKey.h"
 #include "quiz/PaletteMix.h"
 #include "quiz/PictureLibrary.h"
 #include "quiz/QuestionChain.h"
@@ -20,6 +21,7 @@
 #include <QImageReader>
 #include <QLineEdit>
 #include <QPointer>
+#include <QTimer>
 
 namespace tw {
 
@@ -36,6 +38,7 @@ const QLatin1String kSums("Sums");
 
 constexpr long kWhite = 16777215;
 constexpr int kPresentNow = 12; // TickCount that makes the next tick present
+constexpr int kHeldKeyPollMs = 50; // how often a held key looks whether its question is ready
 constexpr double kWrongPause = 1; // seconds after the error sound
 constexpr int kExclaimChoices = 3; // "Oh. Dear", "Whoops?", "Op Oh"
 // Keyboard use items.
@@ -101,6 +104,7 @@ void QuizEngine::DoQuizOrder(int count)
     const int n = tileCount(w.shell.GridMax);
     const std::vector<int> chain = questionChain(n, *w.platform().random);
     m_dealOver = false;
+    ++m_deal;
     const QString subject = w.quiz.CurrentSubject;
     const int row = w.shell.GridMax + 1;
     const long deal = w.shell.Deal;
@@ -159,7 +163,7 @@ void QuizEngine::fillTiles(const QString &subject, int k, int r)
     const bool pictureSubject
         = subject == kSounds || subject == kFlags || subject == kSpelling || subject == kWords;
     if (pictureSubject && picture) {
-        picture->setStretch(true);
+        picture->setStretch(false); // the picture keeps its proportions on the card
         picture->setPicture(PictureLibrary::loadPicture(quiz.PictureList[v]));
     }
     if (answer && pictureSubject) {
@@ -248,7 +252,7 @@ void QuizEngine::fillLetter(int k, int r, long v)
     if (validItem)
         quiz.PictureList[v] = path;
     if (picture) {
-        picture->setStretch(true);
+        picture->setStretch(false); // the picture keeps its proportions on the card
         picture->setPicture(PictureLibrary::loadPicture(path));
     }
     if (answer)
@@ -423,9 +427,16 @@ void QuizEngine::KeyPress(QChar key)
     if (!menus.checked(QStringLiteral("MNU_Kbd"), kKbdBoth)
         && !menus.checked(QStringLiteral("MNU_Kbd"), kKbdKeyboard))
         return;
-    // A key is marked like a click: never while an answer is being marked.
-    if (w.hourglass() || w.shell.Loading)
+    // A key is marked like a click: never while an answer is being marked. A key typed while
+    // the question is being asked is kept and marked as soon as the question is ready.
+    if (w.hourglass() || w.shell.Loading) {
+        const bool waiting = m_heldKey.holding();
+        m_heldKey.hold(key, m_deal, w.quiz.QuestionTile,
+                       w.platform().clock->secondsSinceMidnight());
+        if (!waiting)
+            QTimer::singleShot(kHeldKeyPollMs, &w, [this] { markHeldKey(); });
         return;
+    }
     const TileLabel *q = w.Question(w.quiz.QuestionTile);
     if (!q || !q->isVisible())
         return;
@@ -436,6 +447,24 @@ void QuizEngine::KeyPress(QChar key)
     Correct(a, right);
     if (right)
         w.setHourglass(false);
+}
+
+void QuizEngine::markHeldKey()
+{
+    Educate &w = m_window;
+    if (!m_heldKey.holding())
+        return;
+    const double now = w.platform().clock->secondsSinceMidnight();
+    if (w.hourglass() || w.shell.Loading) {
+        // Still busy: look again shortly, unless the key's question has gone meanwhile.
+        if (m_heldKey.waitingFor(m_deal, w.quiz.QuestionTile, now))
+            QTimer::singleShot(kHeldKeyPollMs, &w, [this] { markHeldKey(); });
+        else
+            m_heldKey.drop();
+        return;
+    }
+    if (const std::optional<QChar> key = m_heldKey.take(m_deal, w.quiz.QuestionTile, now))
+        KeyPress(*key);
 }
 
 void QuizEngine::Question_Click(int)

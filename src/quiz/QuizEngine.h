@@ -1,6 +1,8 @@
 // The question-and-answer engine shared by the quizzes: order, marking, feedback.
 #pragma once
 
+#include "quiz/HeldKey.h"
+
 #include <QString>
 #include <Qt>
 
@@ -47,6 +49,8 @@ private:
     QString answerSound(int index) const;
     void paletteClick(int index);
     int questionAnswerTile() const;
+    // Marks the key held while the question was being asked, once the quiz is ready for it.
+    void markHeldKey();
 
     // Paint box calls. The paint surface and its objects are not part of the
     // window yet: these keep the state right and leave the drawing alone.
@@ -59,6 +63,8 @@ private:
 
     Educate &m_window;
     bool m_dealOver = false;
+    int m_deal = 0; // counts the deals, so a held key is never marked against a later one
+    HeldKey m_heldKey;
 };
 
 } // namespace tw

@@ -19,9 +19,14 @@ namespace {
 // Spelling and Initial Letters keep a strip at the top of each tile for the
 // answer's caption, above the picture.
 constexpr double kCaptionStrip = 300; // twips
-constexpr int kStripFontSize = 10; // points
+constexpr int kStripFontSize = 10; // points, or the common size when that is smaller
 // Measured captions kept before the cache starts afresh.
 constexpr int kMaxCachedCaptions = 4000;
+
+bool captionStrip(const QString &subject)
+{
+    return subject == QLatin1String("Spelling") || subject == QLatin1String("Letters");
+}
 
 } // namespace
 
@@ -91,9 +96,10 @@ TextExtent TileLayout::measureCaption(const QString &caption, int points)
         m_extents.clear();
         return measureCaption(caption, points);
     }
-    // As the window measures text: the widest line, and one line height per line.
+    // As the window measures text: the widest line, and one line height per line. A card shows
+    // its caption in the middle without the line feeds in front of it, so they take no room.
     const QFontMetricsF &fm = metricsAt(points);
-    const QStringList lines = caption.split(QLatin1Char('\n'));
+    const QStringList lines = caption.trimmed().split(QLatin1Char('\n'));
     double widest = 0;
     for (const QString &line : lines)
         widest = std::max(widest, fm.horizontalAdvance(line));
@@ -108,9 +114,9 @@ void TileLayout::ReDraw()
     const ShellState &shell = w.shell;
     const QuizState &quiz = w.quiz;
 
-    // The backdrop always covers the play area, even when nothing else moves.
+    // The backdrop always covers the tiles' part of the play area, even when nothing else moves.
     if (PictureTile *backdrop = w.Img(0))
-        backdrop->setGeometry(0, 0, w.playArea()->width(), w.playArea()->height());
+        backdrop->setGeometry(0, 0, twipsToPixels(gridWidth()), w.playArea()->height());
     if (shell.GridMax <= 0)
         return;
     if (quiz.AwaitingAnswer == 1) {
@@ -120,6 +126,10 @@ void TileLayout::ReDraw()
             const QSize recorded(twipsToPixels(m_layoutWidth), twipsToPixels(m_layoutHeight));
             if (w.size() != recorded)
                 w.resize(recorded);
+            else if (gridWidth() != m_placedWidth) {
+                placeTiles(); // the character came or went: the tiles make room
+                placeOverlays();
+            }
         }
         return;
     }
@@ -128,50 +138,10 @@ void TileLayout::ReDraw()
         return;
     }
 
+    placeTiles();
+
     const int n = tileCount(shell.GridMax);
-
-    // Grid: the tiles touch, row by row from the top-left.
-    const double width = w.scaleWidth();
-    const double height = w.scaleHeight();
-    for (int t = 1; t <= n; ++t) {
-        const QRect r = tilePixelRect(tileRect(t, width, height, shell.GridMax));
-        if (TileLabel *q = w.Question(t))
-            q->setGeometry(r);
-        if (TileLabel *a = w.Answer(t))
-            a->setGeometry(r);
-        if (PictureTile *img = w.Img(t))
-            img->setGeometry(r);
-    }
-
-    // One common caption size: every question and answer caption but the
-    // last position's must fit its tile with a margin.
-    std::vector<QString> captions;
-    captions.reserve(2 * n);
-    for (int t = 1; t < n; ++t)
-        if (TileLabel *q = w.Question(t))
-            captions.push_back(q->text());
-    for (int t = 1; t < n; ++t)
-        if (TileLabel *a = w.Answer(t))
-            captions.push_back(a->text());
-    const TwipRect cell = tileRect(1, width, height, shell.GridMax);
-    const int fitSize = commonFontSize(
-        captions, cell.width, cell.height,
-        [this](const QString &caption, int points) { return measureCaption(caption, points); });
-
-    // Apply and show. Position 1 holds the first question, so its answer and
-    // picture stay hidden, except where position 1 is a playing card. The
-    // other question labels stay hidden: the engine shows the current one.
-    // A finished deal stays cleared when the window is resized.
-    for (int t = 2; t <= n; ++t) {
-        if (TileLabel *a = w.Answer(t))
-            a->setFontSize(fitSize);
-        if (TileLabel *q = w.Question(t - 1))
-            q->setFontSize(fitSize);
-    }
     const bool cardGame = shell.CurrentGame == GamePairs || shell.CurrentGame == GameHideAndSeek;
-    if (cardGame)
-        if (TileLabel *a = w.Answer(1))
-            a->setFontSize(fitSize);
     const bool dealOver = w.engine().dealOver();
     // Only what changes is shown or hidden: 1200 widgets hidden and shown
     // again on every resize would cost more than the layout itself.
@@ -188,9 +158,6 @@ void TileLayout::ReDraw()
 
     // Stacking: answer over picture over question in every tile.
     const bool flags = quiz.CurrentSubject == QLatin1String("Flags");
-    const bool captionStrip = quiz.CurrentSubject == QLatin1String("Spelling")
-        || quiz.CurrentSubject == QLatin1String("Letters");
-    const int strip = twipsToPixels(kCaptionStrip);
     for (int t = 1; t <= n; ++t) {
         TileLabel *q = w.Question(t);
         TileLabel *a = w.Answer(t);
@@ -201,28 +168,88 @@ void TileLayout::ReDraw()
             img->raise();
         if (a)
             a->raise();
-        if (flags && img)
-            img->raise(); // the flag covers the answer's caption
-        if (captionStrip && t > 1) {
-            if (img) {
-                const QRect r = img->geometry();
-                img->setGeometry(r.x(), r.y() + strip, r.width(), std::max(0, r.height() - strip));
-                img->raise();
-            }
-            if (a)
-                a->setFontSize(kStripFontSize);
-        }
+        if ((flags || (captionStrip(quiz.CurrentSubject) && t > 1)) && img)
+            img->raise(); // the flag covers the answer's caption; a strip keeps it above
     }
 
     // Stacking the tiles must not bury the talking character.
     if (CharacterAgent *agent = w.speaker().agent())
         agent->keepOnTop();
-
-    if (shell.CurrentGame == GameSpelling)
-        w.games().DoSpellBox();
-    if (quiz.CurrentSubject == QLatin1String("Numbers"))
-        w.games().DoNumbers();
+    placeOverlays();
     recordLayout();
+}
+
+double TileLayout::gridWidth() const
+{
+    // The talking character keeps a strip at the right for itself: no tile lies under it.
+    const CharacterAgent *agent = m_window.speaker().agent();
+    const int strip = agent && m_window.speech.SpeakerLoaded ? agent->reservedWidth() : 0;
+    return std::max(0.0, m_window.scaleWidth() - pixelsToTwips(strip));
+}
+
+void TileLayout::placeTiles()
+{
+    Educate &w = m_window;
+    const ShellState &shell = w.shell;
+    const QuizState &quiz = w.quiz;
+    if (shell.GridMax <= 0 || quiz.CurrentSubject == QLatin1String("Puzzle"))
+        return;
+    const int n = tileCount(shell.GridMax);
+
+    // Grid: the tiles touch, row by row from the top-left.
+    const double width = gridWidth();
+    const double height = w.scaleHeight();
+    const bool strip = captionStrip(quiz.CurrentSubject);
+    const int stripPixels = twipsToPixels(kCaptionStrip);
+    for (int t = 1; t <= n; ++t) {
+        const QRect r = tilePixelRect(tileRect(t, width, height, shell.GridMax));
+        if (TileLabel *q = w.Question(t))
+            q->setGeometry(r);
+        if (TileLabel *a = w.Answer(t))
+            a->setGeometry(r);
+        if (PictureTile *img = w.Img(t)) {
+            // Spelling and Initial Letters show the answer's caption above the picture.
+            if (strip && t > 1)
+                img->setGeometry(r.adjusted(0, stripPixels, 0, 0).normalized());
+            else
+                img->setGeometry(r);
+        }
+    }
+    m_placedWidth = width;
+
+    // One common caption size: every question and answer caption but the
+    // last position's must fit its tile with a margin.
+    std::vector<QString> captions;
+    captions.reserve(2 * n);
+    for (int t = 1; t < n; ++t)
+        if (TileLabel *q = w.Question(t))
+            captions.push_back(q->text());
+    for (int t = 1; t < n; ++t)
+        if (TileLabel *a = w.Answer(t))
+            captions.push_back(a->text());
+    const TwipRect cell = tileRect(1, width, height, shell.GridMax);
+    const int fitSize = commonFontSize(
+        captions, cell.width, cell.height,
+        [this](const QString &caption, int points) { return measureCaption(caption, points); });
+    const bool cardGame = shell.CurrentGame == GamePairs || shell.CurrentGame == GameHideAndSeek;
+    for (int t = 1; t <= n; ++t) {
+        if (TileLabel *a = w.Answer(t)) {
+            a->setCaptionStrip(strip && t > 1);
+            if (t > 1 || cardGame)
+                a->setFontSize(strip && t > 1 ? std::min(kStripFontSize, fitSize) : fitSize);
+        }
+        if (TileLabel *q = w.Question(t); q && t < n)
+            q->setFontSize(fitSize);
+    }
+}
+
+void TileLayout::placeOverlays()
+{
+    Educate &w = m_window;
+    if (w.shell.CurrentGame == GameSpelling)
+        w.games().DoSpellBox();
+    if (w.quiz.CurrentSubject == QLatin1String("Numbers"))
+        w.games().DoNumbers();
 }
 
 void TileLayout::recordLayout()

@@ -26,6 +26,11 @@ public:
     void LoadLabels();
     // Places and shows the tiles, fitting one common caption font size.
     void ReDraw();
+    // Places the tiles and fits their captions without showing or hiding any: the grid fills
+    // the play area but for the strip the talking character keeps.
+    void placeTiles();
+    // Width of the tile grid, in twips.
+    double gridWidth() const;
 
     // The window's size, in twips, at the end of the last complete layout
     // (0 before the first). While a question is open resizes snap back to it.
@@ -37,12 +42,15 @@ public:
     TextExtent measureCaption(const QString &caption, int points);
 
 private:
+    // The spelling box and the counted pictures, which lie over tiles.
+    void placeOverlays();
     void recordLayout();
     const QFontMetricsF &metricsAt(int points);
 
     Educate &m_window;
     int m_layoutWidth = 0;
     int m_layoutHeight = 0;
+    double m_placedWidth = 0; // gridWidth() at the last placeTiles()
     // The font text is measured in: the tiles' family (set by LoadLabels).
     QFont m_measureFont;
     std::map<int, std::unique_ptr<QFontMetricsF>> m_metrics;

@@ -3,6 +3,7 @@
 
 #include "help/Help.h"
 #include "quiz/PictureLibrary.h"
+#include "quiz/TileLayout.h"
 #include "shell/Educate.h"
 #include "shell/PasswordLock.h"
 #include "shell/Settings.h"
@@ -49,8 +50,15 @@ void MenuBar::installRoutes()
         setHandler(QLatin1String(name), [&w, m = method](int) { (w.settings().*m)(); });
 
     // Talking character.
-    setHandler(QStringLiteral("MNU_SpkOn"), [&w](int) { w.speaker().MNU_SpkOn_Click(); });
-    setHandler(QStringLiteral("MNU_SpkChr"), [&w](int i) { w.speaker().MNU_SpkChr_Click(i); });
+    // The character keeps a strip beside the tiles: they make room when it comes or goes.
+    setHandler(QStringLiteral("MNU_SpkOn"), [&w](int) {
+        w.speaker().MNU_SpkOn_Click();
+        w.layout().ReDraw();
+    });
+    setHandler(QStringLiteral("MNU_SpkChr"), [&w](int i) {
+        w.speaker().MNU_SpkChr_Click(i);
+        w.layout().ReDraw();
+    });
 
     // Password.
     setHandler(QStringLiteral("MNU_PsCreate"), [&w](int) { w.password().MNU_PsCreate_Click(); });

@@ -289,14 +289,22 @@ void CharacterAgent::finish(bool failed)
         m_pollTimer.stop();
 }
 
+int CharacterAgent::reservedWidth() const
+{
+    if (!m_loaded || !m_area || !m_widget)
+        return 0;
+    return m_widget->sizeFor(m_area->size()).width() + 2 * kMargin;
+}
+
 void CharacterAgent::place()
 {
     if (!m_area || !m_widget)
         return;
-    const QSize size = m_widget->sizeFor(m_area->height());
+    // At the foot of the strip the tiles leave free on the right; the balloon above it.
+    const QSize size = m_widget->sizeFor(m_area->size());
     m_widget->setGeometry(m_area->width() - size.width() - kMargin,
                           m_area->height() - size.height() - kMargin, size.width(), size.height());
-    m_balloon->placeBeside(m_widget->geometry());
+    m_balloon->placeAbove(m_widget->geometry(), reservedWidth());
 }
 
 bool CharacterAgent::eventFilter(QObject *watched, QEvent *event)

@@ -40,6 +40,11 @@ public:
     bool isLoaded() const { return m_loaded.has_value(); }
     QString loadedName() const { return m_loaded ? m_loaded->name : QString(); }
 
+    // Width, in pixels, of the strip at the right of the play area that the character and its
+    // balloon keep for themselves while a character is loaded (0 without one). The tiles are
+    // laid out left of it, so the character never covers a tile or takes its clicks.
+    int reservedWidth() const;
+
     void show();
     // Lifts a shown character (and its balloon) above controls raised after it.
     void keepOnTop();

@@ -18,6 +18,8 @@ constexpr int kAttentionMs = 1400; // one "GetAttention": three hops
 constexpr double kHops = 3.0;
 constexpr double kHopShare = 0.14; // hop height as a share of the character's height
 constexpr double kMaxAreaShare = 0.45; // the character never takes more of the play area
+// ... nor more of its width: the tiles share the width with the character's strip.
+constexpr double kMaxAreaWidthShare = 0.18;
 
 } // namespace
 
@@ -89,13 +91,16 @@ CharacterLook CharacterWidget::look() const
     return CharacterLook::Idle;
 }
 
-QSize CharacterWidget::sizeFor(int areaHeight) const
+QSize CharacterWidget::sizeFor(const QSize &area) const
 {
-    const int height = std::max(1, std::min(m_size, int(areaHeight * kMaxAreaShare)));
     QSizeF art(1, 1);
     if (m_art[0] && m_art[0]->isValid())
         art = m_art[0]->defaultSize();
-    const int width = int(std::lround(height * art.width() / art.height()));
+    const double aspect = art.width() / art.height();
+    const int height = std::max(1,
+                                std::min({m_size, int(area.height() * kMaxAreaShare),
+                                          int(area.width() * kMaxAreaWidthShare / aspect)}));
+    const int width = std::max(1, int(std::lround(height * aspect)));
     // Room above the character for its hop.
     return QSize(width, height + int(height * kHopShare));
 }

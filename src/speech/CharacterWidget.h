@@ -31,8 +31,9 @@ public:
     bool attentionPlaying() const;
     // The look drawn now.
     CharacterLook look() const;
-    // Size the widget wants for a play area of height `areaHeight`.
-    QSize sizeFor(int areaHeight) const;
+    // Size the widget wants over a play area of `area`: its own size, but never more than a
+    // share of the area's height or width.
+    QSize sizeFor(const QSize &area) const;
 
 Q_SIGNALS:
     void clicked();

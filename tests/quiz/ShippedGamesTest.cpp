@@ -1,8 +1,13 @@
 // Every word and number quiz played to its end on the shipped content folder.
 // With TUMBLEWICK_SNAPSHOT_DIR set, each game's first screen is saved there
 // as a PNG for a person to look at.
+#include "quiz/QuizEngine.h"
 #include "quiz/QuizWindow.h"
 #include "shell/GameIds.h"
+#include "shell/Settings.h"
+#include "speech/CharacterAgent.h"
+#include "speech/CharacterWidget.h"
+#include "speech/Speaker.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -19,8 +24,8 @@ namespace {
 
 struct ShippedWindow : QuizWindow
 {
-    ShippedWindow()
-        : QuizWindow(42, QSize(720, 540))
+    explicit ShippedWindow(QSize playArea = QSize(720, 540))
+        : QuizWindow(42, playArea)
     {
         // A window on the shipped folder; settings go to the test's own folder.
         Platform p;
@@ -28,7 +33,7 @@ struct ShippedWindow : QuizWindow
         window = std::make_unique<Educate>(std::move(p), QStringLiteral(TUMBLEWICK_CONTENT_DIR),
                                            writeDir.path());
         w().show();
-        setPlayArea(QSize(720, 540));
+        setPlayArea(playArea);
         w().start(); // first run: the default options
     }
 };
@@ -95,4 +100,70 @@ TEST(ShippedGames, EveryWordAndNumberQuizPlaysToItsEnd)
         playToTheEnd(t, game);
         EXPECT_TRUE(t.againEnabled()) << name;
     }
+}
+
+// The character stands in a strip of its own: in every quiz, grid and window it covers no answer
+// tile, and a click at the centre of a tile reaches that tile.
+TEST(ShippedGames, TheCharacterNeverCoversAnAnswerTile)
+{
+    if (!contentBuilt())
+        GTEST_SKIP() << "the content folder has not been generated";
+    const int games[]
+        = {GameSounds,   GameColours, GameInitialLetters, GamePairs,          GameArithmetic,
+           GameSpelling, GameFlags,   GameWords,          GameNumberCounting, GameHideAndSeek};
+    const int sizeItems[] = {0, 2, 12}; // 3 x 3, 5 x 5, 15 x 15 (games may make it smaller)
+    for (const QSize area : {QSize(420, 320), QSize(800, 570), QSize(1920, 1050)}) {
+        ShippedWindow t(area);
+        Educate &w = t.w();
+        ASSERT_TRUE(w.speech.SpeakerLoaded);
+        for (int item : sizeItems) {
+            for (int game : games) {
+                w.settings().MNU_Size_Click(item);
+                w.MNU_Game_Click(game);
+                const QRect character = w.speaker().agent()->widget()->geometry();
+                const std::string where = QStringLiteral("game %1, size item %2, %3 x %4")
+                                              .arg(game)
+                                              .arg(item)
+                                              .arg(area.width())
+                                              .arg(area.height())
+                                              .toStdString();
+                ASSERT_TRUE(w.playArea()->rect().contains(character)) << where;
+                const int n = (w.shell.GridMax + 1) * (w.shell.GridMax + 1);
+                for (int p = 1; p <= n; ++p) {
+                    QWidget *tile = w.Answer(p);
+                    if (!tile || tile->isHidden())
+                        continue;
+                    ASSERT_FALSE(tile->geometry().intersects(character)) << where << ", tile " << p;
+                    QWidget *hit = w.playArea()->childAt(tile->geometry().center());
+                    EXPECT_TRUE(hit == tile || hit == w.Img(p)) << where << ", tile " << p;
+                }
+            }
+        }
+    }
+}
+
+TEST(ShippedGames, ALetterTypedWhileTheCharacterTalksIsMarked)
+{
+    if (!contentBuilt())
+        GTEST_SKIP() << "the content folder has not been generated";
+    ShippedWindow t;
+    Educate &w = t.w();
+    w.MNU_Game_Click(GameInitialLetters);
+    ASSERT_TRUE(w.speech.SpeakerLoaded);
+    const int first = t.rightTile();
+    const QChar letter = w.Question(w.quiz.QuestionTile)->text().at(1).toLower();
+    bool typed = false;
+    t.fakes.pump->onPump = [&] {
+        if (!typed && w.hourglass()) {
+            typed = true;
+            QTest::keyClick(&w, letter.toLatin1());
+        }
+    };
+    w.engine().Question_Click(w.quiz.QuestionTile); // the character asks the question aloud
+    t.fakes.pump->onPump = nullptr;
+    ASSERT_TRUE(typed);
+    for (int wait = 0; wait < 20 && !w.Answer(first)->isHidden(); ++wait)
+        QTest::qWait(50);
+    EXPECT_TRUE(w.Answer(first)->isHidden()) << "the letter was marked right";
+    EXPECT_NE(t.rightTile(), first);
 }
