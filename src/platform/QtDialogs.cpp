@@ -7,6 +7,19 @@ namespace tw {
 
 static const char *const kTitle = "Tumblewick";
 
+// Shows `box` centred on its parent's window. A message box settles its size only as it is
+// shown, after Qt has placed it, so it is shown first and then moved.
+static int execCentred(QMessageBox &box, QWidget *parent)
+{
+    box.show();
+    if (parent) {
+        const QRect window = parent->window()->frameGeometry();
+        box.move(window.center()
+                 - QPoint(box.frameGeometry().width() / 2, box.frameGeometry().height() / 2));
+    }
+    return box.exec();
+}
+
 void QtDialogs::message(QWidget *parent, const QString &text, Icon icon)
 {
     QMessageBox::Icon qicon = QMessageBox::Information;
@@ -15,12 +28,14 @@ void QtDialogs::message(QWidget *parent, const QString &text, Icon icon)
     else if (icon == Icon::Critical)
         qicon = QMessageBox::Critical;
     QMessageBox box(qicon, QString::fromLatin1(kTitle), text, QMessageBox::Ok, parent);
-    box.exec();
+    execCentred(box, parent);
 }
 
 bool QtDialogs::ask(QWidget *parent, const QString &text)
 {
-    return QMessageBox::question(parent, QString::fromLatin1(kTitle), text) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(kTitle), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    return execCentred(box, parent) == QMessageBox::Yes;
 }
 
 QString QtDialogs::openFile(QWidget *parent, const QString &title, const QString &folder,

@@ -5,6 +5,7 @@
 #include "shell/GameIds.h"
 #include "shell/PasswordLock.h"
 #include "speech/Speaker.h"
+#include "speech/TalkChunks.h"
 
 #include <QFileInfo>
 #include <QTimer>
@@ -178,7 +179,7 @@ void GameClock::present()
     // The captions are read before any wait: the tiles may be gone after it.
     const QString caption = question->text();
     if (subject == QLatin1String("Flags")) {
-        if (m_window.speech.SpeakerLoaded) {
+        if (m_window.speech.SpeakerLoaded && hasWords(caption)) {
             speaker.waitWhileSpeaking();
             speaker.Talk(caption + QLatin1Char('.'));
         }
@@ -190,9 +191,13 @@ void GameClock::present()
     TileLabel *answer = m_window.Answer(question->tag.toInt());
     const QString word = answer ? answer->text() : QString();
     const long deal = s.Deal;
-    if (m_window.speech.SpeakerLoaded) {
+    // A finished deal leaves no letter and no word: nothing is said then, not even ".".
+    const QString letter = caption.right(1);
+    if (m_window.speech.SpeakerLoaded && hasWords(letter)) {
         speaker.waitWhileSpeaking();
-        speaker.Talk(caption.right(1) + QLatin1Char('.'));
+        speaker.Talk(letter + QLatin1Char('.'));
+    }
+    if (m_window.speech.SpeakerLoaded && hasWords(word) && s.Deal == deal) {
         speaker.waitWhileSpeaking();
         speaker.Talk(word + QLatin1Char('.'));
     }

@@ -101,8 +101,11 @@ void Speaker::LoadSpeaker()
             break; // the menu has ten entries
         m_listed << file;
         const int index = int(m_listed.size());
-        // '&' in a file name is shown, not taken as the menu's access key.
-        menus.setCaption(kSpkChr, index, QString(file).replace(u'&', QStringLiteral("&&")));
+        // The character's own name ("Pip the Cat"); the file name when the file cannot be read.
+        // '&' is shown, not taken as the menu's access key.
+        const std::optional<CharacterFile> character = CharacterFile::read(folder.filePath(file));
+        const QString caption = character && !character->name.isEmpty() ? character->name : file;
+        menus.setCaption(kSpkChr, index, QString(caption).replace(u'&', QStringLiteral("&&")));
         menus.setVisible(kSpkChr, index, true);
         menus.setEnabled(kSpkChr, index, true);
         menus.setChecked(kSpkChr, index, index == 1);

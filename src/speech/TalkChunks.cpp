@@ -2,7 +2,14 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace tw {
+
+bool hasWords(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); });
+}
 
 namespace {
 

@@ -26,6 +26,9 @@ struct TalkChunk
     bool operator==(const TalkChunk &) const = default;
 };
 
+// True when `text` has a letter or digit to say: an empty or punctuation-only caption has none.
+bool hasWords(const QString &text);
+
 // Splits `text` the way Talk speaks it: sentence by sentence, the character
 // after a sentence mark staying with its sentence, and a sentence of more than
 // kChunkThreshold characters broken at the first space after that point which

@@ -57,8 +57,9 @@ TEST_F(SpeakerTest, ListsTenOfElevenInNameOrderAndTheTenthCanBeChosen)
     for (int i = 1; i <= 10; ++i) {
         EXPECT_TRUE(menus().visible(kSpkChr, i)) << i;
         EXPECT_TRUE(menus().enabled(kSpkChr, i)) << i;
+        // Each entry shows the character's own name, not its file name.
         EXPECT_EQ(menus().caption(kSpkChr, i).mid(1),
-                  QStringLiteral("Friend%1.twc").arg(i, 2, 10, QLatin1Char('0')))
+                  QStringLiteral("Friend%1").arg(i, 2, 10, QLatin1Char('0')))
             << i;
     }
     EXPECT_EQ(menus().checkedIndex(kSpkChr), 1);

@@ -130,3 +130,11 @@ TEST(SpeechTags, ReadOffAndNeverLeftInTheWords)
 
 } // namespace
 } // namespace tw
+
+TEST(TalkChunks, OnlyTextWithALetterOrDigitHasWordsToSay)
+{
+    for (const char *silent : {"", ".", " . ", "?!", "\n"})
+        EXPECT_FALSE(hasWords(QString::fromLatin1(silent))) << silent;
+    for (const char *said : {"a.", "7", " Hi ", "\nA a"})
+        EXPECT_TRUE(hasWords(QString::fromLatin1(said))) << said;
+}
