@@ -7,6 +7,7 @@
 #include "puzzle/BoardLayout.h"
 #include "puzzle/PieceDrag.h"
 #include "puzzle/PieceFace.h"
+#include "quiz/PictureLoader.h"
 #include "quiz/QuizEngine.h"
 #include "quiz/TileLayout.h"
 #include "shell/Educate.h"
@@ -86,9 +87,12 @@ void Puzzle::LoadJigPuzzle()
         refuse(0);
         return;
     }
-    // The picture as large as the play area, as the backdrop shows it: sharp pieces at any size.
-    QImage picture = backdrop->backdropAt(
-        QSize(twipsToPixels(m_window.layout().gridWidth()), m_window.playArea()->height()));
+    // A vector picture is drawn as large as the board, as the backdrop shows it, so the pieces
+    // are sharp at any size; a bitmap is cut as it is.
+    QImage picture = backdrop->picture();
+    if (PictureLoader::isVector(picture))
+        picture = backdrop->backdropAt(
+            QSize(twipsToPixels(m_window.layout().gridWidth()), m_window.playArea()->height()));
     backdrop->hide();
 
     // A picture too small to give every piece a pixel is enlarged first.

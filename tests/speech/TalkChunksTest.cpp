@@ -134,7 +134,7 @@ TEST(SpeechTags, ReadOffAndNeverLeftInTheWords)
 TEST(TalkChunks, OnlyTextWithALetterOrDigitHasWordsToSay)
 {
     for (const char *silent : {"", ".", " . ", "?!", "\n"})
-        EXPECT_FALSE(hasWords(QString::fromLatin1(silent))) << silent;
+        EXPECT_FALSE(tw::hasWords(QString::fromLatin1(silent))) << silent;
     for (const char *said : {"a.", "7", " Hi ", "\nA a"})
-        EXPECT_TRUE(hasWords(QString::fromLatin1(said))) << said;
+        EXPECT_TRUE(tw::hasWords(QString::fromLatin1(said))) << said;
 }
