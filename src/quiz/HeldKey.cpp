@@ -8,7 +8,7 @@ constexpr double kSecondsPerDay = 86400;
 
 } // namespace
 
-void HeldKey::hold(QChar key, int deal, int question, double now)
+void HeldKey::hold(QChar key, long deal, int question, double now)
 {
     m_key = key;
     m_deal = deal;
@@ -16,7 +16,7 @@ void HeldKey::hold(QChar key, int deal, int question, double now)
     m_since = now;
 }
 
-bool HeldKey::waitingFor(int deal, int question, double now) const
+bool HeldKey::waitingFor(long deal, int question, double now) const
 {
     double waited = now - m_since;
     if (waited < 0)
@@ -24,7 +24,7 @@ bool HeldKey::waitingFor(int deal, int question, double now) const
     return m_key && deal == m_deal && question == m_question && waited <= kMaxHoldSeconds;
 }
 
-std::optional<QChar> HeldKey::take(int deal, int question, double now)
+std::optional<QChar> HeldKey::take(long deal, int question, double now)
 {
     const bool ready = waitingFor(deal, question, now);
     std::optional<QChar> key;

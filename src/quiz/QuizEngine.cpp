@@ -104,7 +104,6 @@ void QuizEngine::DoQuizOrder(int count)
     const int n = tileCount(w.shell.GridMax);
     const std::vector<int> chain = questionChain(n, *w.platform().random);
     m_dealOver = false;
-    ++m_deal;
     const QString subject = w.quiz.CurrentSubject;
     const int row = w.shell.GridMax + 1;
     const long deal = w.shell.Deal;
@@ -431,7 +430,7 @@ void QuizEngine::KeyPress(QChar key)
     // the question is being asked is kept and marked as soon as the question is ready.
     if (w.hourglass() || w.shell.Loading) {
         const bool waiting = m_heldKey.holding();
-        m_heldKey.hold(key, m_deal, w.quiz.QuestionTile,
+        m_heldKey.hold(key, w.shell.Deal, w.quiz.QuestionTile,
                        w.platform().clock->secondsSinceMidnight());
         if (!waiting)
             QTimer::singleShot(kHeldKeyPollMs, &w, [this] { markHeldKey(); });
@@ -457,13 +456,13 @@ void QuizEngine::markHeldKey()
     const double now = w.platform().clock->secondsSinceMidnight();
     if (w.hourglass() || w.shell.Loading) {
         // Still busy: look again shortly, unless the key's question has gone meanwhile.
-        if (m_heldKey.waitingFor(m_deal, w.quiz.QuestionTile, now))
+        if (m_heldKey.waitingFor(w.shell.Deal, w.quiz.QuestionTile, now))
             QTimer::singleShot(kHeldKeyPollMs, &w, [this] { markHeldKey(); });
         else
             m_heldKey.drop();
         return;
     }
-    if (const std::optional<QChar> key = m_heldKey.take(m_deal, w.quiz.QuestionTile, now))
+    if (const std::optional<QChar> key = m_heldKey.take(w.shell.Deal, w.quiz.QuestionTile, now))
         KeyPress(*key);
 }
 

@@ -63,7 +63,6 @@ private:
 
     Educate &m_window;
     bool m_dealOver = false;
-    int m_deal = 0; // counts the deals, so a held key is never marked against a later one
     HeldKey m_heldKey;
 };
 
