@@ -34,4 +34,9 @@ check pulseaudio "the recorded-sound tests (a private server and its recorder)" 
     bash -c "pulseaudio --version && command -v parec"
 check xvfb-run "looking at the program without a display" bash -c "command -v xvfb-run"
 check clang-format "the format check" bash -c "clang-format --version"
+art="${TUMBLEWICK_ART_DIR:-$HOME/.cache/tumblewick/art}"
+check vector-art "sharp pictures (tools/install-deps.sh fetches them with npm)" \
+    bash -c "test -s '$art/noto/icons.json' && test -s '$art/flag-icons/flags/4x3/fr.svg'"
+check andika "the reading font of captions (fonts-sil-andika)" \
+    test -s /usr/share/fonts/truetype/andika/Andika-Regular.ttf
 exit $failed
