@@ -111,10 +111,14 @@ void NumbersGame::DoNumbers()
     Educate &w = m_window;
     const int n = (w.shell.GridMax + 1) * (w.shell.GridMax + 1);
     const int current = w.quiz.QuestionTile;
-    const bool over = current >= n || current < 1 || current >= kTableSize;
+    bool over = current >= n || current < 1 || current >= kTableSize;
+    // A switch into the game nested in a wait can lay out before the deal filled the table: a
+    // value another game left there is not an index.
+    const long item = over ? -1 : w.quiz.ItemValue[current];
+    over = over || item < 0 || item >= kTableSize;
     QImage picture;
     if (!over)
-        picture = PictureLibrary::loadPicture(w.quiz.PictureList[w.quiz.ItemValue[current]]);
+        picture = PictureLibrary::loadPicture(w.quiz.PictureList[item]);
     for (int i = 1; i <= kCells; ++i) {
         if (PictureTile *img = w.Img(i)) {
             img->hide();
