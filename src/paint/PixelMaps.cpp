@@ -1,0 +1,173 @@
+#include "paint/PixelMaps.h"
+
+#include <QtEndian>
+
+#include <algorithm>
+#include <cstring>
+
+namespace tw {
+
+namespace {
+
+const QByteArray kMagic = QByteArrayLiteral("TWPXMAP1");
+constexpr int kHeaderBytes = 8 + 4 + 4; // magic, width, height
+constexpr int kMaxSide = 16384; // larger than any screen
+constexpr qint64 kMaxPixels = qint64(64) << 20;
+constexpr int kReach = kMaxPenWidth / 2 + 1; // how far a dot reaches from its centre
+
+} // namespace
+
+void PixelMaps::allocate(int width, int height)
+{
+    m_width = std::max(width, 0);
+    m_height = std::max(height, 0);
+    const size_t n = size_t(m_width) * size_t(m_height);
+    m_colour.assign(n, kNothingDrawn);
+    m_widths.assign(n, 1);
+    m_widthUsed.fill(false);
+}
+
+void PixelMaps::growTo(int width, int height)
+{
+    if (width <= m_width && height <= m_height)
+        return;
+    PixelMaps bigger(std::max(width, m_width), std::max(height, m_height));
+    for (int y = 0; y < m_height; ++y) {
+        std::copy_n(m_colour.begin() + index(0, y), m_width,
+                    bigger.m_colour.begin() + bigger.index(0, y));
+        std::copy_n(m_widths.begin() + index(0, y), m_width,
+                    bigger.m_widths.begin() + bigger.index(0, y));
+    }
+    bigger.m_widthUsed = m_widthUsed;
+    *this = std::move(bigger);
+}
+
+void PixelMaps::record(int x, int y, quint32 colour, int width)
+{
+    if (!contains(x, y))
+        return;
+    m_colour[index(x, y)] = colour & kNothingDrawn;
+    m_widths[index(x, y)] = quint8(saneWidth(width));
+}
+
+void PixelMaps::recordColour(int x, int y, quint32 colour)
+{
+    if (contains(x, y))
+        m_colour[index(x, y)] = colour & kNothingDrawn;
+}
+
+void PixelMaps::erase(const QRect &pixels)
+{
+    const QRect area = pixels & QRect(0, 0, m_width, m_height);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        std::fill_n(m_colour.begin() + index(area.left(), y), area.width(), kNothingDrawn);
+        std::fill_n(m_widths.begin() + index(area.left(), y), area.width(), quint8(1));
+    }
+}
+
+bool PixelMaps::empty() const
+{
+    return std::all_of(m_colour.begin(), m_colour.end(),
+                       [](quint32 c) { return c == kNothingDrawn; });
+}
+
+void PixelMaps::markWidthUsed(int width)
+{
+    if (width >= 0 && width <= kMaxPenWidth)
+        m_widthUsed[width] = true;
+}
+
+void PixelMaps::replay(QImage &image, const QRect &clip) const
+{
+    const QRect area = clip & image.rect();
+    if (area.isEmpty() || !allocated())
+        return;
+    // Dots centred just outside the area still reach into it.
+    const QRect centres
+        = area.adjusted(-kReach, -kReach, kReach, kReach) & QRect(0, 0, m_width, m_height);
+    for (int y = centres.top(); y <= centres.bottom(); ++y) {
+        const quint32 *colours = m_colour.data() + index(0, y);
+        const quint8 *widths = m_widths.data() + index(0, y);
+        int x = centres.left();
+        const int end = centres.right();
+        while (x <= end) {
+            const quint32 c = colours[x];
+            if (c == kNothingDrawn) {
+                ++x;
+                continue;
+            }
+            const quint8 w = widths[x];
+            int last = x;
+            while (last < end && colours[last + 1] == c && widths[last + 1] == w)
+                ++last;
+            if (w == 1) {
+                // The common case (the colouring book fills whole areas at width 1): the
+                // run itself, written straight into the row.
+                if (y >= area.top() && y <= area.bottom()) {
+                    const int from = std::max(x, area.left());
+                    const int to = std::min(last, area.right());
+                    auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+                    if (from <= to)
+                        std::fill(row + from, row + to + 1, rgbFromColour(c));
+                }
+            } else {
+                stampRun(image, x, last, y, rgbFromColour(c), w, area);
+            }
+            x = last + 1;
+        }
+    }
+}
+
+QByteArray PixelMaps::toBytes() const
+{
+    QByteArray payload;
+    const size_t n = m_colour.size();
+    payload.resize(qsizetype(n * 5));
+    char *out = payload.data();
+    for (size_t i = 0; i < n; ++i)
+        qToLittleEndian<quint32>(m_colour[i], out + 4 * i);
+    std::memcpy(out + 4 * n, m_widths.data(), n);
+
+    QByteArray bytes = kMagic;
+    char header[8];
+    qToLittleEndian<quint32>(quint32(m_width), header);
+    qToLittleEndian<quint32>(quint32(m_height), header + 4);
+    bytes.append(header, sizeof header);
+    bytes.append(qCompress(payload));
+    return bytes;
+}
+
+std::optional<PixelMaps> PixelMaps::fromBytes(const QByteArray &bytes)
+{
+    if (bytes.size() < kHeaderBytes + 4 || !bytes.startsWith(kMagic))
+        return std::nullopt;
+    const int width = int(qFromLittleEndian<quint32>(bytes.constData() + 8));
+    const int height = int(qFromLittleEndian<quint32>(bytes.constData() + 12));
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide
+        || qint64(width) * height > kMaxPixels)
+        return std::nullopt;
+    const qint64 n = qint64(width) * height;
+    // qCompress puts the expected size first, big-endian: check it before
+    // letting it allocate anything.
+    const quint32 claimed = qFromBigEndian<quint32>(bytes.constData() + kHeaderBytes);
+    if (qint64(claimed) != n * 5)
+        return std::nullopt;
+    const QByteArray payload
+        = qUncompress(reinterpret_cast<const uchar *>(bytes.constData()) + kHeaderBytes,
+                      bytes.size() - kHeaderBytes);
+    if (payload.size() != n * 5)
+        return std::nullopt;
+
+    PixelMaps maps(width, height);
+    const char *in = payload.constData();
+    for (qint64 i = 0; i < n; ++i) {
+        maps.m_colour[size_t(i)] = qFromLittleEndian<quint32>(in + 4 * i) & kNothingDrawn;
+        const int w = saneWidth(quint8(in[4 * n + i]));
+        maps.m_widths[size_t(i)] = quint8(w);
+        if (maps.m_colour[size_t(i)] != kNothingDrawn)
+            maps.markWidthUsed(w);
+    }
+    return maps;
+}
+
+} // namespace tw
