@@ -3,7 +3,6 @@
 #include "platform/Numeric.h"
 #include "quiz/GameDraws.h"
 #include "quiz/HeldKey.h"
-#include "quiz/PaletteMix.h"
 #include "quiz/PictureLibrary.h"
 #include "quiz/QuestionChain.h"
 #include "quiz/QuizGames.h"
@@ -44,10 +43,6 @@ constexpr int kExclaimChoices = 3; // "Oh. Dear", "Whoops?", "Op Oh"
 // Keyboard use items.
 constexpr int kKbdBoth = 1;
 constexpr int kKbdKeyboard = 3;
-// The paint palette: tiles 0 to 7 are the plain colours, tile 8 mixes.
-constexpr int kPlainColours = 8;
-constexpr int kMixTile = 8;
-constexpr int kPenTools = 3; // tools 0 to 2 draw with a pen
 // Subject folders searched for Initial Letters pictures: Misc to Transport.
 constexpr int kFirstLetterFolder = 1;
 constexpr int kLastLetterFolder = 4;
@@ -413,7 +408,7 @@ void QuizEngine::Answer_Click(int index)
         }
         return;
     }
-    if (isPaintGame(game))
+    if (isPaintGame(game) && paletteClick)
         paletteClick(index);
 }
 
@@ -477,93 +472,11 @@ void QuizEngine::Question_Click(int)
     w.setHourglass(false);
 }
 
-void QuizEngine::paletteClick(int index)
+void QuizEngine::Answer_MouseDown(int, Qt::MouseButton button)
 {
-    Educate &w = m_window;
-    PaintState &paint = w.paint;
-    const TileLabel *tile = w.Answer(index);
-    if (!tile)
-        return;
-    paint.PenColour = tile->backColour();
-    if (paint.SelectedObject == QLatin1String("Lines")
-        || paint.SelectedObject == QLatin1String("Shapes"))
-        paintRecolourSelection();
-    if (index < kPlainColours)
-        paint.BaseColour = paint.PenColour;
-    if (paint.PenColour == kWhite && w.shell.CurrentGame == GamePaintBox
-        && paint.CurrentTool < kPenTools)
-        paintArmEraser();
-    else
-        paintDisarmEraser();
-}
-
-void QuizEngine::Answer_MouseDown(int index, Qt::MouseButton button)
-{
-    Educate &w = m_window;
-    if (button != Qt::LeftButton) {
+    if (button != Qt::LeftButton)
         RightMouse();
-        return;
-    }
-    if (index != kMixTile || !isPaintGame(w.shell.CurrentGame))
-        return;
-    const TileLabel *tile = w.Answer(index);
-    if (!tile)
-        return;
-    const MixColour mix = mixFromValue(tile->backColour());
-    w.paint.MixRed = mix.red;
-    w.paint.MixGreen = mix.green;
-    w.paint.MixBlue = mix.blue;
 }
-
-void QuizEngine::Answer_MouseMove(int index, Qt::MouseButtons buttons)
-{
-    Educate &w = m_window;
-    if (buttons == Qt::NoButton || index != kMixTile || !isPaintGame(w.shell.CurrentGame))
-        return;
-    TileLabel *tile = w.Answer(index);
-    if (!tile)
-        return;
-    PaintState &paint = w.paint;
-    const MixColour next
-        = mixToward({paint.MixRed, paint.MixGreen, paint.MixBlue}, paint.BaseColour);
-    paint.MixRed = next.red;
-    paint.MixGreen = next.green;
-    paint.MixBlue = next.blue;
-    tile->setBackColour(valueFromMix(next));
-}
-
-void QuizEngine::Review_Click(int index)
-{
-    Educate &w = m_window;
-    if (index == 0) {
-        w.setHourglass(true);
-        w.shell.RepaintPending = true;
-        paintRepaint();
-        w.setHourglass(false);
-    } else if (index == 1) {
-        w.paint.SelectedObject.clear();
-        w.paint.SelectedIndex = -1;
-        paintClear();
-    }
-}
-
-void QuizEngine::paintRecolourSelection() { }
-
-void QuizEngine::paintArmEraser()
-{
-    m_window.paint.SelectedObject = QStringLiteral("Rubber");
-    m_window.paint.SelectedIndex = -1;
-}
-
-void QuizEngine::paintDisarmEraser()
-{
-    if (m_window.paint.SelectedObject == QLatin1String("Rubber"))
-        m_window.paint.SelectedObject.clear();
-}
-
-void QuizEngine::paintRepaint() { }
-
-void QuizEngine::paintClear() { }
 
 void QuizEngine::RightMouse() { }
 

@@ -6,6 +6,8 @@
 #include <QString>
 #include <Qt>
 
+#include <functional>
+
 class QPoint;
 
 namespace tw {
@@ -26,11 +28,11 @@ public:
     // Tile events.
     void Answer_Click(int index);
     void Answer_MouseDown(int index, Qt::MouseButton button);
-    void Answer_MouseMove(int index, Qt::MouseButtons buttons);
     void Question_Click(int index);
-    void Review_Click(int index);
     // A typed character (Initial Letters).
     void KeyPress(QChar key);
+    // In the paint games a click on an answer tile picks a palette colour.
+    std::function<void(int index)> paletteClick;
 
     // True from the last right answer of a deal until tiles are created or
     // dealt again: the board stays cleared, even when the window is resized.
@@ -47,18 +49,10 @@ private:
     void rightAnswer(int index);
     // The sound file that names answer `index`, or Chimes.wav.
     QString answerSound(int index) const;
-    void paletteClick(int index);
     int questionAnswerTile() const;
     // Marks the key held while the question was being asked, once the quiz is ready for it.
     void markHeldKey();
 
-    // Paint box calls. The paint surface and its objects are not part of the
-    // window yet: these keep the state right and leave the drawing alone.
-    void paintRecolourSelection();
-    void paintArmEraser();
-    void paintDisarmEraser();
-    void paintRepaint();
-    void paintClear();
     void RightMouse();
 
     Educate &m_window;

@@ -1,6 +1,7 @@
 #include "shell/Educate.h"
 
 #include "help/Help.h"
+#include "paint/PaintBox.h"
 #include "platform/ReadingFont.h"
 #include "puzzle/Puzzle.h"
 #include "quiz/PictureLibrary.h"
@@ -8,6 +9,7 @@
 #include "quiz/QuizGames.h"
 #include "quiz/SoundPlayer.h"
 #include "quiz/TileLayout.h"
+#include "shell/EducatePaintHost.h"
 #include "shell/GameClock.h"
 #include "shell/GameIds.h"
 #include "shell/MenuBar.h"
@@ -89,6 +91,7 @@ Educate::Educate(Platform platform, const QString &appFolder, const QString &wri
     });
     auto *a0 = new TileLabel(0, m_playArea);
     a0->hide();
+    connectTile(a0, false); // element 0 is the first colour of the paint palette
     Answer.reset(a0, [this](int i) {
         auto *tile = new TileLabel(i, m_playArea);
         connectTile(tile, false);
@@ -101,7 +104,7 @@ Educate::Educate(Platform platform, const QString &appFolder, const QString &wri
     Review[1] = new QPushButton(QStringLiteral("Clear"), m_playArea);
     for (int i = 0; i < 2; ++i) {
         Review[i]->hide();
-        connect(Review[i], &QPushButton::clicked, this, [this, i] { m_engine->Review_Click(i); });
+        connect(Review[i], &QPushButton::clicked, this, [this, i] { m_paint->Review_Click(i); });
     }
 
     m_menus = std::make_unique<MenuBar>(*this);
@@ -116,6 +119,9 @@ Educate::Educate(Platform platform, const QString &appFolder, const QString &wri
     m_speaker = std::make_unique<Speaker>(*this);
     m_puzzle = std::make_unique<Puzzle>(*this);
     m_help = std::make_unique<Help>(*this);
+    m_paintHost = std::make_unique<EducatePaintHost>(*this);
+    m_paint = std::make_unique<PaintBox>(*m_paintHost, paint);
+    m_engine->paletteClick = [this](int i) { m_paint->Answer_Click(i); };
     resize(800, 600);
 }
 
@@ -128,10 +134,17 @@ void Educate::connectTile(TileLabel *tile, bool question)
         return;
     }
     connect(tile, &TileLabel::clicked, this, [this](int i) { m_engine->Answer_Click(i); });
-    connect(tile, &TileLabel::mouseDown, this,
-            [this](int i, Qt::MouseButton b, QPoint) { m_engine->Answer_MouseDown(i, b); });
-    connect(tile, &TileLabel::mouseMove, this,
-            [this](int i, Qt::MouseButtons b, QPoint) { m_engine->Answer_MouseMove(i, b); });
+    // In the paint games the answer tiles are the palette and its mixing tile.
+    connect(tile, &TileLabel::mouseDown, this, [this](int i, Qt::MouseButton b, QPoint) {
+        if (isPaintGame())
+            m_paint->Answer_MouseDown(i, b);
+        else
+            m_engine->Answer_MouseDown(i, b);
+    });
+    connect(tile, &TileLabel::mouseMove, this, [this](int i, Qt::MouseButtons b, QPoint) {
+        if (isPaintGame())
+            m_paint->Answer_MouseMove(i, b);
+    });
 }
 
 void Educate::connectPicture(PictureTile *tile)
@@ -201,6 +214,7 @@ void Educate::Form_Activate()
         = static_cast<std::uint32_t>(m_platform.clock->secondsSinceMidnight() * 1000.0);
     const auto fromSeed = static_cast<std::uint32_t>(m_platform.random->rnd() * 4294967296.0);
     m_platform.random->seed(fromClock ^ fromSeed);
+    m_paint->allocateMaps();
     shell.Loading = false;
     setHourglass(false);
     backdrop->show();
@@ -332,8 +346,11 @@ void Educate::runGameSetup(int index)
         m_games->DoNumbers();
         break;
     case GameColouringBook:
+        m_keyPreview = false;
+        break;
     case GamePaintBox:
         m_keyPreview = false;
+        m_paint->LoadPaintBox();
         break;
     default:
         break;
@@ -342,7 +359,7 @@ void Educate::runGameSetup(int index)
         return;
 
     shell.Loading = false;
-    if (index > GameSounds && index != GameHideAndSeek)
+    if (index > GameSounds && index != GameHideAndSeek && index != GamePaintBox)
         m_layout->ReDraw();
     setHourglass(false);
 }
@@ -399,8 +416,10 @@ void Educate::MNU_Tools_Click()
         m_toolsAllowed = false;
         return;
     }
-    if (!m_password->wouldAsk(kRequireTools))
+    if (!m_password->wouldAsk(kRequireTools)) {
+        enableTextItems();
         return;
+    }
     QMenu *tools = m_menus->menu(QStringLiteral("MNU_Tools"));
     if (!tools)
         return;
@@ -412,15 +431,38 @@ void Educate::MNU_Tools_Click()
             if (!m_password->CheckPass(kRequireTools))
                 return;
             m_toolsAllowed = true; // asked and allowed: open without asking again
+            enableTextItems();
             tools->popup(where);
         },
         Qt::QueuedConnection);
+}
+
+// The text items of the Tools menu work only on a selected text object.
+void Educate::enableTextItems()
+{
+    const bool text = m_paint->textSelected();
+    m_menus->setEnabled(QStringLiteral("MNU_EdText"), -1, text);
+    m_menus->setEnabled(QStringLiteral("MNU_EdFont"), -1, text);
+}
+
+// The Pen Width menu offers the eight widths of the pen chosen last.
+void Educate::MNU_PenW_Click()
+{
+    const QStringList captions = m_paint->penWidthCaptions();
+    for (int i = 0; i < captions.size(); ++i)
+        m_menus->setCaption(QStringLiteral("MNU_PenWidth"), i, captions.at(i));
+}
+
+bool Educate::isPaintGame() const
+{
+    return shell.CurrentGame == GameColouringBook || shell.CurrentGame == GamePaintBox;
 }
 
 void Educate::UnloadGame()
 {
     ++shell.Deal;
     SpellBox->hide();
+    m_paint->hide();
     Answer(0)->hide();
     Question(0)->hide();
     Review[0]->hide();
@@ -477,6 +519,7 @@ void Educate::Unload()
     // Closed before the settings were read: the file stays as it was.
     if (shell.SettingsRead)
         m_settings->SaveData();
+    m_paint->keepDrawing();
     ClearUp();
     m_password->unloadDialog();
     m_help->closeWindows();
@@ -501,7 +544,10 @@ void Educate::resizeEvent(QResizeEvent *event)
     QMainWindow::resizeEvent(event);
     if (PictureTile *backdrop = Img(0))
         backdrop->setGeometry(0, 0, m_playArea->width(), m_playArea->height());
-    m_layout->ReDraw();
+    if (shell.CurrentGame == GamePaintBox)
+        m_paint->layOut(); // the palette tiles are not a quiz grid
+    else
+        m_layout->ReDraw();
 }
 
 void Educate::keyPressEvent(QKeyEvent *event)

@@ -28,6 +28,8 @@ class SoundPlayer;
 class Speaker;
 class Puzzle;
 class Help;
+class PaintBox;
+class EducatePaintHost;
 
 class Educate : public QMainWindow, public HelpHost
 {
@@ -84,12 +86,14 @@ public:
     Speaker &speaker() { return *m_speaker; }
     Puzzle &puzzles() { return *m_puzzle; }
     Help &help() { return *m_help; }
+    PaintBox &paintBox() { return *m_paint; }
 
     // Game switching and closing.
     void MNU_Game_Click(int index);
     void MNU_Again_Click();
     void MNU_Exit_Click();
     void MNU_Tools_Click();
+    void MNU_PenW_Click();
     void UnloadGame();
     void ResetImg();
     void ResetQuestion();
@@ -131,6 +135,8 @@ private:
     void greet();
     void connectTile(TileLabel *tile, bool question);
     void connectPicture(PictureTile *tile);
+    void enableTextItems();
+    bool isPaintGame() const;
 
     Platform m_platform;
     QWidget *m_playArea = nullptr;
@@ -146,6 +152,8 @@ private:
     std::unique_ptr<Speaker> m_speaker;
     std::unique_ptr<Puzzle> m_puzzle;
     std::unique_ptr<Help> m_help;
+    std::unique_ptr<EducatePaintHost> m_paintHost;
+    std::unique_ptr<PaintBox> m_paint;
     bool m_unloaded = false;
     bool m_keyPreview = true;
     int m_switchWaiting = 0; // a game switch is waiting (password, greeting)

@@ -2,6 +2,7 @@
 #include "shell/MenuBar.h"
 
 #include "help/Help.h"
+#include "paint/PaintBox.h"
 #include "quiz/PictureLibrary.h"
 #include "quiz/TileLayout.h"
 #include "shell/Educate.h"
@@ -70,6 +71,8 @@ void MenuBar::installRoutes()
 
     // Paint tools: opening the menu is guarded by the password.
     setHandler(QStringLiteral("MNU_Tools"), [&w](int) { w.MNU_Tools_Click(); });
+    setHandler(QStringLiteral("MNU_PenW"), [&w](int) { w.MNU_PenW_Click(); });
+    setHandler(QStringLiteral("MNU_PenWidth"), [&w](int i) { w.paintBox().MNU_PenWidth_Click(i); });
 
     // Radio groups of the paint and print rooms: until those rooms take over
     // their routes, a click simply moves the check mark.

@@ -1,6 +1,6 @@
 // The content folder built from content/recipe.tsv: every picture, sound, cursor and background
 // loads, and there is enough of each for every game to run.
-#include "quiz/CursorFile.h"
+#include "paint/CursorFile.h"
 #include "quiz/PictureLoader.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-// Marking, busy flags, presenting, typed answers, tile content and the palette.
+// Marking, busy flags, presenting, typed answers and tile content.
 #include "QuizWindow.h"
 
 #include "quiz/QuizGames.h"
@@ -216,64 +216,6 @@ TEST(QuizEngine, InitialLettersFindAPicturePerLetter)
             EXPECT_EQ(w.Img(r)->picture().width(), letter.unicode());
         }
     }
-}
-
-TEST(QuizEngine, PaletteClicksSetThePenAndArmTheEraser)
-{
-    struct Case
-    {
-        int game;
-        int tool;
-        int tile;
-        long colour;
-        bool eraser;
-        bool base;
-    };
-    const Case cases[] = {
-        {GamePaintBox, 0, 2, 16777215, true, true}, // white with a pen: eraser
-        {GamePaintBox, 2, 9, 16777215, true, false}, // a non-plain white tile too
-        {GamePaintBox, 5, 2, 16777215, false, true}, // white with another tool
-        {GameColouringBook, 0, 2, 16777215, false, true}, {GamePaintBox, 0, 4, 255, false, true},
-        {GamePaintBox, 0, 9, 33023, false, false},
-    };
-    for (const Case &c : cases) {
-        QuizWindow t;
-        Educate &w = t.w();
-        w.shell.GridMax = 2;
-        w.layout().LoadLabels();
-        w.shell.CurrentGame = c.game;
-        w.paint.CurrentTool = c.tool;
-        w.paint.BaseColour = 12345;
-        w.Answer(c.tile)->setBackColour(c.colour);
-        w.engine().Answer_Click(c.tile);
-        EXPECT_EQ(w.paint.PenColour, c.colour);
-        EXPECT_EQ(w.paint.SelectedObject == QLatin1String("Rubber"), c.eraser) << c.tile;
-        EXPECT_EQ(w.paint.BaseColour, c.base ? c.colour : 12345);
-    }
-}
-
-TEST(QuizEngine, TheMixingTileBlendsTowardTheLastPlainColour)
-{
-    QuizWindow t;
-    Educate &w = t.w();
-    w.shell.GridMax = 2;
-    w.layout().LoadLabels();
-    w.shell.CurrentGame = GamePaintBox;
-    w.paint.BaseColour = 255; // red
-    w.Answer(8)->setBackColour(16777215);
-    w.engine().Answer_MouseDown(8, Qt::LeftButton);
-    EXPECT_EQ(w.paint.MixGreen, 255);
-    for (int i = 0; i < 10; ++i)
-        w.engine().Answer_MouseMove(8, Qt::LeftButton);
-    EXPECT_EQ(w.paint.MixRed, 255); // at the target it wobbles between 255 and 254
-    EXPECT_EQ(w.paint.MixGreen, 245);
-    EXPECT_EQ(w.Answer(8)->backColour(), 255 + 245 * 256 + 245 * 65536);
-    // Moving without a button does nothing; other games have no mixing tile.
-    w.engine().Answer_MouseMove(8, Qt::NoButton);
-    EXPECT_EQ(w.paint.MixGreen, 245);
-    w.shell.CurrentGame = GameColours;
-    w.engine().Answer_MouseMove(8, Qt::LeftButton);
-    EXPECT_EQ(w.paint.MixGreen, 245);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "quiz/CursorFile.h"
+#include "paint/CursorFile.h"
 
 #include "platform/SafeFile.h"
 
@@ -21,7 +21,32 @@ quint16 read16(const QByteArray &bytes, int offset)
     return qFromLittleEndian<quint16>(bytes.constData() + offset);
 }
 
+constexpr int kOpaque = 128; // alpha from which a pixel counts as part of the pointer
+
 } // namespace
+
+QImage withWhiteOutline(const QImage &image)
+{
+    QImage out = image.convertToFormat(QImage::Format_ARGB32);
+    const QImage in = out.copy();
+    const auto solid = [&in](int x, int y) {
+        return x >= 0 && y >= 0 && x < in.width() && y < in.height()
+            && qAlpha(in.pixel(x, y)) >= kOpaque;
+    };
+    for (int y = 0; y < in.height(); ++y) {
+        for (int x = 0; x < in.width(); ++x) {
+            if (solid(x, y))
+                continue;
+            bool touches = false;
+            for (int dy = -1; dy <= 1 && !touches; ++dy)
+                for (int dx = -1; dx <= 1 && !touches; ++dx)
+                    touches = solid(x + dx, y + dy);
+            if (touches)
+                out.setPixel(x, y, qRgba(255, 255, 255, 255));
+        }
+    }
+    return out;
+}
 
 CursorImage readCursorFile(const QByteArray &bytes)
 {
@@ -46,7 +71,8 @@ QCursor loadCursorFile(const QString &path, Qt::CursorShape fallback)
     const CursorImage cursor = readCursorFile(file.bytes);
     if (cursor.image.isNull())
         return QCursor(fallback);
-    return QCursor(QPixmap::fromImage(cursor.image), cursor.hotspot.x(), cursor.hotspot.y());
+    return QCursor(QPixmap::fromImage(withWhiteOutline(cursor.image)), cursor.hotspot.x(),
+                   cursor.hotspot.y());
 }
 
 } // namespace tw

@@ -1,6 +1,6 @@
 // The paint box's cursor files load with their hotspot; broken files fall back to a standard
 // pointer instead of leaving a tool without one.
-#include "quiz/CursorFile.h"
+#include "paint/CursorFile.h"
 
 #include <QBuffer>
 #include <QFile>

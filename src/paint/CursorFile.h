@@ -20,8 +20,12 @@ struct CursorImage
 // its nearest edge). Anything that is not a cursor file gives a null image.
 CursorImage readCursorFile(const QByteArray &bytes);
 
-// The mouse pointer of the .cur file at path; the standard fallback shape when the file is
-// missing or broken, so a tool always has a pointer.
+// The image with a one-pixel white rim around its opaque pixels, so a dark
+// pointer stays visible on a dark picture.
+QImage withWhiteOutline(const QImage &image);
+
+// The mouse pointer of the .cur file at path, outlined in white; the standard fallback shape when
+// the file is missing or broken, so a tool always has a pointer.
 QCursor loadCursorFile(const QString &path, Qt::CursorShape fallback = Qt::ArrowCursor);
 
 } // namespace tw

@@ -1,5 +1,5 @@
 // The mixing tile blends toward the last plain colour, one step per move.
-#include "quiz/PaletteMix.h"
+#include "paint/PaletteMix.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "quiz/PaletteMix.h"
+#include "paint/PaletteMix.h"
 
 #include <algorithm>
 

@@ -1,0 +1,55 @@
+// Where the pens and effect brushes lay their dots along one mouse move.
+#include "paint/Brushes.h"
+#include "platform/Random.h"
+
+#include <gtest/gtest.h>
+
+namespace tw {
+namespace {
+
+TEST(Brushes, APenTrailRunsWithoutGapsFromThePreviousPointToTheNew)
+{
+    const BrushMove cases[] = {
+        {QPoint(150, 150), QPointF(1500, 450), 15, 15},
+        {QPoint(3000, 15), QPointF(30, 2985), 15, 15},
+        {QPoint(300, 300), QPointF(300, 300), 15, 15}, // no move: the previous point
+    };
+    for (const BrushMove &m : cases) {
+        const std::vector<QPoint> trail = penTrail(m);
+        ASSERT_FALSE(trail.empty());
+        EXPECT_EQ(trail.front(), pixelOf(m.last, 15, 15));
+        EXPECT_EQ(trail.back(), pixelOf(m.to, 15, 15));
+        for (size_t i = 1; i < trail.size(); ++i) {
+            const QPoint step = trail[i] - trail[i - 1];
+            EXPECT_LE(std::max(std::abs(step.x()), std::abs(step.y())), 1);
+        }
+    }
+}
+
+// A move of length 0 still lays one ring or dash, centred on the previous point.
+TEST(Brushes, EffectBrushesLayTheirPatternAtThePreviousPointWhenTheMouseStays)
+{
+    Random random(3);
+    const BrushMove still {QPoint(600, 450), QPointF(600, 450), 15, 15};
+    const QPoint centre(40, 30);
+    for (int n = 0; n < 20; ++n) {
+        const std::vector<QPoint> ring = ringDots(still, 18, random);
+        ASSERT_FALSE(ring.empty());
+        const int radius = (ring.front() - centre).manhattanLength();
+        EXPECT_LE(radius, 18);
+        for (const QPoint &dot : ring)
+            EXPECT_EQ((dot - centre).manhattanLength(), radius); // one diamond ring
+        for (bool forward : {true, false}) {
+            const std::vector<QPoint> dash = slantDots(still, forward, random);
+            ASSERT_FALSE(dash.empty());
+            for (const QPoint &dot : dash) {
+                const QPoint d = dot - centre;
+                EXPECT_EQ(d.y(), forward ? -d.x() : d.x());
+                EXPECT_LE(std::abs(d.x()), 16);
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace tw

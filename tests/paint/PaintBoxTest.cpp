@@ -1,0 +1,213 @@
+// The paint box played through its surface, tools, palette, menus and buttons.
+#include "paint/PaintBox.h"
+#include "paint/DrawingStore.h"
+#include "paint/Paper.h"
+#include "quiz/QuizWindow.h"
+#include "shell/GameClock.h"
+#include "shell/GameIds.h"
+
+#include <QFile>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace tw::test {
+namespace {
+
+constexpr double kTwips = 15; // twips per pixel
+constexpr long kBlack = 0;
+constexpr int kWhiteTile = 1;
+constexpr int kBlueTile = 2;
+constexpr int kRedTile = 3;
+
+struct PaintWindow : QuizWindow
+{
+    explicit PaintWindow(QSize area = QSize(780, 520))
+        : QuizWindow(1, area)
+    {
+        open();
+    }
+    void open()
+    {
+        w().start();
+        w().clock().stopTimer();
+        w().MNU_Game_Click(GamePaintBox);
+    }
+    PaintBox &box() { return w().paintBox(); }
+    const PixelMaps &maps() { return box().maps(); }
+    QRgb shown(int x, int y) { return box().paper().buffer().pixel(x, y); }
+    // A left-button stroke through the given surface pixels.
+    void stroke(std::initializer_list<QPoint> points, int button = 1)
+    {
+        const QPoint first = *points.begin();
+        box().Paper_MouseDown(button, first.x() * kTwips, first.y() * kTwips);
+        for (const QPoint &p : points)
+            box().Paper_MouseMove(button, p.x() * kTwips, p.y() * kTwips);
+        box().Paper_MouseUp(button, 0, 0);
+    }
+    void pick(int tile) { w().engine().Answer_Click(tile); }
+};
+
+TEST(PaintBox, TheScreenFollowsTheWindowSizeWithTheSurfaceRightOfTwoButtonColumns)
+{
+    PaintWindow t;
+    for (const QSize area : {QSize(780, 520), QSize(1920, 1040), QSize(0, 0)}) {
+        t.setPlayArea(area);
+        const int side = qRound(t.w().playArea()->height() / 13.0);
+        EXPECT_EQ(t.box().toolButton(9)->geometry().topLeft(), QPoint(side, 4 * side));
+        EXPECT_EQ(t.w().Answer(8)->height(), 2 * side);
+        EXPECT_EQ(t.box().paper().x(), 2 * side);
+        EXPECT_EQ(t.box().paper().width(), t.w().playArea()->width() - 2 * side);
+        EXPECT_GE(t.maps().width(), t.box().paper().width());
+    }
+    EXPECT_EQ(t.w().quiz.CurrentSubject, QStringLiteral("Paint"));
+    EXPECT_TRUE(t.w().menus().visible(QStringLiteral("MNU_Tools")));
+    EXPECT_FALSE(t.w().menus().visible(QStringLiteral("MNU_Settings")));
+}
+
+TEST(PaintBox, ThePenWidthMenuEditsThePenChosenLast)
+{
+    PaintWindow t;
+    MenuBar &m = t.w().menus();
+    t.box().Tool_Click(2);
+    t.box().Tool_Click(4); // not a pen: the menu still edits pen 2
+    t.w().MNU_PenW_Click();
+    EXPECT_EQ(m.caption(QStringLiteral("MNU_PenWidth"), 0), QStringLiteral("17"));
+    EXPECT_EQ(m.caption(QStringLiteral("MNU_PenWidth"), 7), QStringLiteral("24"));
+    m.click(QStringLiteral("MNU_PenWidth"), 3);
+    EXPECT_EQ(t.w().paint.PenWidth[2], 20);
+    EXPECT_EQ(t.w().paint.PenWidth[0], 3);
+    EXPECT_EQ(t.w().paint.PenWidth[1], 9);
+    t.box().Tool_Click(2);
+    t.stroke({QPoint(50, 50), QPoint(90, 50)});
+    EXPECT_EQ(t.maps().width(70, 50), 20);
+    EXPECT_EQ(t.shown(70, 59), qRgb(0, 0, 0)); // 20 wide on screen
+    EXPECT_EQ(t.shown(70, 62), qRgb(255, 255, 255));
+}
+
+TEST(PaintBox, RedrawBringsBackEveryDotAndNotWhatTheEraserTookAway)
+{
+    PaintWindow t;
+    t.pick(kRedTile);
+    t.stroke({QPoint(20, 20), QPoint(200, 20)}); // pen 0, 3 wide
+    t.box().Tool_Click(3);
+    t.pick(kBlueTile);
+    t.stroke({QPoint(100, 100), QPoint(100, 100)}); // rings at the point held
+    t.box().Tool_Click(0);
+    t.pick(kWhiteTile); // white with a pen arms the eraser
+    ASSERT_TRUE(t.box().eraserArmed());
+    EXPECT_EQ(t.box().rubberTwips().size(), QSizeF(3 * kTwips, 3 * kTwips));
+    t.stroke({QPoint(60, 20), QPoint(120, 20)});
+    for (int x = 62; x <= 118; x += 4) {
+        EXPECT_EQ(t.maps().colour(x, 20), kNothingDrawn) << x;
+        EXPECT_EQ(t.shown(x, 20), qRgb(255, 255, 255)) << x;
+    }
+
+    t.box().paper().invalidate(); // the background alone, as a repaint shows it
+    EXPECT_EQ(t.shown(30, 20), qRgb(255, 255, 255));
+    t.box().Review_Click(0);
+    EXPECT_EQ(t.shown(30, 20), qRgb(255, 0, 0));
+    EXPECT_EQ(t.shown(180, 21), qRgb(255, 0, 0));
+    EXPECT_EQ(t.shown(90, 20), qRgb(255, 255, 255));
+    int blue = 0;
+    for (int y = 0; y < t.maps().height(); ++y)
+        for (int x = 0; x < t.maps().width(); ++x)
+            if (t.maps().colour(x, y) == 0xFF0000) {
+                ++blue;
+                EXPECT_EQ(t.shown(x, y), qRgb(0, 0, 255));
+            }
+    EXPECT_GT(blue, 0);
+    EXPECT_FALSE(t.w().hourglass());
+}
+
+TEST(PaintBox, StrokesThatMustNotDrawLeaveNothing)
+{
+    PaintWindow t;
+    t.stroke({QPoint(40, 40), QPoint(90, 90)}, 2); // right button: no stroke at all
+    t.box().Tool_Click(5);
+    t.pick(kWhiteTile); // white with a brush is just the colour white
+    EXPECT_FALSE(t.box().eraserArmed());
+    t.stroke({QPoint(40, 40), QPoint(300, 200)});
+    t.box().Tool_Click(6); // the pointer tool never draws
+    t.pick(kRedTile);
+    t.stroke({QPoint(40, 40), QPoint(300, 200)});
+    t.box().Paper_MouseMove(1, 600, 600); // a drag begun elsewhere
+    EXPECT_TRUE(t.maps().empty());
+    EXPECT_FALSE(t.w().shell.PenDown);
+    // Far outside the surface nothing is written and nothing breaks.
+    t.box().Tool_Click(2);
+    t.stroke({QPoint(-100000, 5), QPoint(100000, 100000)});
+    EXPECT_EQ(t.w().paint.LastX, 32767);
+}
+
+TEST(PaintBox, ClearEmptiesTheDrawingAndCallsTheObjectsReset)
+{
+    PaintWindow t;
+    int resets = 0;
+    t.box().objects.reset = [&resets] { ++resets; };
+    t.stroke({QPoint(10, 10), QPoint(50, 10)});
+    t.box().Review_Click(1);
+    EXPECT_EQ(resets, 1);
+    EXPECT_TRUE(t.maps().empty());
+    EXPECT_EQ(t.shown(30, 10), qRgb(255, 255, 255));
+}
+
+TEST(PaintBox, TheMixingTileBlendsTowardTheLastPlainColour)
+{
+    PaintWindow t;
+    t.pick(kRedTile);
+    t.box().Answer_MouseDown(8, Qt::LeftButton); // white
+    for (int i = 0; i < 10; ++i)
+        t.box().Answer_MouseMove(8, Qt::LeftButton);
+    EXPECT_EQ(t.w().Answer(8)->backColour(), 255 + 245 * 256 + 245 * 65536);
+    t.pick(8);
+    EXPECT_EQ(t.w().paint.PenColour, 255 + 245 * 256 + 245 * 65536);
+    EXPECT_EQ(t.w().paint.BaseColour, 255);
+}
+
+TEST(PaintBox, TheDrawingSurvivesAnotherGameAndARestartButNotABrokenFile)
+{
+    QTemporaryDir keep;
+    {
+        TestWindow first(keep.path());
+        first.w().show();
+        first.w().start();
+        first.w().clock().stopTimer();
+        first.w().MNU_Game_Click(GamePaintBox);
+        PaintBox &box = first.w().paintBox();
+        box.Paper_MouseDown(1, 300, 300);
+        box.Paper_MouseMove(1, 900, 300);
+        box.Paper_MouseUp(1, 900, 300);
+        first.w().MNU_Game_Click(GameColours);
+        first.w().MNU_Game_Click(GamePaintBox);
+        EXPECT_EQ(box.paper().buffer().pixel(40, 20), qRgb(0, 0, 0));
+        ASSERT_TRUE(first.w().close());
+    }
+    TestWindow second(keep.path());
+    second.w().start();
+    second.w().clock().stopTimer();
+    EXPECT_EQ(second.w().paintBox().maps().colour(40, 20), quint32(kBlack));
+    EXPECT_EQ(second.w().paintBox().maps().width(40, 20), 3);
+    EXPECT_EQ(second.w().shell.CurrentGame, GamePaintBox);
+    EXPECT_EQ(second.w().paintBox().paper().buffer().pixel(40, 20), qRgb(0, 0, 0));
+    ASSERT_TRUE(second.w().close());
+
+    const QString path = DrawingStore(keep.path()).path();
+    QFile broken(path);
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a drawing");
+    broken.close();
+    TestWindow third(keep.path());
+    third.w().start();
+    third.w().clock().stopTimer();
+    EXPECT_TRUE(third.w().paintBox().maps().empty());
+    third.w().paintBox().Paper_MouseDown(1, 300, 300);
+    ASSERT_TRUE(third.w().close());
+    QFile aside(path + QStringLiteral(".unreadable"));
+    ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+    EXPECT_EQ(aside.readAll(), QByteArray("not a drawing"));
+    EXPECT_TRUE(DrawingStore(keep.path()).load());
+}
+
+} // namespace
+} // namespace tw::test
