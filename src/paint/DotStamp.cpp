@@ -18,21 +18,27 @@ struct StampRow
 
 using Stamp = std::vector<StampRow>;
 
-// The pixels whose centres lie within the pen's radius. Odd widths are centred
-// on a pixel, even widths on the corner between four pixels.
+// True when the pixel (dx, dy) away from the centre is part of the dot: its
+// centre lies within the pen's radius. Odd widths are centred on a pixel, even
+// widths on the corner between four pixels.
+bool inDot(int dx, int dy, int width)
+{
+    const double radius = width / 2.0;
+    const double offset = (width % 2 == 1) ? 0.0 : 0.5;
+    const double cx = dx + offset;
+    const double cy = dy + offset;
+    return cx * cx + cy * cy <= radius * radius + 1e-9;
+}
+
 Stamp makeStamp(int width)
 {
     Stamp rows;
-    const double radius = width / 2.0;
-    const double offset = (width % 2 == 1) ? 0.0 : 0.5;
     const int reach = width / 2 + 1;
     for (int dy = -reach; dy <= reach; ++dy) {
         int first = reach + 1;
         int last = -reach - 1;
         for (int dx = -reach; dx <= reach; ++dx) {
-            const double cx = dx + offset;
-            const double cy = dy + offset;
-            if (cx * cx + cy * cy <= radius * radius + 1e-9) {
+            if (inDot(dx, dy, width)) {
                 first = std::min(first, dx);
                 last = std::max(last, dx);
             }
@@ -79,6 +85,16 @@ void stampRun(QImage &image, int x0, int x1, int y, QRgb rgb, int width, const Q
 void stampDot(QImage &image, QPoint centre, QRgb rgb, int width, const QRect &clip)
 {
     stampRun(image, centre.x(), centre.x(), centre.y(), rgb, width, clip);
+}
+
+bool stampTouches(QPoint centre, int width, const QRect &rect)
+{
+    if (rect.isEmpty())
+        return false;
+    // The pixel of the rectangle nearest to the centre.
+    const int x = std::clamp(centre.x(), rect.left(), rect.right());
+    const int y = std::clamp(centre.y(), rect.top(), rect.bottom());
+    return inDot(x - centre.x(), y - centre.y(), saneWidth(width));
 }
 
 QRgb rgbFromColour(quint32 colour)

@@ -22,6 +22,13 @@ void stampDot(QImage &image, QPoint centre, QRgb rgb, int width, const QRect &cl
 // y: the same pixels as stamping each of them, in one span per stamp row.
 void stampRun(QImage &image, int x0, int x1, int y, QRgb rgb, int width, const QRect &clip);
 
+// True when the round dot of `width` centred on `centre` covers at least one
+// pixel of `rect`.
+bool stampTouches(QPoint centre, int width, const QRect &rect);
+
+// How far (pixels) the widest dot reaches from its centre.
+constexpr int kStampReach = kMaxPenWidth / 2 + 1;
+
 // The system's 0x00BBGGRR colour as an opaque 0xAARRGGBB pixel, and back.
 QRgb rgbFromColour(quint32 colour);
 quint32 colourFromRgb(QRgb rgb);

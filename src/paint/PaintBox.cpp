@@ -292,15 +292,20 @@ QRect PaintBox::rubberPixels() const
     return QRect(QPoint(x0, y0), QPoint(x1, y1));
 }
 
-void PaintBox::RubOut()
+// Every dot the eraser touches goes, not only the pixels under it: a wide
+// stroke's dots reach past their recorded centres, and a replay would
+// otherwise paint them back into the erased area.
+QRect PaintBox::rubOutDots()
 {
-    m_maps.erase(rubberPixels());
     m_changed = true;
+    return m_maps.eraseTouching(rubberPixels());
 }
 
-// The eraser follows the pointer with its centre. The surface under every
-// place it passes is restored to its background and the maps there are reset,
-// so the screen and the record agree; a fast move is filled in between.
+void PaintBox::RubOut() { rubOutDots(); }
+
+// The eraser follows the pointer with its centre. The dots under every place
+// it passes leave the maps and the screen alike, so Redraw shows what the
+// child saw; a fast move is filled in between.
 void PaintBox::moveRubber(double x, double y)
 {
     const QPointF from = m_rubber.center();
@@ -313,8 +318,11 @@ void PaintBox::moveRubber(double x, double y)
     }
     for (int s = 1; s <= steps; ++s) {
         m_rubber.moveCenter(m_rubbing ? from + (to - from) * (double(s) / steps) : to);
-        RubOut();
-        m_paper->invalidate(rubberPixels());
+        // What stays of the drawing around the eraser is shown as a replay
+        // will show it.
+        const QRect area = rubOutDots() & m_paper->buffer().rect();
+        m_paper->invalidate(area);
+        m_maps.replay(m_paper->buffer(), area);
     }
     m_rubberFrame->setGeometry(rubberPixels());
 }

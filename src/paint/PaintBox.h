@@ -117,6 +117,7 @@ private:
     void armEraser(int width);
     void disarmEraser();
     void moveRubber(double x, double y);
+    QRect rubOutDots();
     QRect rubberPixels() const;
     void setToolCursor();
     QCursor cursorFile(const char *name, Qt::CursorShape fallback);

@@ -13,7 +13,7 @@ const QByteArray kMagic = QByteArrayLiteral("TWPXMAP1");
 constexpr int kHeaderBytes = 8 + 4 + 4; // magic, width, height
 constexpr int kMaxSide = 16384; // larger than any screen
 constexpr qint64 kMaxPixels = qint64(64) << 20;
-constexpr int kReach = kMaxPenWidth / 2 + 1; // how far a dot reaches from its centre
+constexpr int kReach = kStampReach;
 
 } // namespace
 
@@ -63,6 +63,22 @@ void PixelMaps::erase(const QRect &pixels)
         std::fill_n(m_colour.begin() + index(area.left(), y), area.width(), kNothingDrawn);
         std::fill_n(m_widths.begin() + index(area.left(), y), area.width(), quint8(1));
     }
+}
+
+QRect PixelMaps::eraseTouching(const QRect &pixels)
+{
+    const QRect near
+        = pixels.adjusted(-kReach, -kReach, kReach, kReach) & QRect(0, 0, m_width, m_height);
+    for (int y = near.top(); y <= near.bottom(); ++y) {
+        for (int x = near.left(); x <= near.right(); ++x) {
+            const size_t i = index(x, y);
+            if (m_colour[i] != kNothingDrawn && stampTouches(QPoint(x, y), m_widths[i], pixels)) {
+                m_colour[i] = kNothingDrawn;
+                m_widths[i] = 1;
+            }
+        }
+    }
+    return pixels.adjusted(-kReach, -kReach, kReach, kReach);
 }
 
 bool PixelMaps::empty() const

@@ -52,6 +52,9 @@ public:
     void recordColour(int x, int y, quint32 colour);
     // Resets every pixel of `pixels` (inclusive edges) to nothing drawn, width 1.
     void erase(const QRect &pixels);
+    // Takes away every recorded dot that covers any pixel of `pixels`, so a
+    // replay leaves that area clean; returns the area the removed dots covered.
+    QRect eraseTouching(const QRect &pixels);
     // True when nothing at all is recorded.
     bool empty() const;
 

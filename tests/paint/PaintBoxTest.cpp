@@ -88,8 +88,9 @@ TEST(PaintBox, ThePenWidthMenuEditsThePenChosenLast)
 TEST(PaintBox, RedrawBringsBackEveryDotAndNotWhatTheEraserTookAway)
 {
     PaintWindow t;
+    t.box().Tool_Click(2);
     t.pick(kRedTile);
-    t.stroke({QPoint(20, 20), QPoint(200, 20)}); // pen 0, 3 wide
+    t.stroke({QPoint(20, 20), QPoint(200, 20)}); // 18 wide
     t.box().Tool_Click(3);
     t.pick(kBlueTile);
     t.stroke({QPoint(100, 100), QPoint(100, 100)}); // rings at the point held
@@ -101,6 +102,7 @@ TEST(PaintBox, RedrawBringsBackEveryDotAndNotWhatTheEraserTookAway)
     for (int x = 62; x <= 118; x += 4) {
         EXPECT_EQ(t.maps().colour(x, 20), kNothingDrawn) << x;
         EXPECT_EQ(t.shown(x, 20), qRgb(255, 255, 255)) << x;
+        EXPECT_EQ(t.shown(x, 27), qRgb(255, 255, 255)) << x; // the whole width of the stroke
     }
 
     t.box().paper().invalidate(); // the background alone, as a repaint shows it
@@ -109,6 +111,7 @@ TEST(PaintBox, RedrawBringsBackEveryDotAndNotWhatTheEraserTookAway)
     EXPECT_EQ(t.shown(30, 20), qRgb(255, 0, 0));
     EXPECT_EQ(t.shown(180, 21), qRgb(255, 0, 0));
     EXPECT_EQ(t.shown(90, 20), qRgb(255, 255, 255));
+    EXPECT_EQ(t.shown(90, 27), qRgb(255, 255, 255));
     int blue = 0;
     for (int y = 0; y < t.maps().height(); ++y)
         for (int x = 0; x < t.maps().width(); ++x)

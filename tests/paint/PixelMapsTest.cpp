@@ -77,12 +77,17 @@ TEST(PixelMaps, ReplayOfRunsAndClipsMatchesDotByDot)
 
 TEST(PixelMaps, WritesOutsideTheMapsAreSkippedAndErasingResets)
 {
-    PixelMaps maps(10, 10);
-    for (const QPoint &p : {QPoint(-1, 0), QPoint(0, -1), QPoint(10, 3), QPoint(3, 10)})
+    PixelMaps maps(20, 10);
+    for (const QPoint &p : {QPoint(-1, 0), QPoint(0, -1), QPoint(20, 3), QPoint(3, 10)})
         maps.record(p.x(), p.y(), 0, 5);
     EXPECT_TRUE(maps.empty());
     for (int i = 0; i < 10; ++i)
         maps.record(i, i, 0x0000FF, 9);
+    maps.record(15, 2, 0x00FF00, 9); // reaches 4 pixels left, to x = 11
+    maps.record(17, 2, 0x00FF00, 1);
+    maps.eraseTouching(QRect(11, 0, 2, 2));
+    EXPECT_EQ(maps.colour(15, 2), kNothingDrawn);
+    EXPECT_EQ(maps.colour(17, 2), 0x00FF00u);
     maps.erase(QRect(QPoint(-5, -5), QPoint(2, 2))); // corners inclusive, clipped
     EXPECT_EQ(maps.colour(2, 2), kNothingDrawn);
     EXPECT_EQ(maps.width(2, 2), 1);

@@ -26,6 +26,7 @@ struct ClockWindow : TestWindow
         w().settings().LoadData();
         w().shell.LastGame = GamePaintBox;
         w().MNU_Game_Click(GamePaintBox);
+        w().ResetAnswer(); // the tests lay out tiles of their own
         fakes.clock->now = kTen;
         w().shell.QuestionStart = long(kTen);
         w().quiz.AwaitingAnswer = 1;
