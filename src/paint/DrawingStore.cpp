@@ -1,9 +1,10 @@
 #include "paint/DrawingStore.h"
 
+#include "platform/SafeFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tw {
 
@@ -13,9 +14,6 @@ const char *const kFileName = "PaintBox.dta";
 const char *const kAsideSuffix = ".unreadable";
 constexpr qint64 kMaxFileBytes = qint64(256) << 20;
 
-// A plain file that is no link: the only kind read or replaced.
-bool plainFile(const QFileInfo &info) { return info.isFile() && !info.isSymLink(); }
-
 } // namespace
 
 DrawingStore::DrawingStore(const QString &writeFolder)
@@ -24,29 +22,24 @@ DrawingStore::DrawingStore(const QString &writeFolder)
 
 std::optional<PixelMaps> DrawingStore::load()
 {
-    const QFileInfo info(m_path);
-    if (!plainFile(info) || info.size() > kMaxFileBytes)
+    if (QFileInfo(m_path).isSymLink())
         return std::nullopt;
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
+    const FileBytes file = readRegularFile(m_path, kMaxFileBytes);
+    if (!file.ok())
         return std::nullopt;
-    return PixelMaps::fromBytes(file.readAll());
+    return PixelMaps::fromBytes(file.bytes);
 }
 
 bool DrawingStore::save(const PixelMaps &maps)
 {
     const QFileInfo info(m_path);
-    if (info.exists() || info.isSymLink()) {
-        const bool ours = plainFile(info) && load().has_value();
-        if (!ours) {
-            // Keep what is there for the parent; if it cannot be moved aside, keep it in place.
-            if (!QFile::rename(m_path, m_path + QLatin1String(kAsideSuffix)))
-                return false;
-        }
-    }
+    // Keep what is there for the parent when it is not a drawing of ours; if
+    // it cannot be moved aside, it stays and the drawing is not kept.
+    if ((info.exists() || info.isSymLink()) && !load()
+        && !QFile::rename(m_path, m_path + QLatin1String(kAsideSuffix)))
+        return false;
     QDir().mkpath(info.absolutePath());
-    QSaveFile file(m_path);
-    return file.open(QIODevice::WriteOnly) && file.write(maps.toBytes()) >= 0 && file.commit();
+    return replaceFile(m_path, maps.toBytes());
 }
 
 } // namespace tw

@@ -32,7 +32,7 @@ TEST_P(FuzzCorpus, EverySeedIsReadWithoutFault)
 
 INSTANTIATE_TEST_SUITE_P(Readers, FuzzCorpus,
                          ::testing::Values("settings", "bitmap", "character", "cursor", "wave",
-                                           "picture", "talk", "names"),
+                                           "picture", "talk", "names", "drawing"),
                          [](const auto &info) { return std::string(info.param); });
 
 } // namespace

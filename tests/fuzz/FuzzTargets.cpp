@@ -1,9 +1,10 @@
 #include "fuzz/FuzzTargets.h"
 
+#include "paint/CursorFile.h"
+#include "paint/PixelMaps.h"
 #include "platform/WaveHeader.h"
 #include "puzzle/BitmapCutter.h"
 #include "puzzle/BitmapHeader.h"
-#include "quiz/CursorFile.h"
 #include "quiz/FilePattern.h"
 #include "quiz/GameDraws.h"
 #include "quiz/PictureLoader.h"
@@ -67,6 +68,15 @@ void character(const std::uint8_t *data, std::size_t size)
 
 void cursor(const std::uint8_t *data, std::size_t size) { readCursorFile(bytes(data, size)); }
 
+// The paint box's kept drawing.
+void drawing(const std::uint8_t *data, std::size_t size)
+{
+    if (const std::optional<PixelMaps> maps = PixelMaps::fromBytes(bytes(data, size))) {
+        QImage image(maps->width(), maps->height(), QImage::Format_RGB32);
+        maps->replay(image, image.rect());
+    }
+}
+
 void wave(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray head = bytes(data, size);
@@ -109,8 +119,9 @@ void names(const std::uint8_t *data, std::size_t size)
 }
 
 constexpr Target kTargets[] = {
-    {"settings", settings}, {"bitmap", bitmap},   {"character", character}, {"cursor", cursor},
-    {"wave", wave},         {"picture", picture}, {"talk", talk},           {"names", names},
+    {"settings", settings}, {"bitmap", bitmap}, {"character", character},
+    {"cursor", cursor},     {"wave", wave},     {"picture", picture},
+    {"talk", talk},         {"names", names},   {"drawing", drawing},
 };
 
 } // namespace
