@@ -315,7 +315,9 @@ void Educate::runGameSetup(int index)
         m_layout->LoadLabels();
         greet();
         m_games->LoadSpelling();
-        SpellBox->show();
+        // The loader gives way to events: another game may have started meanwhile.
+        if (shell.CurrentGame == GameSpelling)
+            SpellBox->show();
         break;
     case GamePairs:
         m_layout->LoadLabels();
