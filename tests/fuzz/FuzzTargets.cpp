@@ -4,7 +4,7 @@
 #include "puzzle/BitmapCutter.h"
 #include "puzzle/BitmapHeader.h"
 #include "quiz/CursorFile.h"
-#include "quiz/FilePattern.h"
+#include "common/FilePattern.h"
 #include "quiz/GameDraws.h"
 #include "quiz/PictureLoader.h"
 #include "shell/SettingsFile.h"
