@@ -1,10 +1,10 @@
 #include "fuzz/FuzzTargets.h"
 
+#include "common/FilePattern.h"
 #include "platform/WaveHeader.h"
 #include "puzzle/BitmapCutter.h"
 #include "puzzle/BitmapHeader.h"
 #include "quiz/CursorFile.h"
-#include "common/FilePattern.h"
 #include "quiz/GameDraws.h"
 #include "quiz/PictureLoader.h"
 #include "shell/SettingsFile.h"
