@@ -1,5 +1,8 @@
 #include "shell/Educate.h"
+#include "common/MenuId.h"
 
+#include "common/Constants.h"
+#include "common/Twips.h"
 #include "puzzle/Puzzle.h"
 #include "quiz/PictureLibrary.h"
 #include "quiz/QuizEngine.h"
@@ -7,11 +10,9 @@
 #include "quiz/SoundPlayer.h"
 #include "quiz/TileLayout.h"
 #include "shell/GameClock.h"
-#include "shell/GameIds.h"
 #include "shell/MenuBar.h"
 #include "shell/PasswordLock.h"
 #include "shell/Settings.h"
-#include "shell/Twips.h"
 #include "shell/WriteFolder.h"
 #include "speech/Speaker.h"
 
@@ -40,9 +41,6 @@ constexpr int kSubjectMenuItems = 5; // the first five folders have a Subject me
 const char *const kExclaims[] = {"Oh. Dear", "Whoops?", "Op Oh", "Times! Up"};
 constexpr int kBackdropSubject = 2; // the switch's random backdrop comes from "Animals/"
 constexpr int kWordLength = 3;
-constexpr int kRequireExit = 1;
-constexpr int kRequireGame = 3;
-constexpr int kRequireTools = 4;
 constexpr int kSecondsPerLimitStep = 15;
 constexpr int kJigsaw = 1;
 constexpr int kSliding = 2;
@@ -141,8 +139,8 @@ void Educate::Form_Load()
     for (int i = 0; i < kSubjectMenuItems; ++i) {
         QString caption = shell.SubjectFolder[i + 1];
         caption.chop(1);
-        m_menus->setCaption(QStringLiteral("MNU_Subject"), i, caption);
-        m_menus->setVisible(QStringLiteral("MNU_Subject"), i, true);
+        m_menus->setCaption(MenuId::MNU_Subject, i, caption);
+        m_menus->setVisible(MenuId::MNU_Subject, i, true);
     }
     shell.SubjectCount = kSubjectMenuItems;
     m_pictures->DoFolders();
@@ -156,7 +154,7 @@ void Educate::Form_Load()
     m_settings->LoadData();
     m_password->setUpMenus();
 
-    const int limit = m_menus->checkedIndex(QStringLiteral("MNU_Limit"));
+    const int limit = m_menus->checkedIndex(MenuId::MNU_Limit);
     shell.TimeLimit = kSecondsPerLimitStep * (limit < 0 ? 0 : limit);
     if (!shell.BackdropFile.isEmpty()) {
         const QImage picture = PictureLibrary::loadPicture(shell.BackdropFile);
@@ -225,17 +223,18 @@ void Educate::runGameSetup(int index)
 {
     shell.CardsCleared = 0;
     MenuBar &m = *m_menus;
-    m.setVisible(QStringLiteral("MNU_Settings"), -1, true);
-    m.setVisible(QStringLiteral("MNU_Again"), -1, true);
-    for (const char *name : {"MNU_SubjTop", "MNU_Pics1", "MNU_Tools", "MNU_File"})
-        m.setVisible(QLatin1String(name), -1, false);
+    m.setVisible(MenuId::MNU_Settings, -1, true);
+    m.setVisible(MenuId::MNU_Again, -1, true);
+    for (MenuId name :
+         {MenuId::MNU_SubjTop, MenuId::MNU_Pics1, MenuId::MNU_Tools, MenuId::MNU_File})
+        m.setVisible(name, -1, false);
     shell.RepaintPending = true;
     shell.PenDown = false;
     m_keyPreview = true;
 
     if (index != shell.LastGame) {
         ++m_switchWaiting;
-        const bool allowed = m_password->CheckPass(kRequireGame);
+        const bool allowed = m_password->CheckPass(PasswordRequirement::Game);
         --m_switchWaiting;
         if (!allowed)
             index = shell.LastGame; // refused: the game being played starts again
@@ -248,8 +247,8 @@ void Educate::runGameSetup(int index)
     Img(0)->hide();
     UnloadGame();
     shell.CurrentGame = index;
-    shell.PuzzleKind = 0;
-    m.setEnabled(QStringLiteral("MNU_Again"), -1, false);
+    puzzle.PuzzleKind = 0;
+    m.setEnabled(MenuId::MNU_Again, -1, false);
 
     if (m_pictures->GetRandPic(kBackdropSubject) && !shell.NextPicture.isNull())
         Img(0)->setPicture(shell.NextPicture);
@@ -340,14 +339,14 @@ void Educate::greet()
 bool Educate::setUpPuzzle(int kind)
 {
     setHourglass(true);
-    shell.PuzzleKind = kind;
+    puzzle.PuzzleKind = kind;
     m_puzzle->LoadJigPuzzle();
-    if (shell.PuzzleRefused != 1) {
+    if (puzzle.PuzzleRefused != 1) {
         if (kind == kJigsaw) {
             m_puzzle->DealJigsaw();
             m_puzzle->PuzzleResize();
         } else {
-            shell.BlankSlot = 1;
+            puzzle.BlankSlot = 1;
             puzzle.Shuffling = 1;
             m_puzzle->PuzzleResize();
             m_puzzle->MixPieces();
@@ -357,7 +356,7 @@ bool Educate::setUpPuzzle(int kind)
     }
     m_platform.dialogs->message(this, QStringLiteral("Picture Not Suitable for Jig Saw Puzzle"),
                                 Dialogs::Icon::Critical);
-    shell.PuzzleRefused = 0;
+    puzzle.PuzzleRefused = 0;
     setHourglass(false);
     UnloadGame();
     shell.Loading = false;
@@ -377,9 +376,9 @@ void Educate::MNU_Tools_Click()
         m_toolsAllowed = false;
         return;
     }
-    if (!m_password->wouldAsk(kRequireTools))
+    if (!m_password->wouldAsk(PasswordRequirement::Tools))
         return;
-    QMenu *tools = m_menus->menu(QStringLiteral("MNU_Tools"));
+    QMenu *tools = m_menus->menu(MenuId::MNU_Tools);
     if (!tools)
         return;
     QMetaObject::invokeMethod(
@@ -387,7 +386,7 @@ void Educate::MNU_Tools_Click()
         [this, tools] {
             const QPoint where = tools->pos();
             tools->hide();
-            if (!m_password->CheckPass(kRequireTools))
+            if (!m_password->CheckPass(PasswordRequirement::Tools))
                 return;
             m_toolsAllowed = true; // asked and allowed: open without asking again
             tools->popup(where);
@@ -438,7 +437,7 @@ void Educate::ClearUp()
 
 bool Educate::QueryUnload()
 {
-    if (!m_password->CheckPass(kRequireExit))
+    if (!m_password->CheckPass(PasswordRequirement::Exit))
         return false;
     m_platform.systemKeys->blockTaskSwitching(false);
     return true;

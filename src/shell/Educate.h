@@ -1,9 +1,9 @@
 // The main window: every game, option and tool lives here and shares its state.
 #pragma once
 
+#include "common/ControlArray.h"
+#include "common/Tiles.h"
 #include "platform/Platform.h"
-#include "quiz/Tiles.h"
-#include "shell/ControlArray.h"
 #include "shell/EducateState.h"
 
 #include <QMainWindow>

@@ -1,6 +1,8 @@
 // The settings file and the option menus of the shell.
 #pragma once
 
+#include "common/MenuId.h"
+
 #include "shell/SettingsFile.h"
 
 #include <QString>
@@ -51,8 +53,8 @@ public:
 private:
     // Checks item `index` of radio group `name` after the password check;
     // false when refused or when the group has no such item.
-    bool chooseOption(const char *name, int index);
-    void toggleOperator(const char *name);
+    bool chooseOption(MenuId name, int index);
+    void toggleOperator(MenuId name);
     Educate &m_window;
 };
 

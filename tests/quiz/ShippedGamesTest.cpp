@@ -1,8 +1,8 @@
 // Every word and number quiz played to its end on the shipped content folder.
 // With TUMBLEWICK_SNAPSHOT_DIR set, each game's first screen is saved there
 // as a PNG for a person to look at.
+#include "common/Constants.h"
 #include "quiz/QuizWindow.h"
-#include "shell/GameIds.h"
 
 #include <QDir>
 #include <QLineEdit>

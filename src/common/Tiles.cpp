@@ -1,4 +1,4 @@
-#include "quiz/Tiles.h"
+#include "common/Tiles.h"
 
 #include <QMouseEvent>
 #include <QPainter>
