@@ -1,6 +1,7 @@
 #include "puzzle/Puzzle.h"
 #include "common/MenuId.h"
 
+#include "common/Menus.h"
 #include "platform/Numeric.h"
 #include "puzzle/BitmapCutter.h"
 #include "puzzle/BitmapWriter.h"
@@ -8,9 +9,7 @@
 #include "puzzle/BoardLayout.h"
 #include "puzzle/PieceDrag.h"
 #include "puzzle/PieceFace.h"
-#include "quiz/QuizEngine.h"
-#include "shell/Educate.h"
-#include "shell/MenuBar.h"
+#include "puzzle/PuzzleHost.h"
 
 #include <QAction>
 #include <QFile>
@@ -34,7 +33,7 @@ constexpr int kMaxPumpsPerTick = 1000;
 
 } // namespace
 
-Puzzle::Puzzle(Educate &window)
+Puzzle::Puzzle(PuzzleHost &window)
     : m_window(window)
     , m_drag(std::make_unique<PieceDrag>(window, *this))
 { }
@@ -47,7 +46,7 @@ int Puzzle::grid() const { return m_window.shell.GridMax + 1; }
 
 bool Puzzle::boardActive() const
 {
-    return m_window.quiz.CurrentSubject == kPuzzleSubject && m_window.shell.GridMax >= 1
+    return m_window.shell.CurrentSubject == kPuzzleSubject && m_window.shell.GridMax >= 1
         && m_window.Img.loaded(1);
 }
 
@@ -66,7 +65,7 @@ void Puzzle::refuse(int piecesWritten)
 void Puzzle::LoadJigPuzzle()
 {
     ++m_boardId;
-    m_window.quiz.CurrentSubject = kPuzzleSubject;
+    m_window.shell.CurrentSubject = kPuzzleSubject;
     const int g = grid();
     const int n = g * g;
     PictureTile *backdrop = m_window.Img(0);
@@ -284,10 +283,10 @@ void Puzzle::Window_DragDrop(int source)
 
 void Puzzle::Img_Click(int index)
 {
-    const QString &subject = m_window.quiz.CurrentSubject;
+    const QString &subject = m_window.shell.CurrentSubject;
     // Puzzle pieces are dragged, never clicked.
     if (index > 0 && subject != kNumbersSubject && subject != kPuzzleSubject)
-        m_window.engine().Answer_Click(index);
+        m_window.Answer_Click(index);
 }
 
 int Puzzle::pieceAt(QPoint pos) const

@@ -3,17 +3,15 @@
 #include "common/MenuId.h"
 
 #include "common/Constants.h"
+#include "common/Menus.h"
 #include "platform/Numeric.h"
 #include "quiz/GameDraws.h"
 #include "quiz/PaletteMix.h"
 #include "quiz/PictureLibrary.h"
 #include "quiz/QuestionChain.h"
 #include "quiz/QuizGames.h"
+#include "quiz/QuizHost.h"
 #include "quiz/SoundPlayer.h"
-#include "shell/Educate.h"
-#include "shell/GameClock.h"
-#include "shell/MenuBar.h"
-#include "speech/Speaker.h"
 
 #include <QAction>
 #include <QDir>
@@ -77,7 +75,7 @@ QString existingFile(const QString &path)
 
 } // namespace
 
-QuizEngine::QuizEngine(Educate &window)
+QuizEngine::QuizEngine(QuizHost &window)
     : m_window(window)
 { }
 
@@ -89,11 +87,11 @@ int QuizEngine::questionAnswerTile() const
 
 void QuizEngine::DoQuizOrder(int count)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     const int n = tileCount(w.shell.GridMax);
     const std::vector<int> chain = questionChain(n, *w.platform().random);
     m_dealOver = false;
-    const QString subject = w.quiz.CurrentSubject;
+    const QString subject = w.shell.CurrentSubject;
     const int row = w.shell.GridMax + 1;
     for (size_t i = 0; i + 1 < chain.size(); ++i) {
         // Loading pictures can take a moment: keep the window alive once a row.
@@ -116,7 +114,7 @@ void QuizEngine::DoQuizOrder(int count)
 
 void QuizEngine::fillTiles(const QString &subject, int k, int r)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     QuizState &quiz = w.quiz;
     const long v = quiz.ItemValue[k];
     TileLabel *question = w.Question(k);
@@ -184,7 +182,7 @@ void QuizEngine::fillTiles(const QString &subject, int k, int r)
 
 void QuizEngine::fillLetter(int k, int r, long v)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     QuizState &quiz = w.quiz;
     TileLabel *question = w.Question(k);
     TileLabel *answer = w.Answer(r);
@@ -252,25 +250,25 @@ void QuizEngine::Correct(int index, bool isRight)
 
 void QuizEngine::wrongAnswer()
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     w.quiz.AwaitingAnswer = 0;
-    w.quiz.CurrentSubject.clear();
+    w.shell.CurrentSubject.clear();
     if (w.SpellBox)
         w.SpellBox->hide();
     if (PictureTile *backdrop = w.Img(0))
         backdrop->hide();
 
-    if (!w.speech.SpeakerLoaded) {
+    if (!w.speakerLoaded()) {
         w.sounds().PlaySound(w.shell.AppFolder + QStringLiteral("Error.wav"));
-        w.clock().Delay(kWrongPause);
+        w.Delay(kWrongPause);
     } else {
-        w.speaker().waitWhileSpeaking();
+        w.waitWhileSpeaking();
         const int r = Int(w.platform().random->rnd() * kExclaimChoices) + 1;
-        w.speaker().Talk(w.shell.Exclaim[r]);
+        w.Talk(w.shell.Exclaim[r]);
     }
 
     // A new deal of the same game.
-    w.MNU_Game_Click(w.shell.CurrentGame);
+    w.MNU_Again_Click();
     w.quiz.AwaitingAnswer = 1;
     if (PictureTile *backdrop = w.Img(0))
         backdrop->show();
@@ -279,9 +277,9 @@ void QuizEngine::wrongAnswer()
 
 QString QuizEngine::answerSound(int index) const
 {
-    const Educate &w = m_window;
+    const QuizHost &w = m_window;
     const QuizState &quiz = w.quiz;
-    const QString &subject = quiz.CurrentSubject;
+    const QString &subject = shell.CurrentSubject;
     QString word;
     if (subject == kWords) {
         if (const TileLabel *q = w.Question(index))
@@ -306,7 +304,7 @@ QString QuizEngine::answerSound(int index) const
 
 void QuizEngine::rightAnswer(int index)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     QuizState &quiz = w.quiz;
     const int n = tileCount(w.shell.GridMax);
 
@@ -320,9 +318,9 @@ void QuizEngine::rightAnswer(int index)
 
     quiz.QuestionTile = index;
     w.shell.QuestionStart = w.nowSeconds();
-    if (quiz.CurrentSubject == kSpelling && index < n)
+    if (shell.CurrentSubject == kSpelling && index < n)
         w.games().DoSpellBox();
-    if (quiz.CurrentSubject == kNumbers)
+    if (shell.CurrentSubject == kNumbers)
         w.games().DoNumbers();
     if (index < n) {
         if (TileLabel *q = w.Question(index))
@@ -332,7 +330,7 @@ void QuizEngine::rightAnswer(int index)
             backdrop->show();
     }
 
-    const QString subject = quiz.CurrentSubject;
+    const QString subject = shell.CurrentSubject;
     w.sounds().PlaySound(answerSound(index));
     if (subject == kNumbers)
         w.setHourglass(false);
@@ -354,7 +352,7 @@ void QuizEngine::rightAnswer(int index)
 
 void QuizEngine::Answer_Click(int index)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     if (w.hourglass())
         return;
     w.shell.RepaintPending = true;
@@ -388,10 +386,10 @@ void QuizEngine::Answer_Click(int index)
 
 void QuizEngine::KeyPress(QChar key)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     if (w.shell.CurrentGame != GameInitialLetters)
         return;
-    const MenuBar &menus = w.menus();
+    const Menus &menus = w.menus();
     if (!menus.checked(MenuId::MNU_Kbd, kKbdBoth) && !menus.checked(MenuId::MNU_Kbd, kKbdKeyboard))
         return;
     // A key is marked like a click: never while an answer is being marked.
@@ -411,7 +409,7 @@ void QuizEngine::KeyPress(QChar key)
 
 void QuizEngine::Question_Click(int)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     if (w.hourglass())
         return;
     w.setHourglass(true);
@@ -422,7 +420,7 @@ void QuizEngine::Question_Click(int)
 
 void QuizEngine::paletteClick(int index)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     PaintState &paint = w.paint;
     const TileLabel *tile = w.Answer(index);
     if (!tile)
@@ -442,7 +440,7 @@ void QuizEngine::paletteClick(int index)
 
 void QuizEngine::Answer_MouseDown(int index, Qt::MouseButton button)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     if (button != Qt::LeftButton) {
         RightMouse();
         return;
@@ -460,7 +458,7 @@ void QuizEngine::Answer_MouseDown(int index, Qt::MouseButton button)
 
 void QuizEngine::Answer_MouseMove(int index, Qt::MouseButtons buttons)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     if (buttons == Qt::NoButton || index != kMixTile || !isPaintGame(w.shell.CurrentGame))
         return;
     TileLabel *tile = w.Answer(index);
@@ -477,7 +475,7 @@ void QuizEngine::Answer_MouseMove(int index, Qt::MouseButtons buttons)
 
 void QuizEngine::Review_Click(int index)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     if (index == 0) {
         w.setHourglass(true);
         w.shell.RepaintPending = true;

@@ -2,13 +2,10 @@
 
 #include "common/Constants.h"
 #include "common/Twips.h"
-#include "puzzle/Puzzle.h"
 #include "quiz/QuestionChain.h"
 #include "quiz/QuizEngine.h"
 #include "quiz/QuizGames.h"
-#include "shell/Educate.h"
-#include "speech/CharacterAgent.h"
-#include "speech/Speaker.h"
+#include "quiz/QuizHost.h"
 
 #include <QFontMetricsF>
 
@@ -25,7 +22,7 @@ constexpr int kMaxCachedCaptions = 4000;
 
 } // namespace
 
-TileLayout::TileLayout(Educate &window)
+TileLayout::TileLayout(QuizHost &window)
     : m_window(window)
     , m_measureFont(tileFont())
 { }
@@ -34,7 +31,7 @@ TileLayout::~TileLayout() = default;
 
 void TileLayout::LoadLabels()
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     const int n = tileCount(w.shell.GridMax);
     w.engine().setDealOver(false); // fresh tiles: a new game is being set up
     for (int i = 1; i <= n; ++i) {
@@ -104,7 +101,7 @@ TextExtent TileLayout::measureCaption(const QString &caption, int points)
 
 void TileLayout::ReDraw()
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     const ShellState &shell = w.shell;
     const QuizState &quiz = w.quiz;
 
@@ -123,8 +120,8 @@ void TileLayout::ReDraw()
         }
         return;
     }
-    if (quiz.CurrentSubject == QLatin1String("Puzzle")) {
-        w.puzzles().PuzzleResize();
+    if (shell.CurrentSubject == QLatin1String("Puzzle")) {
+        w.PuzzleResize();
         return;
     }
 
@@ -187,9 +184,9 @@ void TileLayout::ReDraw()
     }
 
     // Stacking: answer over picture over question in every tile.
-    const bool flags = quiz.CurrentSubject == QLatin1String("Flags");
-    const bool captionStrip = quiz.CurrentSubject == QLatin1String("Spelling")
-        || quiz.CurrentSubject == QLatin1String("Letters");
+    const bool flags = shell.CurrentSubject == QLatin1String("Flags");
+    const bool captionStrip = shell.CurrentSubject == QLatin1String("Spelling")
+        || shell.CurrentSubject == QLatin1String("Letters");
     const int strip = twipsToPixels(kCaptionStrip);
     for (int t = 1; t <= n; ++t) {
         TileLabel *q = w.Question(t);
@@ -215,20 +212,19 @@ void TileLayout::ReDraw()
     }
 
     // Stacking the tiles must not bury the talking character.
-    if (CharacterAgent *agent = w.speaker().agent())
-        agent->keepOnTop();
+    w.keepCharacterOnTop();
 
     if (shell.CurrentGame == GameSpelling)
         w.games().DoSpellBox();
-    if (quiz.CurrentSubject == QLatin1String("Numbers"))
+    if (shell.CurrentSubject == QLatin1String("Numbers"))
         w.games().DoNumbers();
     recordLayout();
 }
 
 void TileLayout::recordLayout()
 {
-    m_layoutWidth = int(std::lround(pixelsToTwips(m_window.width())));
-    m_layoutHeight = int(std::lround(pixelsToTwips(m_window.height())));
+    m_layoutWidth = int(std::lround(pixelsToTwips(m_window.mainWidget()->width())));
+    m_layoutHeight = int(std::lround(pixelsToTwips(m_window.mainWidget()->height())));
     m_window.setHourglass(false);
 }
 

@@ -14,12 +14,12 @@ class QFontMetricsF;
 
 namespace tw {
 
-class Educate;
+class QuizHost;
 
 class TileLayout
 {
 public:
-    explicit TileLayout(Educate &window);
+    explicit TileLayout(QuizHost &window);
     ~TileLayout();
 
     // Creates (GridMax+1)^2 hidden question, answer and picture tiles.
@@ -40,7 +40,7 @@ private:
     void recordLayout();
     const QFontMetricsF &metricsAt(int points);
 
-    Educate &m_window;
+    QuizHost &m_window;
     int m_layoutWidth = 0;
     int m_layoutHeight = 0;
     // The font text is measured in: the tiles' family (set by LoadLabels).

@@ -1,10 +1,11 @@
 // The main window: every game, option and tool lives here and shares its state.
 #pragma once
 
-#include "common/ControlArray.h"
-#include "common/Tiles.h"
-#include "platform/Platform.h"
-#include "shell/EducateState.h"
+#include "puzzle/PuzzleHost.h"
+#include "quiz/LoadOutcome.h"
+#include "quiz/QuizHost.h"
+#include "shell/MenuBar.h"
+#include "speech/SpeechHost.h"
 
 #include <QMainWindow>
 
@@ -15,7 +16,6 @@ class QPushButton;
 
 namespace tw {
 
-class MenuBar;
 class Settings;
 class PasswordLock;
 class GameClock;
@@ -27,7 +27,8 @@ class SoundPlayer;
 class Speaker;
 class Puzzle;
 
-class Educate : public QMainWindow
+// The window implements every room's host; the rooms never see this class.
+class Educate : public QMainWindow, public QuizHost, public PuzzleHost, public SpeechHost
 {
     Q_OBJECT
 public:
@@ -44,46 +45,33 @@ public:
     void Form_Load();
     void Form_Activate();
 
-    // Shared state, named as the system names it.
-    ShellState shell;
-    QuizState quiz;
-    PuzzleState puzzle;
-    SpeechState speech;
-    PaintState paint;
-
-    Platform &platform() { return m_platform; }
-
-    // Controls.
-    QWidget *playArea() const { return m_playArea; }
-    ControlArray<TileLabel> Question;
-    ControlArray<TileLabel> Answer;
-    ControlArray<PictureTile> Img; // element 0 is the backdrop
-    QLineEdit *SpellBox = nullptr;
-    QPushButton *Review[2] = {nullptr, nullptr};
-
-    // The client area (play area) in twips.
-    double scaleWidth() const;
-    double scaleHeight() const;
+    // Stage.
+    QWidget *playArea() const override { return m_playArea; }
+    double scaleWidth() const override;
+    double scaleHeight() const override;
+    QWidget *mainWidget() override { return this; }
+    bool CheckPass(PasswordRequirement which) override;
+    void MNU_Size_Click(int item) override;
 
     // Rooms.
-    MenuBar &menus() { return *m_menus; }
+    MenuBar &menus() override { return *m_menus; }
     Settings &settings() { return *m_settings; }
     PasswordLock &password() { return *m_password; }
     GameClock &clock() { return *m_clock; }
-    QuizEngine &engine() { return *m_engine; }
-    TileLayout &layout() { return *m_layout; }
-    QuizGames &games() { return *m_games; }
-    PictureLibrary &pictures() { return *m_pictures; }
-    SoundPlayer &sounds() { return *m_sounds; }
+    QuizEngine &engine() override { return *m_engine; }
+    TileLayout &layout() override { return *m_layout; }
+    QuizGames &games() override { return *m_games; }
+    PictureLibrary &pictures() override { return *m_pictures; }
+    SoundPlayer &sounds() override { return *m_sounds; }
     Speaker &speaker() { return *m_speaker; }
     Puzzle &puzzles() { return *m_puzzle; }
 
     // Game switching and closing.
     void MNU_Game_Click(int index);
-    void MNU_Again_Click();
+    void MNU_Again_Click() override;
     void MNU_Exit_Click();
     void MNU_Tools_Click();
-    void UnloadGame();
+    void UnloadGame() override;
     void ResetImg();
     void ResetQuestion();
     void ResetAnswer();
@@ -99,11 +87,19 @@ public:
     bool keyPreview() const { return m_keyPreview; }
 
     // The hourglass pointer doubles as the busy flag while marking or asking.
-    void setHourglass(bool on);
-    bool hourglass() const { return shell.Hourglass; }
+    void setHourglass(bool on) override;
+    void Delay(double seconds) override;
 
-    // Whole seconds since midnight, from the platform clock.
-    long nowSeconds() const;
+    // QuizHost: the character as the quiz sees it, and the puzzle's layout.
+    bool speakerLoaded() const override { return speech.SpeakerLoaded; }
+    void waitWhileSpeaking() override;
+    void Talk(const QString &text) override;
+    void keepCharacterOnTop() override;
+    void PuzzleResize() override;
+    // PuzzleHost: a quiz picture clicked.
+    void Answer_Click(int index) override;
+    // SpeechHost: the sound player gives way to the character.
+    void stopSound() override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -112,12 +108,12 @@ protected:
 
 private:
     void runGameSetup(int index);
+    LoadOutcome setUpGame(int index);
     bool setUpPuzzle(int kind);
     void greet();
     void connectTile(TileLabel *tile, bool question);
     void connectPicture(PictureTile *tile);
 
-    Platform m_platform;
     QWidget *m_playArea = nullptr;
     std::unique_ptr<MenuBar> m_menus;
     std::unique_ptr<Settings> m_settings;

@@ -102,7 +102,7 @@ void GameClock::timeLimit()
     PictureTile *backdrop = m_window.Img(0);
     if (m_window.speech.SpeakerLoaded && speaker.characterVisible()) {
         q.AwaitingAnswer = 0;
-        q.CurrentSubject.clear();
+        m_window.shell.CurrentSubject.clear();
         m_window.SpellBox->hide();
         if (backdrop)
             backdrop->hide();
@@ -136,7 +136,7 @@ void GameClock::present()
         return;
     s.TickCount = 0;
 
-    const QString subject = q.CurrentSubject;
+    const QString subject = m_window.shell.CurrentSubject;
     const int k = q.QuestionTile;
     TileLabel *question = m_window.Question(k);
     if (subject == QLatin1String("Sounds") || subject == QLatin1String("Hide")) {
