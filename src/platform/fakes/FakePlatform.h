@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 
 #include <QMap>
+#include <QPagedPaintDevice>
 #include <QStringList>
 
 #include <deque>
@@ -144,45 +145,60 @@ public:
     QMap<QString, QString> installed;
     bool canOpen = true;
     bool canStart = true;
-};
-
-// A platform built of fakes; the raw pointers stay valid while the Platform lives.
-struct FakePlatform
-{
-    FakeClock *clock = nullptr;
-    FakePump *pump = nullptr;
-    FakeSoundDevice *sound = nullptr;
-    FakeDialogs *dialogs = nullptr;
-    FakeSystemKeys *keys = nullptr;
-    FakeDesktop *desktop = nullptr;
-    Random *random = nullptr;
-
-    // Builds the fakes into `p` (seeded random) and returns handles to them.
-    static FakePlatform make(Platform &p, std::uint32_t seed = 1)
+    // No printer unless a test gives it one: `open` then returns what `device` makes.
+    class FakePrinter : public Printer
     {
-        FakePlatform f;
-        auto clock = std::make_unique<FakeClock>();
-        f.clock = clock.get();
-        auto pump = std::make_unique<FakePump>(*clock);
-        f.pump = pump.get();
-        auto sound = std::make_unique<FakeSoundDevice>(*clock);
-        f.sound = sound.get();
-        auto dialogs = std::make_unique<FakeDialogs>();
-        f.dialogs = dialogs.get();
-        auto keys = std::make_unique<FakeSystemKeys>();
-        f.keys = keys.get();
-        p.clock = std::move(clock);
-        p.pump = std::move(pump);
-        p.sound = std::move(sound);
-        p.dialogs = std::move(dialogs);
-        p.systemKeys = std::move(keys);
-        auto desktop = std::make_unique<FakeDesktop>();
-        f.desktop = desktop.get();
-        p.desktop = std::move(desktop);
-        p.random = std::make_unique<Random>(seed);
-        f.random = p.random.get();
-        return f;
-    }
-};
+    public:
+        std::unique_ptr<QPagedPaintDevice> open(const PageSetup &page) override
+        {
+            opened << page;
+            return device ? device(page) : nullptr;
+        }
+        std::function<std::unique_ptr<QPagedPaintDevice>(const PageSetup &)> device;
+        QList<PageSetup> opened;
+    };
+
+    // A platform built of fakes; the raw pointers stay valid while the Platform lives.
+    struct FakePlatform
+    {
+        FakeClock *clock = nullptr;
+        FakePump *pump = nullptr;
+        FakeSoundDevice *sound = nullptr;
+        FakeDialogs *dialogs = nullptr;
+        FakeSystemKeys *keys = nullptr;
+        FakeDesktop *desktop = nullptr;
+        FakePrinter *printer = nullptr;
+        Random *random = nullptr;
+
+        // Builds the fakes into `p` (seeded random) and returns handles to them.
+        static FakePlatform make(Platform &p, std::uint32_t seed = 1)
+        {
+            FakePlatform f;
+            auto clock = std::make_unique<FakeClock>();
+            f.clock = clock.get();
+            auto pump = std::make_unique<FakePump>(*clock);
+            f.pump = pump.get();
+            auto sound = std::make_unique<FakeSoundDevice>(*clock);
+            f.sound = sound.get();
+            auto dialogs = std::make_unique<FakeDialogs>();
+            f.dialogs = dialogs.get();
+            auto keys = std::make_unique<FakeSystemKeys>();
+            f.keys = keys.get();
+            p.clock = std::move(clock);
+            p.pump = std::move(pump);
+            p.sound = std::move(sound);
+            p.dialogs = std::move(dialogs);
+            p.systemKeys = std::move(keys);
+            auto desktop = std::make_unique<FakeDesktop>();
+            f.desktop = desktop.get();
+            p.desktop = std::move(desktop);
+            auto printer = std::make_unique<FakePrinter>();
+            f.printer = printer.get();
+            p.printer = std::move(printer);
+            p.random = std::make_unique<Random>(seed);
+            f.random = p.random.get();
+            return f;
+        }
+    };
 
 } // namespace tw
