@@ -12,4 +12,4 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   libgtest-dev libgmock-dev libbenchmark-dev \
   fonts-noto-color-emoji espeak-ng pulseaudio pulseaudio-utils \
   libwmf-bin emf2svg gstreamer1.0-plugins-good \
-  xvfb xauth imagemagick clang-format fonts-urw-base35 >/dev/null
+  xvfb xauth imagemagick poppler-utils clang-format fonts-urw-base35 >/dev/null

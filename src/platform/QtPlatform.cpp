@@ -1,6 +1,7 @@
 #include "platform/Platform.h"
 #include "platform/QtAudioOutput.h"
 #include "platform/QtDialogs.h"
+#include "platform/QtPrinter.h"
 #include "platform/QtSoundDevice.h"
 #include "platform/SpeechEngine.h"
 
@@ -61,6 +62,7 @@ Platform Platform::makeReal()
     p.sound = std::make_unique<QtSoundDevice>(output);
     p.dialogs = std::make_unique<QtDialogs>();
     p.systemKeys = std::make_unique<DesktopKeys>();
+    p.printer = std::make_unique<QtPrinter>();
     p.speech = makeSystemSpeechEngine(output);
     return p;
 }

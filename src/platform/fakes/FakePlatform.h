@@ -4,6 +4,7 @@
 
 #include "platform/Platform.h"
 
+#include <QPagedPaintDevice>
 #include <QStringList>
 
 #include <deque>
@@ -121,6 +122,19 @@ public:
     bool blocked = false;
 };
 
+// No printer unless a test gives it one: `open` then returns what `device` makes.
+class FakePrinter : public Printer
+{
+public:
+    std::unique_ptr<QPagedPaintDevice> open(const PageSetup &page) override
+    {
+        opened << page;
+        return device ? device(page) : nullptr;
+    }
+    std::function<std::unique_ptr<QPagedPaintDevice>(const PageSetup &)> device;
+    QList<PageSetup> opened;
+};
+
 // A platform built of fakes; the raw pointers stay valid while the Platform lives.
 struct FakePlatform
 {
@@ -129,6 +143,7 @@ struct FakePlatform
     FakeSoundDevice *sound = nullptr;
     FakeDialogs *dialogs = nullptr;
     FakeSystemKeys *keys = nullptr;
+    FakePrinter *printer = nullptr;
     Random *random = nullptr;
 
     // Builds the fakes into `p` (seeded random) and returns handles to them.
@@ -150,6 +165,9 @@ struct FakePlatform
         p.sound = std::move(sound);
         p.dialogs = std::move(dialogs);
         p.systemKeys = std::move(keys);
+        auto printer = std::make_unique<FakePrinter>();
+        f.printer = printer.get();
+        p.printer = std::move(printer);
         p.random = std::make_unique<Random>(seed);
         f.random = p.random.get();
         return f;
