@@ -24,8 +24,9 @@ const char kDescription[]
 const char kDisclaimer[]
     = "Tumblewick is free software: you may share and change it under the GNU General Public "
       "License, version 3 or (at your option) any later version. It comes with ABSOLUTELY NO "
-      "WARRANTY. Pictures from Noto Color Emoji (SIL Open Font License 1.1); spoken words made "
-      "with eSpeak NG.";
+      "WARRANTY. Pictures: Google's Noto Emoji artwork (Apache License 2.0). Flags: "
+      "flag-icons (MIT License). Letters: the Andika font by SIL (SIL Open Font License 1.1). "
+      "Spoken words: eSpeak NG.";
 
 QLabel *wrappedLabel(const QString &text, QWidget *parent)
 {
