@@ -50,13 +50,13 @@ void BM_PuzzleLoadJigPuzzle(benchmark::State &state)
     tw::Educate window(std::move(platform), appDir.path(), writeDir.path());
     window.Img(0)->setPicture(photo());
     window.shell.GridMax = kGridMax;
-    window.shell.PuzzleKind = 1;
+    window.puzzle.PuzzleKind = 1;
     for (auto _ : state) {
         state.PauseTiming();
         window.UnloadGame();
         state.ResumeTiming();
         window.puzzles().LoadJigPuzzle();
-        if (window.shell.PuzzleRefused != 0 || window.Img.count() != 400) {
+        if (window.puzzle.PuzzleRefused != 0 || window.Img.count() != 400) {
             state.SkipWithError("the picture was refused");
             break;
         }

@@ -1,8 +1,8 @@
 // The heavy steps of the quizzes: a game switch into Colours and the 20 x 20 layout.
+#include "common/Constants.h"
 #include "platform/fakes/FakePlatform.h"
 #include "quiz/TileLayout.h"
 #include "shell/Educate.h"
-#include "shell/GameIds.h"
 #include "shell/Settings.h"
 
 #include <QApplication>

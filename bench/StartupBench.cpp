@@ -1,6 +1,6 @@
 // Start-up on the shipped content folder: from building the window until the
 // first game's tiles are painted (a sound the game then plays does not count).
-#include "quiz/Tiles.h"
+#include "common/Tiles.h"
 #include "shell/Educate.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "platform/fakes/FakePlatform.h"
 #include "shell/Educate.h"
 #include "shell/GameClock.h"
-#include "shell/GameIds.h"
+#include "common/Constants.h"
 #include "shell/MenuBar.h"
 
 #include <QApplication>

@@ -3,6 +3,9 @@
 
 namespace tw {
 
+// The clock restarts at midnight: a day in seconds.
+constexpr double kSecondsPerDay = 86400.0;
+
 class Clock
 {
 public:

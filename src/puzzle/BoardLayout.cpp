@@ -1,6 +1,6 @@
 #include "puzzle/BoardLayout.h"
 
-#include "shell/Twips.h"
+#include "common/Twips.h"
 
 namespace tw {
 

@@ -1,6 +1,6 @@
 #include "puzzle/PieceFace.h"
 
-#include "quiz/Tiles.h"
+#include "common/Tiles.h"
 
 #include <QEvent>
 #include <QPainter>

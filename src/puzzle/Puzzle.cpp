@@ -1,4 +1,5 @@
 #include "puzzle/Puzzle.h"
+#include "common/MenuId.h"
 
 #include "platform/Numeric.h"
 #include "puzzle/BitmapCutter.h"
@@ -12,7 +13,7 @@
 #include "quiz/TileLayout.h"
 #include "shell/Educate.h"
 #include "shell/MenuBar.h"
-#include "shell/Twips.h"
+#include "common/Twips.h"
 
 #include <QAction>
 #include <QDir>
@@ -73,7 +74,7 @@ void Puzzle::removePieceFiles(int from, int to) const
 void Puzzle::refuse(int piecesWritten)
 {
     removePieceFiles(1, piecesWritten);
-    m_window.shell.PuzzleRefused = 1;
+    m_window.puzzle.PuzzleRefused = 1;
 }
 
 void Puzzle::LoadJigPuzzle()
@@ -138,7 +139,7 @@ void Puzzle::LoadJigPuzzle()
     if (!loadPieces(folder, n))
         return;
     for (int i = 1; i <= n; ++i)
-        m_window.shell.PieceAt[size_t(i)] = i;
+        m_window.puzzle.PieceAt[size_t(i)] = i;
 }
 
 bool Puzzle::writePieces(const QString &folder, const CutPieces &cut)
@@ -159,14 +160,14 @@ bool Puzzle::writePieces(const QString &folder, const CutPieces &cut)
 
 bool Puzzle::loadPieces(const QString &folder, int pieces)
 {
-    const int border = m_window.shell.PuzzleKind == kSliding;
+    const int border = m_window.puzzle.PuzzleKind == kSliding;
     for (int i = 1; i <= pieces; ++i) {
         const QString path = folder + pieceFile(i);
         QImage image(path, "BMP");
         QFile::remove(path);
         if (image.isNull() || (!m_window.Img.loaded(i) && !m_window.Img.load(i))) {
             removePieceFiles(i + 1, pieces);
-            m_window.shell.PuzzleRefused = 1;
+            m_window.puzzle.PuzzleRefused = 1;
             return false;
         }
         PictureTile *piece = m_window.Img(i);
@@ -188,7 +189,7 @@ void Puzzle::layoutPieces()
     const int n = g * g;
     // The board leaves the talking character its strip, as the quiz grid does.
     const BoardLayout layout(g, m_window.layout().gridWidth(), m_window.scaleHeight());
-    const auto &pieceAt = m_window.shell.PieceAt;
+    const auto &pieceAt = m_window.puzzle.PieceAt;
     for (int s = 1; s <= n; ++s) {
         if (PictureTile *piece = m_window.Img(pieceAt[size_t(s)]))
             piece->setGeometry(layout.slotRect(s));
@@ -204,8 +205,7 @@ void Puzzle::PuzzleResize()
         return;
     const int n = grid() * grid();
     layoutPieces();
-    auto &shell = m_window.shell;
-    if (board::isSolved(shell.PieceAt, n, m_window.puzzle.Shuffling != 0)) {
+    if (board::isSolved(m_window.puzzle.PieceAt, n, m_window.puzzle.Shuffling != 0)) {
         if (PictureTile *whole = m_window.Img(0)) {
             whole->setGeometry(0, 0, twipsToPixels(m_window.layout().gridWidth()),
                                m_window.playArea()->height());
@@ -213,14 +213,14 @@ void Puzzle::PuzzleResize()
             whole->show();
         }
         m_window.UnloadGame();
-        if (QAction *again = m_window.menus().item(QStringLiteral("MNU_Again")))
+        if (QAction *again = m_window.menus().item(MenuId::MNU_Again))
             again->setEnabled(true);
         return;
     }
     // The sliding puzzle keeps piece 1 hidden: it is the blank.
     for (int i = 1; i <= n; ++i) {
         if (PictureTile *piece = m_window.Img(i))
-            piece->setVisible(i >= shell.PuzzleKind);
+            piece->setVisible(i >= m_window.puzzle.PuzzleKind);
     }
 }
 
@@ -229,7 +229,7 @@ void Puzzle::DealJigsaw()
     const int n = grid() * grid();
     if (n < 1 || n > kMaxPieces || !m_window.platform().random)
         return;
-    board::dealJigsaw(m_window.shell.PieceAt, n, *m_window.platform().random);
+    board::dealJigsaw(m_window.puzzle.PieceAt, n, *m_window.platform().random);
 }
 
 void Puzzle::waitForNextTick()
@@ -255,9 +255,9 @@ void Puzzle::MovePiece(int slot)
 {
     auto &shell = m_window.shell;
     const int n = grid() * grid();
-    if (slot < 1 || slot > n || !board::canSlide(slot, shell.BlankSlot, grid()))
+    if (slot < 1 || slot > n || !board::canSlide(slot, m_window.puzzle.BlankSlot, grid()))
         return;
-    board::slideIntoBlank(shell.PieceAt, shell.BlankSlot, slot);
+    board::slideIntoBlank(m_window.puzzle.PieceAt, m_window.puzzle.BlankSlot, slot);
     if (shell.GridMax > kLargestShownGridMax)
         return;
     const int id = m_boardId;
@@ -268,7 +268,6 @@ void Puzzle::MovePiece(int slot)
 
 void Puzzle::MixPieces()
 {
-    auto &shell = m_window.shell;
     const int g = grid();
     if (!boardActive() || !m_window.platform().random || g * g > kMaxPieces) {
         m_window.puzzle.Shuffling = 0;
@@ -277,8 +276,8 @@ void Puzzle::MixPieces()
     const int id = m_boardId;
     const auto stillThisBoard = [this, id] { return id == m_boardId && boardActive(); };
     const board::ShuffleResult result
-        = board::shuffle(shell.PieceAt, shell.BlankSlot, g, *m_window.platform().random,
-                         [this, &stillThisBoard](int slot) {
+        = board::shuffle(m_window.puzzle.PieceAt, m_window.puzzle.BlankSlot, g,
+                         *m_window.platform().random, [this, &stillThisBoard](int slot) {
                              if (!stillThisBoard())
                                  return false;
                              MovePiece(slot);
@@ -293,18 +292,18 @@ void Puzzle::MixPieces()
 
 void Puzzle::Img_DragDrop(int index, int source)
 {
-    if (m_window.shell.PuzzleKind != kJigsaw || !boardActive())
+    if (m_window.puzzle.PuzzleKind != kJigsaw || !boardActive())
         return;
     const int n = grid() * grid();
-    board::swapPieces(m_window.shell.PieceAt, n, source, index);
+    board::swapPieces(m_window.puzzle.PieceAt, n, source, index);
     PuzzleResize();
 }
 
 void Puzzle::Window_DragDrop(int source)
 {
-    if (m_window.shell.PuzzleKind != kSliding || !boardActive())
+    if (m_window.puzzle.PuzzleKind != kSliding || !boardActive())
         return;
-    if (board::slidePiece(m_window.shell.PieceAt, m_window.shell.BlankSlot, grid(), source))
+    if (board::slidePiece(m_window.puzzle.PieceAt, m_window.puzzle.BlankSlot, grid(), source))
         PuzzleResize();
 }
 
@@ -322,7 +321,7 @@ int Puzzle::pieceAt(QPoint pos) const
         return 0;
     const BoardLayout layout(grid(), m_window.layout().gridWidth(), m_window.scaleHeight());
     const int slot = layout.slotAt(pos);
-    return slot > 0 ? m_window.shell.PieceAt[size_t(slot)] : 0;
+    return slot > 0 ? m_window.puzzle.PieceAt[size_t(slot)] : 0;
 }
 
 void Puzzle::dropPiece(int piece, QPoint pos)
@@ -332,7 +331,7 @@ void Puzzle::dropPiece(int piece, QPoint pos)
     const int target = pieceAt(pos);
     if (target == 0) {
         // Released off the board: the piece goes back.
-    } else if (m_window.shell.PuzzleKind == kSliding && target == kBlankPiece) {
+    } else if (m_window.puzzle.PuzzleKind == kSliding && target == kBlankPiece) {
         Window_DragDrop(piece);
     } else {
         Img_DragDrop(target, piece);

@@ -1,5 +1,7 @@
 #include "quiz/FlagsGame.h"
+#include "common/FilePattern.h"
 
+#include "common/Constants.h"
 #include "quiz/GameDraws.h"
 #include "quiz/GameRestart.h"
 #include "quiz/GridPlan.h"
@@ -7,7 +9,6 @@
 #include "quiz/QuizEngine.h"
 #include "quiz/SoundPlayer.h"
 #include "shell/Educate.h"
-#include "shell/GameIds.h"
 
 namespace tw {
 

@@ -1,8 +1,8 @@
 #include "quiz/GameDraws.h"
 
+#include "common/FilePattern.h"
 #include "platform/Numeric.h"
 #include "platform/Random.h"
-#include "quiz/FilePattern.h"
 #include "quiz/QuestionChain.h"
 
 #include <QDir>
@@ -70,33 +70,6 @@ int fittingSide(int items)
     while ((side + 1) * (side + 1) <= items)
         ++side;
     return side;
-}
-
-QStringList listFiles(const QString &folder)
-{
-    QStringList names = QDir(folder).entryList(QDir::Files | QDir::Readable);
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
-    });
-    return names;
-}
-
-bool isPictureFile(const QString &fileName)
-{
-    static const QStringList kPictureSuffixes
-        = {QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
-           QStringLiteral("gif"), QStringLiteral("png"), QStringLiteral("ico"),
-           QStringLiteral("svg"), QStringLiteral("wmf"), QStringLiteral("emf")};
-    return kPictureSuffixes.contains(QFileInfo(fileName).suffix().toLower());
-}
-
-QString itemName(const QString &fileName)
-{
-    // Folders may be written with either separator (stored paths from older files).
-    const qsizetype slash
-        = std::max(fileName.lastIndexOf(QLatin1Char('/')), fileName.lastIndexOf(QLatin1Char('\\')));
-    return nameBeforeDot(fileName.mid(slash + 1));
 }
 
 } // namespace tw

@@ -1,4 +1,4 @@
-// Bounded random draws and file listings shared by the quiz game loaders.
+// Bounded random draws shared by the quiz game loaders.
 #pragma once
 
 #include <QString>
@@ -31,14 +31,5 @@ std::vector<int> drawChain(Random &random, int n);
 
 // The largest grid side whose square does not exceed `items` (Int(Sqr(items))).
 int fittingSide(int items);
-
-// The files in `folder` (no sub-folders), in case-insensitive name order.
-QStringList listFiles(const QString &folder);
-
-// True for the picture files the program can show (by extension).
-bool isPictureFile(const QString &fileName);
-
-// A picture's or sound's name: the file name up to its first '.'.
-QString itemName(const QString &fileName);
 
 } // namespace tw

@@ -1,4 +1,5 @@
 #include "quiz/GameRestart.h"
+#include "common/MenuId.h"
 
 #include "shell/Educate.h"
 #include "shell/MenuBar.h"
@@ -6,12 +7,7 @@
 
 namespace tw {
 
-namespace {
-// Puzzle size item 0 is the 3 x 3 grid.
-constexpr int kSideOfFirstSizeItem = 3;
-// The puzzle size items: 3 x 3 to 10 x 10, 15 x 15 and 20 x 20.
-constexpr int kSizeItems[] = {0, 1, 2, 3, 4, 5, 6, 7, 12, 17};
-} // namespace
+namespace { } // namespace
 
 QString tooFewPicturesMessage(const QString &menu)
 {
@@ -24,14 +20,14 @@ bool selectGridSide(Educate &window, int side)
 {
     const int index = side - kSideOfFirstSizeItem;
     MenuBar &menus = window.menus();
-    if (menus.item(QStringLiteral("MNU_Size"), index)) {
+    if (menus.item(MenuId::MNU_Size, index)) {
         window.settings().MNU_Size_Click(index);
     } else if (window.shell.Loading) {
         // A side without a size item (2 x 2, 12 x 12) is only ever chosen by
         // a game fitting its content, during its set-up: no item is checked.
         window.UnloadGame();
         for (int item : kSizeItems)
-            menus.setChecked(QStringLiteral("MNU_Size"), item, false);
+            menus.setChecked(MenuId::MNU_Size, item, false);
         window.shell.GridMax = side - 1;
     }
     return window.shell.GridMax == side - 1;

@@ -1,7 +1,7 @@
 #include "quiz/GridGeometry.h"
 
+#include "common/Twips.h"
 #include "platform/Numeric.h"
-#include "shell/Twips.h"
 
 namespace tw {
 

@@ -1,12 +1,8 @@
 #include "quiz/HeldKey.h"
 
+#include "platform/BoundedWait.h"
+
 namespace tw {
-
-namespace {
-
-constexpr double kSecondsPerDay = 86400;
-
-} // namespace
 
 void HeldKey::hold(QChar key, long deal, int question, double now)
 {
@@ -18,10 +14,8 @@ void HeldKey::hold(QChar key, long deal, int question, double now)
 
 bool HeldKey::waitingFor(long deal, int question, double now) const
 {
-    double waited = now - m_since;
-    if (waited < 0)
-        waited += kSecondsPerDay; // the clock passed midnight
-    return m_key && deal == m_deal && question == m_question && waited <= kMaxHoldSeconds;
+    return m_key && deal == m_deal && question == m_question
+           && secondsBetween(m_since, now) <= kMaxHoldSeconds;
 }
 
 std::optional<QChar> HeldKey::take(long deal, int question, double now)

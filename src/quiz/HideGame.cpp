@@ -1,5 +1,7 @@
 #include "quiz/HideGame.h"
+#include "common/MenuId.h"
 
+#include "common/Constants.h"
 #include "quiz/GameDraws.h"
 #include "quiz/GameRestart.h"
 #include "quiz/GridPlan.h"
@@ -9,7 +11,6 @@
 #include "quiz/TileLayout.h"
 #include "shell/Educate.h"
 #include "shell/GameClock.h"
-#include "shell/GameIds.h"
 #include "shell/MenuBar.h"
 
 #include <QAction>
@@ -20,7 +21,6 @@ namespace tw {
 
 namespace {
 
-constexpr long kWhite = 16777215;
 const QString kCardCover = QStringLiteral("?");
 const QString kQuestionCaption = QStringLiteral("\n?");
 
@@ -144,7 +144,7 @@ void HideGame::DoHide(int index)
 
     if (quiz.HideFoundCount >= n) {
         w.setHourglass(false);
-        if (QAction *again = w.menus().item(QStringLiteral("MNU_Again")))
+        if (QAction *again = w.menus().item(MenuId::MNU_Again))
             again->setEnabled(true);
         quiz.AwaitingAnswer = 0;
         quiz.HideFoundCount = 0;

@@ -1,5 +1,9 @@
 #include "quiz/LettersGame.h"
+#include "common/FilePattern.h"
+#include "common/MenuId.h"
 
+#include "common/Constants.h"
+#include "common/Twips.h"
 #include "quiz/GameDraws.h"
 #include "quiz/GameRestart.h"
 #include "quiz/GridPlan.h"
@@ -8,10 +12,8 @@
 #include "quiz/SoundPlayer.h"
 #include "quiz/WordPictures.h"
 #include "shell/Educate.h"
-#include "shell/GameIds.h"
 #include "shell/MenuBar.h"
 #include "shell/PasswordLock.h"
-#include "shell/Twips.h"
 
 #include <QLineEdit>
 
@@ -22,7 +24,6 @@ namespace tw {
 
 namespace {
 
-constexpr int kRequireSettings = 2;
 // Word-length items: the index is the number of letters.
 constexpr std::array<int, 8> kWordLengthItems = {3, 4, 5, 6, 7, 8, 10, 20};
 // Initial Letters draws letter numbers 1 to 26 (A to Z).
@@ -32,7 +33,7 @@ constexpr int kLargestLettersSide = 5;
 // The typing box is 300 twips high.
 constexpr double kSpellBoxHeightTwips = 300;
 
-const QString kSpellSubject = QStringLiteral("MNU_SpellSubject");
+constexpr MenuId kSpellSubject = MenuId::MNU_SpellSubject;
 
 } // namespace
 
@@ -46,13 +47,13 @@ LettersGame::LettersGame(Educate &window)
 
 void LettersGame::MNU_Letters_Click(int index)
 {
-    if (!m_window.password().CheckPass(kRequireSettings))
+    if (!m_window.password().CheckPass(PasswordRequirement::Settings))
         return;
     // An index without an item takes the error exit: 20 letters.
     if (std::find(kWordLengthItems.begin(), kWordLengthItems.end(), index)
         == kWordLengthItems.end())
         index = kLongestWords;
-    m_window.menus().checkOnly(QStringLiteral("MNU_Letters"), index);
+    m_window.menus().checkOnly(MenuId::MNU_Letters, index);
     m_window.shell.WordLength = index;
 }
 

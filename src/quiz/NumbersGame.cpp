@@ -1,4 +1,7 @@
 #include "quiz/NumbersGame.h"
+#include "common/Constants.h"
+#include "common/FilePattern.h"
+#include "common/MenuId.h"
 
 #include "quiz/GameDraws.h"
 #include "quiz/GameRestart.h"
@@ -11,7 +14,6 @@
 namespace tw {
 
 namespace {
-constexpr long kWhite = 16777215;
 constexpr int kBlockSide = 3; // the copies form a 3 x 3 block
 } // namespace
 
@@ -53,7 +55,7 @@ void NumbersGame::LoadNumbers()
 
     int m = 0;
     for (int k = 1; k <= kSpellSubjects; ++k) {
-        if (!w.menus().checked(QStringLiteral("MNU_SpellSubject"), k))
+        if (!w.menus().checked(MenuId::MNU_SpellSubject, k))
             continue;
         const QString folder = w.pictures().subjectPath(k);
         for (const QString &file : folder.isEmpty() ? QStringList() : listFiles(folder)) {
@@ -129,7 +131,7 @@ void NumbersGame::DoNumbers()
         }
     }
     if (over) {
-        if (QAction *again = w.menus().item(QStringLiteral("MNU_Again")))
+        if (QAction *again = w.menus().item(MenuId::MNU_Again))
             again->setEnabled(true);
         return;
     }

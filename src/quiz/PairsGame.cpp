@@ -1,5 +1,8 @@
 #include "quiz/PairsGame.h"
+#include "common/FilePattern.h"
+#include "common/MenuId.h"
 
+#include "common/Constants.h"
 #include "quiz/GameDraws.h"
 #include "quiz/GameRestart.h"
 #include "quiz/GridPlan.h"
@@ -7,7 +10,6 @@
 #include "quiz/SoundPlayer.h"
 #include "shell/Educate.h"
 #include "shell/GameClock.h"
-#include "shell/GameIds.h"
 #include "shell/MenuBar.h"
 
 #include <QAction>
@@ -16,10 +18,9 @@ namespace tw {
 
 namespace {
 
-const QString kPairSubject = QStringLiteral("MNU_PairSubject");
+constexpr MenuId kPairSubject = MenuId::MNU_PairSubject;
 // The back of a card: a line feed, then a question mark.
 const QString kCardBack = QStringLiteral("\n?");
-constexpr long kWhite = 16777215;
 
 } // namespace
 
@@ -192,7 +193,7 @@ void PairsGame::DoPair(int index)
     }
     quiz.PairOpen = !quiz.PairOpen;
     if (w.shell.CardsCleared >= n)
-        if (QAction *again = w.menus().item(QStringLiteral("MNU_Again")))
+        if (QAction *again = w.menus().item(MenuId::MNU_Again))
             again->setEnabled(true);
 }
 

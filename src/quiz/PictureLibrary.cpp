@@ -1,7 +1,9 @@
+#include "common/Constants.h"
+#include "common/MenuId.h"
 #include "quiz/PictureLibrary.h"
 
 #include "platform/Numeric.h"
-#include "quiz/FilePattern.h"
+#include "common/FilePattern.h"
 #include "quiz/PictureLoader.h"
 #include "quiz/SoundPlayer.h"
 #include "shell/Educate.h"
@@ -21,7 +23,6 @@ namespace {
 // are there from the start.
 const char *const kNotSubjects[] = {"Sounds", "Pictures", "Characters", "Manual",   "Animals",
                                     "Flags",  "Misc",     "Fruit_Veg",  "Transport"};
-constexpr int kSettingsRequirement = 2; // "Required to Change &Settings"
 const char kPictureFilter[] = "Pictures (*.jpg *.jpeg *.bmp *.gif *.png *.wmf *.emf *.ico *.svg)";
 
 bool isExcluded(const QString &folder)
@@ -53,9 +54,9 @@ QString fromCaption(const QString &caption)
     return name;
 }
 
-void showItem(MenuBar &menus, const char *name, int index, const QString &caption)
+void showItem(MenuBar &menus, MenuId name, int index, const QString &caption)
 {
-    if (QAction *action = menus.item(QLatin1String(name), index)) {
+    if (QAction *action = menus.item(name, index)) {
         action->setText(toCaption(caption));
         action->setVisible(true);
     }
@@ -86,7 +87,7 @@ void PictureLibrary::DoFolders()
             continue;
         ++shell.SubjectCount;
         shell.SubjectFolder[shell.SubjectCount] = folder + QLatin1Char('/');
-        showItem(m_window.menus(), "MNU_Subject", shell.SubjectCount - 1, folder);
+        showItem(m_window.menus(), MenuId::MNU_Subject, shell.SubjectCount - 1, folder);
     }
 }
 
@@ -94,7 +95,7 @@ void PictureLibrary::DoFiles(int folder)
 {
     MenuBar &menus = m_window.menus();
     for (int i = 1; i < kMaxPickItems; ++i) {
-        if (QAction *action = menus.item(QStringLiteral("MNU_PList1"), i))
+        if (QAction *action = menus.item(MenuId::MNU_PList1, i))
             action->setVisible(false);
     }
     const QStringList files = listFiles(subjectPath(folder));
@@ -106,12 +107,12 @@ void PictureLibrary::DoFiles(int folder)
         quiz.FileList[k] = files[k];
     for (int k = listed; k < kTableSize; ++k)
         quiz.FileList[k].clear();
-    if (QAction *pick = menus.item(QStringLiteral("MNU_Pics1")))
+    if (QAction *pick = menus.item(MenuId::MNU_Pics1))
         pick->setVisible(true);
-    else if (QMenu *pickMenu = menus.menu(QStringLiteral("MNU_Pics1")))
+    else if (QMenu *pickMenu = menus.menu(MenuId::MNU_Pics1))
         pickMenu->menuAction()->setVisible(true);
     for (int k = 0; k < qMin(listed, kMaxPickItems); ++k)
-        showItem(menus, "MNU_PList1", k, nameBeforeDot(files[k]));
+        showItem(menus, MenuId::MNU_PList1, k, nameBeforeDot(files[k]));
 }
 
 bool PictureLibrary::GetRandPic(int folder)
@@ -171,7 +172,7 @@ QString PictureLibrary::soundFor(const QString &name) const
 
 void PictureLibrary::MNU_Pic_Click()
 {
-    if (!m_window.password().CheckPass(kSettingsRequirement))
+    if (!m_window.password().CheckPass(PasswordRequirement::Settings))
         return;
     ShellState &shell = m_window.shell;
     const QString start = shell.BackdropFile.isEmpty()
@@ -204,13 +205,13 @@ void PictureLibrary::MNU_Pic_Click()
 void PictureLibrary::MNU_PList1_Click(int index)
 {
     MenuBar &menus = m_window.menus();
-    QAction *item = menus.item(QStringLiteral("MNU_PList1"), index);
+    QAction *item = menus.item(MenuId::MNU_PList1, index);
     if (!item)
         return;
     // The subject is the first checked Subject item.
     int subject = 0;
     for (int i = 0; i < kMaxSubjects && subject == 0; ++i) {
-        if (menus.checked(QStringLiteral("MNU_Subject"), i))
+        if (menus.checked(MenuId::MNU_Subject, i))
             subject = i + 1;
     }
     const QString caption = fromCaption(item->text());

@@ -1,5 +1,8 @@
 #include "quiz/QuizEngine.h"
+#include "common/FilePattern.h"
+#include "common/MenuId.h"
 
+#include "common/Constants.h"
 #include "platform/Numeric.h"
 #include "quiz/GameDraws.h"
 #include "quiz/HeldKey.h"
@@ -10,7 +13,6 @@
 #include "quiz/WrongMark.h"
 #include "shell/Educate.h"
 #include "shell/GameClock.h"
-#include "shell/GameIds.h"
 #include "shell/MenuBar.h"
 #include "speech/Speaker.h"
 
@@ -35,7 +37,6 @@ const QLatin1String kWords("Words");
 const QLatin1String kNumbers("Numbers");
 const QLatin1String kSums("Sums");
 
-constexpr long kWhite = 16777215;
 constexpr int kPresentNow = 12; // TickCount that makes the next tick present
 constexpr int kHeldKeyPollMs = 50; // how often a held key looks whether its question is ready
 constexpr double kWrongPause = 1; // seconds after the error sound
@@ -54,15 +55,10 @@ bool isPaintGame(int game) { return game == GameColouringBook || game == GamePai
 // whatever the case of the names.
 QStringList picturesStartingWith(const QString &folder, QChar letter)
 {
-    static const QList<QByteArray> formats = QImageReader::supportedImageFormats();
     QStringList result;
-    const QStringList names = QDir(folder).entryList({QString(letter) + QLatin1Char('*')},
-                                                     QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QString &name : names) {
-        const QByteArray suffix = QFileInfo(name).suffix().toLower().toLatin1();
-        if (formats.contains(suffix))
+    for (const QString &name : listFiles(folder, QString(letter) + QLatin1Char('*')))
+        if (isPictureFile(name))
             result << name;
-    }
     return result;
 }
 
@@ -84,8 +80,6 @@ QString existingFile(const QString &path)
 QuizEngine::QuizEngine(Educate &window)
     : m_window(window)
 { }
-
-QString QuizEngine::itemName(const QString &path) { return tw::itemName(path); }
 
 int QuizEngine::questionAnswerTile() const
 {
@@ -368,7 +362,7 @@ void QuizEngine::rightAnswer(int index)
         // and the window may be resized again.
         quiz.AwaitingAnswer = 0;
         m_dealOver = true;
-        if (QAction *again = w.menus().item(QStringLiteral("MNU_Again")))
+        if (QAction *again = w.menus().item(MenuId::MNU_Again))
             again->setEnabled(true);
         return;
     }
@@ -392,7 +386,7 @@ void QuizEngine::Answer_Click(int index)
         w.games().DoPair(index);
         return;
     }
-    if (game == GameInitialLetters && w.menus().checked(QStringLiteral("MNU_Kbd"), kKbdKeyboard))
+    if (game == GameInitialLetters && w.menus().checked(MenuId::MNU_Kbd, kKbdKeyboard))
         return;
     if (game == GameHideAndSeek) {
         w.games().DoHide(index);
@@ -418,8 +412,7 @@ void QuizEngine::KeyPress(QChar key)
     if (w.shell.CurrentGame != GameInitialLetters)
         return;
     const MenuBar &menus = w.menus();
-    if (!menus.checked(QStringLiteral("MNU_Kbd"), kKbdBoth)
-        && !menus.checked(QStringLiteral("MNU_Kbd"), kKbdKeyboard))
+    if (!menus.checked(MenuId::MNU_Kbd, kKbdBoth) && !menus.checked(MenuId::MNU_Kbd, kKbdKeyboard))
         return;
     // A key is marked like a click: never while an answer is being marked. A key typed while
     // the question is being asked is kept and marked as soon as the question is ready.

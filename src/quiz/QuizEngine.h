@@ -39,9 +39,6 @@ public:
     bool dealOver() const { return m_dealOver; }
     void setDealOver(bool over) { m_dealOver = over; }
 
-    // The name of an item file: no folder, nothing from the first '.' on.
-    static QString itemName(const QString &path);
-
 private:
     void fillTiles(const QString &subject, int question, int answer);
     void fillLetter(int question, int answer, long value);

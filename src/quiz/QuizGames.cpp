@@ -1,5 +1,6 @@
 #include "quiz/QuizGames.h"
 
+#include "common/Constants.h"
 #include "quiz/FlagsGame.h"
 #include "quiz/HideGame.h"
 #include "quiz/LettersGame.h"
@@ -8,7 +9,6 @@
 #include "quiz/QuizEngine.h"
 #include "quiz/SumsGame.h"
 #include "shell/Educate.h"
-#include "shell/GameIds.h"
 #include "shell/Settings.h"
 
 namespace tw {

@@ -1,6 +1,6 @@
 #include "quiz/SoundPairs.h"
 
-#include "quiz/FilePattern.h"
+#include "common/FilePattern.h"
 
 #include <QSet>
 

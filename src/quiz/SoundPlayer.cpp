@@ -1,13 +1,16 @@
 #include "quiz/SoundPlayer.h"
+#include "common/MenuId.h"
 
+#include "platform/BoundedWait.h"
+
+#include "common/Constants.h"
+#include "common/FilePattern.h"
 #include "platform/WaveHeader.h"
-#include "quiz/FilePattern.h"
 #include "quiz/QuizEngine.h"
 #include "quiz/SampleDraw.h"
 #include "quiz/SoundPairs.h"
 #include "quiz/TileLayout.h"
 #include "shell/Educate.h"
-#include "shell/GameIds.h"
 #include "shell/MenuBar.h"
 #include "shell/Settings.h"
 #include "speech/Speaker.h"
@@ -15,7 +18,6 @@
 namespace tw {
 
 namespace {
-constexpr double kSecondsPerDay = 86400.0;
 constexpr int kMaxSubjects = 10;
 // Puzzle Size item i gives a grid side of i + 3.
 constexpr int kSizeItemToSide = 3;
@@ -79,10 +81,7 @@ void SoundPlayer::PlaySound(const QString &path)
         // sound started while this one waited.
         if (generation != m_generation || !SoundPlaying || m_window.unloaded())
             break;
-        double elapsed = platform.clock->secondsSinceMidnight() - t0;
-        if (elapsed < 0)
-            elapsed += kSecondsPerDay; // played across midnight
-        if (elapsed > kMaxPlaySeconds) {
+        if (secondsSince(*platform.clock, t0) > kMaxPlaySeconds) {
             device->stop();
             device->rewind();
             break;
@@ -158,14 +157,14 @@ void SoundPlayer::LoadSounds()
     const int side = fittingGridSide(total);
     const int sizeItem = side - kSizeItemToSide;
     MenuBar &menus = m_window.menus();
-    if (menus.item(QStringLiteral("MNU_Size"), sizeItem)) {
+    if (menus.item(MenuId::MNU_Size, sizeItem)) {
         m_window.settings().MNU_Size_Click(sizeItem);
     } else {
         // No item stands for this side: the grid changes with no size checked.
         m_window.UnloadGame();
         for (int i = 0; i <= kLastSizeItem; ++i) {
-            if (menus.item(QStringLiteral("MNU_Size"), i))
-                menus.setChecked(QStringLiteral("MNU_Size"), i, false);
+            if (menus.item(MenuId::MNU_Size, i))
+                menus.setChecked(MenuId::MNU_Size, i, false);
         }
     }
     shell.GridMax = side - 1;

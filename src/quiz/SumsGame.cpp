@@ -1,8 +1,9 @@
 #include "quiz/SumsGame.h"
+#include "common/MenuId.h"
 
-#include "quiz/Tiles.h"
+#include "common/Constants.h"
+#include "common/Tiles.h"
 #include "shell/Educate.h"
-#include "shell/GameIds.h"
 #include "shell/MenuBar.h"
 #include "shell/PasswordLock.h"
 #include "shell/Settings.h"
@@ -15,7 +16,6 @@ namespace tw {
 namespace {
 
 // Password requirement 2: "Required to Change &Settings".
-constexpr int kRequireSettings = 2;
 // The smallest grid, 3 x 3, is puzzle size item 0 (GridMax 2).
 constexpr int kSmallestSizeItem = 0;
 constexpr int kSmallestGridMax = 2;
@@ -24,10 +24,10 @@ constexpr std::array<int, 5> kNumberRanges = {5, 10, 20, 40, 100};
 // Times-table items carry their table as index; the value kept is index - 1.
 constexpr std::array<int, 7> kTableItems = {2, 3, 4, 5, 7, 10, 12};
 
-const QString kAddOn = QStringLiteral("MNU_AddOn");
-const QString kSubOn = QStringLiteral("MNU_SubOn");
-const QString kMulOn = QStringLiteral("MNU_MulOn");
-const QString kDivOn = QStringLiteral("MNU_DivOn");
+constexpr MenuId kAddOn = MenuId::MNU_AddOn;
+constexpr MenuId kSubOn = MenuId::MNU_SubOn;
+constexpr MenuId kMulOn = MenuId::MNU_MulOn;
+constexpr MenuId kDivOn = MenuId::MNU_DivOn;
 
 } // namespace
 
@@ -37,9 +37,9 @@ SumsGame::SumsGame(Educate &window)
     : m_window(window)
 { }
 
-bool SumsGame::setNumbersRange(const QString &group, int index, int &value)
+bool SumsGame::setNumbersRange(MenuId group, int index, int &value)
 {
-    if (!m_window.password().CheckPass(kRequireSettings))
+    if (!m_window.password().CheckPass(PasswordRequirement::Settings))
         return false;
     if (index < 0 || index >= static_cast<int>(kNumberRanges.size()))
         return false;
@@ -48,9 +48,9 @@ bool SumsGame::setNumbersRange(const QString &group, int index, int &value)
     return true;
 }
 
-bool SumsGame::setTablesRange(const QString &group, int index, int &value)
+bool SumsGame::setTablesRange(MenuId group, int index, int &value)
 {
-    if (!m_window.password().CheckPass(kRequireSettings))
+    if (!m_window.password().CheckPass(PasswordRequirement::Settings))
         return false;
     if (std::find(kTableItems.begin(), kTableItems.end(), index) == kTableItems.end())
         return false;
@@ -61,19 +61,19 @@ bool SumsGame::setTablesRange(const QString &group, int index, int &value)
 
 void SumsGame::MNU_AddMax_Click(int index)
 {
-    setNumbersRange(QStringLiteral("MNU_AddMax"), index, m_window.quiz.AddMax);
+    setNumbersRange(MenuId::MNU_AddMax, index, m_window.quiz.AddMax);
 }
 void SumsGame::MNU_SubMax_Click(int index)
 {
-    setNumbersRange(QStringLiteral("MNU_SubMax"), index, m_window.quiz.SubMax);
+    setNumbersRange(MenuId::MNU_SubMax, index, m_window.quiz.SubMax);
 }
 void SumsGame::MNU_MulMax_Click(int index)
 {
-    setTablesRange(QStringLiteral("MNU_MulMax"), index, m_window.quiz.MulMax);
+    setTablesRange(MenuId::MNU_MulMax, index, m_window.quiz.MulMax);
 }
 void SumsGame::MNU_DivMax_Click(int index)
 {
-    setTablesRange(QStringLiteral("MNU_DivMax"), index, m_window.quiz.DivMax);
+    setTablesRange(MenuId::MNU_DivMax, index, m_window.quiz.DivMax);
 }
 
 SumSwitches SumsGame::switches() const

@@ -1,6 +1,8 @@
 // The Arithmetic game: its operator and range menus and the dealing of sums.
 #pragma once
 
+#include "common/MenuId.h"
+
 #include "quiz/SumDeal.h"
 
 #include <QString>
@@ -31,8 +33,8 @@ public:
     static const char *const kTooBigMessage;
 
 private:
-    bool setNumbersRange(const QString &group, int index, int &value);
-    bool setTablesRange(const QString &group, int index, int &value);
+    bool setNumbersRange(MenuId group, int index, int &value);
+    bool setTablesRange(MenuId group, int index, int &value);
     void abortDeal();
 
     Educate &m_window;

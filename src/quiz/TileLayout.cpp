@@ -1,12 +1,12 @@
 #include "quiz/TileLayout.h"
 
+#include "common/Constants.h"
+#include "common/Twips.h"
 #include "puzzle/Puzzle.h"
 #include "quiz/QuestionChain.h"
 #include "quiz/QuizEngine.h"
 #include "quiz/QuizGames.h"
 #include "shell/Educate.h"
-#include "shell/GameIds.h"
-#include "shell/Twips.h"
 #include "speech/CharacterAgent.h"
 #include "speech/Speaker.h"
 

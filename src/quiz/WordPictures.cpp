@@ -1,4 +1,5 @@
 #include "quiz/WordPictures.h"
+#include "common/FilePattern.h"
 
 #include "quiz/GameDraws.h"
 

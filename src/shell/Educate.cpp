@@ -1,8 +1,11 @@
 #include "shell/Educate.h"
+#include "common/MenuId.h"
 
 #include "help/Help.h"
 #include "paint/PaintBox.h"
 #include "platform/ReadingFont.h"
+#include "common/Constants.h"
+#include "common/Twips.h"
 #include "puzzle/Puzzle.h"
 #include "quiz/PictureLibrary.h"
 #include "quiz/QuizEngine.h"
@@ -11,11 +14,9 @@
 #include "quiz/TileLayout.h"
 #include "shell/EducatePaintHost.h"
 #include "shell/GameClock.h"
-#include "shell/GameIds.h"
 #include "shell/MenuBar.h"
 #include "shell/PasswordLock.h"
 #include "shell/Settings.h"
-#include "shell/Twips.h"
 #include "shell/WriteFolder.h"
 #include "speech/Speaker.h"
 
@@ -47,9 +48,6 @@ constexpr int kBackdropSubject = 2; // the switch's random backdrop comes from "
 constexpr int kWordLength = 3;
 constexpr double kSpellBoxPoints = 14; // the typed word, in the reading font
 const QColor kBoardColour(0xE4, 0xEE, 0xF6); // a calm blue-grey behind the tiles
-constexpr int kRequireExit = 1;
-constexpr int kRequireGame = 3;
-constexpr int kRequireTools = 4;
 constexpr int kSecondsPerLimitStep = 15;
 constexpr int kJigsaw = 1;
 constexpr int kSliding = 2;
@@ -174,8 +172,8 @@ void Educate::Form_Load()
     for (int i = 0; i < kSubjectMenuItems; ++i) {
         QString caption = shell.SubjectFolder[i + 1];
         caption.chop(1);
-        m_menus->setCaption(QStringLiteral("MNU_Subject"), i, caption);
-        m_menus->setVisible(QStringLiteral("MNU_Subject"), i, true);
+        m_menus->setCaption(MenuId::MNU_Subject, i, caption);
+        m_menus->setVisible(MenuId::MNU_Subject, i, true);
     }
     shell.SubjectCount = kSubjectMenuItems;
     m_pictures->DoFolders();
@@ -189,7 +187,7 @@ void Educate::Form_Load()
     m_settings->LoadData();
     m_password->setUpMenus();
 
-    const int limit = m_menus->checkedIndex(QStringLiteral("MNU_Limit"));
+    const int limit = m_menus->checkedIndex(MenuId::MNU_Limit);
     shell.TimeLimit = kSecondsPerLimitStep * (limit < 0 ? 0 : limit);
     if (!shell.BackdropFile.isEmpty()) {
         const QImage picture = PictureLibrary::loadPicture(shell.BackdropFile);
@@ -259,17 +257,18 @@ void Educate::runGameSetup(int index)
 {
     shell.CardsCleared = 0;
     MenuBar &m = *m_menus;
-    m.setVisible(QStringLiteral("MNU_Settings"), -1, true);
-    m.setVisible(QStringLiteral("MNU_Again"), -1, true);
-    for (const char *name : {"MNU_SubjTop", "MNU_Pics1", "MNU_Tools", "MNU_File"})
-        m.setVisible(QLatin1String(name), -1, false);
+    m.setVisible(MenuId::MNU_Settings, -1, true);
+    m.setVisible(MenuId::MNU_Again, -1, true);
+    for (MenuId name :
+         {MenuId::MNU_SubjTop, MenuId::MNU_Pics1, MenuId::MNU_Tools, MenuId::MNU_File})
+        m.setVisible(name, -1, false);
     shell.RepaintPending = true;
     shell.PenDown = false;
     m_keyPreview = true;
 
     if (index != shell.LastGame) {
         ++m_switchWaiting;
-        const bool allowed = m_password->CheckPass(kRequireGame);
+        const bool allowed = m_password->CheckPass(PasswordRequirement::Game);
         --m_switchWaiting;
         if (!allowed)
             index = shell.LastGame; // refused: the game being played starts again
@@ -282,8 +281,8 @@ void Educate::runGameSetup(int index)
     Img(0)->hide();
     UnloadGame();
     shell.CurrentGame = index;
-    shell.PuzzleKind = 0;
-    m.setEnabled(QStringLiteral("MNU_Again"), -1, false);
+    puzzle.PuzzleKind = 0;
+    m.setEnabled(MenuId::MNU_Again, -1, false);
 
     // A background the parent chose stays; otherwise each game brings a random one.
     const bool chosen = !shell.BackdropFile.isEmpty() && Img(0)->hasPicture();
@@ -381,14 +380,14 @@ void Educate::greet()
 bool Educate::setUpPuzzle(int kind)
 {
     setHourglass(true);
-    shell.PuzzleKind = kind;
+    puzzle.PuzzleKind = kind;
     m_puzzle->LoadJigPuzzle();
-    if (shell.PuzzleRefused != 1) {
+    if (puzzle.PuzzleRefused != 1) {
         if (kind == kJigsaw) {
             m_puzzle->DealJigsaw();
             m_puzzle->PuzzleResize();
         } else {
-            shell.BlankSlot = 1;
+            puzzle.BlankSlot = 1;
             puzzle.Shuffling = 1;
             m_puzzle->PuzzleResize();
             m_puzzle->MixPieces();
@@ -398,7 +397,7 @@ bool Educate::setUpPuzzle(int kind)
     }
     m_platform.dialogs->message(this, QStringLiteral("Picture Not Suitable for Jig Saw Puzzle"),
                                 Dialogs::Icon::Critical);
-    shell.PuzzleRefused = 0;
+    puzzle.PuzzleRefused = 0;
     setHourglass(false);
     UnloadGame();
     shell.Loading = false;
@@ -418,11 +417,11 @@ void Educate::MNU_Tools_Click()
         m_toolsAllowed = false;
         return;
     }
-    if (!m_password->wouldAsk(kRequireTools)) {
+    if (!m_password->wouldAsk(PasswordRequirement::Tools)) {
         enableTextItems();
         return;
     }
-    QMenu *tools = m_menus->menu(QStringLiteral("MNU_Tools"));
+    QMenu *tools = m_menus->menu(MenuId::MNU_Tools);
     if (!tools)
         return;
     QMetaObject::invokeMethod(
@@ -430,7 +429,7 @@ void Educate::MNU_Tools_Click()
         [this, tools] {
             const QPoint where = tools->pos();
             tools->hide();
-            if (!m_password->CheckPass(kRequireTools))
+            if (!m_password->CheckPass(PasswordRequirement::Tools))
                 return;
             m_toolsAllowed = true; // asked and allowed: open without asking again
             enableTextItems();
@@ -443,8 +442,8 @@ void Educate::MNU_Tools_Click()
 void Educate::enableTextItems()
 {
     const bool text = m_paint->textSelected();
-    m_menus->setEnabled(QStringLiteral("MNU_EdText"), -1, text);
-    m_menus->setEnabled(QStringLiteral("MNU_EdFont"), -1, text);
+    m_menus->setEnabled(MenuId::MNU_EdText, -1, text);
+    m_menus->setEnabled(MenuId::MNU_EdFont, -1, text);
 }
 
 // The Pen Width menu offers the eight widths of the pen chosen last.
@@ -452,7 +451,7 @@ void Educate::MNU_PenW_Click()
 {
     const QStringList captions = m_paint->penWidthCaptions();
     for (int i = 0; i < captions.size(); ++i)
-        m_menus->setCaption(QStringLiteral("MNU_PenWidth"), i, captions.at(i));
+        m_menus->setCaption(MenuId::MNU_PenWidth, i, captions.at(i));
 }
 
 bool Educate::isPaintGame() const
@@ -505,7 +504,7 @@ void Educate::ClearUp()
 
 bool Educate::QueryUnload()
 {
-    if (!m_password->CheckPass(kRequireExit))
+    if (!m_password->CheckPass(PasswordRequirement::Exit))
         return false;
     m_platform.systemKeys->blockTaskSwitching(false);
     return true;

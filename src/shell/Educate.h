@@ -2,9 +2,9 @@
 #pragma once
 
 #include "help/HelpHost.h"
+#include "common/ControlArray.h"
+#include "common/Tiles.h"
 #include "platform/Platform.h"
-#include "quiz/Tiles.h"
-#include "shell/ControlArray.h"
 #include "shell/EducateState.h"
 
 #include <QMainWindow>

@@ -5,13 +5,7 @@
 
 namespace tw {
 
-namespace {
-
-constexpr int kRequireSettings = 2; // "Required to Change &Settings"
-
-} // namespace
-
-bool Educate::checkSettingsPassword() { return m_password->CheckPass(kRequireSettings); }
+bool Educate::checkSettingsPassword() { return m_password->CheckPass(PasswordRequirement::Settings); }
 
 void Educate::showMessage(QWidget *parent, const QString &text)
 {

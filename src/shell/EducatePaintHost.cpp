@@ -46,13 +46,14 @@ void EducatePaintHost::setHourglass(bool on) { m_window.setHourglass(on); }
 void EducatePaintHost::showPaintMenus()
 {
     MenuBar &m = m_window.menus();
-    for (const char *name : {"MNU_Settings", "MNU_Again"})
-        m.setVisible(QLatin1String(name), -1, false);
-    for (const char *name :
-         {"MNU_SubjTop", "MNU_Pics1", "MNU_Tools", "MNU_File", "MNU_AddImg", "MNU_AddText",
-          "MNU_EdFont", "MNU_EdText", "MNU_Delete", "MNU_Glue", "MNU_PenW", "MNU_ShapeOpt"})
-        m.setVisible(QLatin1String(name), -1, true);
-    m.checkOnly(QStringLiteral("MNU_Subject"), 0);
+    for (MenuId id : {MenuId::MNU_Settings, MenuId::MNU_Again})
+        m.setVisible(id, -1, false);
+    for (MenuId id : {MenuId::MNU_SubjTop, MenuId::MNU_Pics1, MenuId::MNU_Tools, MenuId::MNU_File,
+                      MenuId::MNU_AddImg, MenuId::MNU_AddText, MenuId::MNU_EdFont,
+                      MenuId::MNU_EdText, MenuId::MNU_Delete, MenuId::MNU_Glue, MenuId::MNU_PenW,
+                      MenuId::MNU_ShapeOpt})
+        m.setVisible(id, -1, true);
+    m.checkOnly(MenuId::MNU_Subject, 0);
     m_window.pictures().DoFiles(kFirstSubject);
 }
 

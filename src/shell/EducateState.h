@@ -2,6 +2,8 @@
 #pragma once
 
 #include "paint/PaintState.h"
+#include "common/Constants.h"
+#include "puzzle/PuzzleState.h"
 
 #include <QImage>
 #include <QString>
@@ -9,9 +11,6 @@
 #include <array>
 
 namespace tw {
-
-constexpr int kTableSize = 301; // item tables are indexed 0 to 300
-constexpr int kMaxTiles = 400; // 20 x 20 grid
 
 struct ShellState
 {
@@ -26,10 +25,6 @@ struct ShellState
     long QuestionStart = 0; // whole seconds since midnight
     int TimeLimit = 0; // seconds, 0 = no limit
     int GridMax = 2; // grid dimension minus one
-    int PuzzleKind = 0; // 1 jigsaw, 2 sliding
-    int PuzzleRefused = 0;
-    std::array<int, 501> PieceAt {};
-    int BlankSlot = 0;
     QString BackdropFile;
     QImage NextPicture; // last picture GetRandPic loaded
     int WordLength = 3;
@@ -60,7 +55,7 @@ struct QuizState
     std::array<QString, kTableSize> PictureList;
     std::array<QString, kTableSize> FileList;
     std::array<QString, kTableSize> SoundList;
-    // Scratch table of drawn samples; element 14 is the set-up watchdog's count.
+    // Scratch table of drawn samples.
     std::array<int, kTableSize> SampleUsed {};
     // Arithmetic ranges: largest addend, largest number subtracted from,
     // times tables 2 to MulMax + 1, divisors 2 to DivMax + 1.
@@ -78,11 +73,6 @@ struct QuizState
     // Hide and Seek: which question tiles have been answered, and how many.
     std::array<int, kTableSize> HideFound {};
     int HideFoundCount = 0;
-};
-
-struct PuzzleState
-{
-    int Shuffling = 0;
 };
 
 struct SpeechState

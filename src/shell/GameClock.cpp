@@ -1,8 +1,10 @@
 #include "shell/GameClock.h"
 
+#include "platform/BoundedWait.h"
+
+#include "common/Constants.h"
 #include "quiz/SoundPlayer.h"
 #include "shell/Educate.h"
-#include "shell/GameIds.h"
 #include "shell/PasswordLock.h"
 #include "speech/Speaker.h"
 #include "speech/TalkChunks.h"
@@ -17,8 +19,6 @@ namespace tw {
 
 namespace {
 
-constexpr double kSecondsPerDay = 86400.0;
-constexpr int kWatchdogSlot = 14; // SampleUsed element that counts set-up ticks
 constexpr int kTimesUp = 4; // Exclaim entry said at a time-out
 constexpr double kErrorPause = 1.0;
 // Waits are short pauses; a day-long one could never be measured on this clock.
@@ -66,13 +66,6 @@ void GameClock::stopTimer()
 
 bool GameClock::timerRunning() const { return m_timer && m_timer->isActive(); }
 
-double GameClock::elapsed(double start, double now)
-{
-    // The clock goes back to 0 at midnight; a day is added back so a question
-    // begun just before midnight still times out on time.
-    return std::fmod(now - start + kSecondsPerDay, kSecondsPerDay);
-}
-
 GameClock::LimitPhase GameClock::limitPhase(double seconds, int timeLimit)
 {
     if (timeLimit <= 0)
@@ -114,7 +107,8 @@ void GameClock::timeLimit()
     // The limit pauses while the parent is typing the password.
     if (s.TimeLimit <= 0 || !questionOpen(m_window) || m_window.password().asking())
         return;
-    const double t = elapsed(s.QuestionStart, m_window.platform().clock->secondsSinceMidnight());
+    const double t
+        = secondsBetween(s.QuestionStart, m_window.platform().clock->secondsSinceMidnight());
     Speaker &speaker = m_window.speaker();
     const LimitPhase phase = limitPhase(t, s.TimeLimit);
     if (phase == LimitPhase::Warning)
@@ -146,11 +140,10 @@ void GameClock::timeLimit()
 void GameClock::watchdog()
 {
     ShellState &s = m_window.shell;
-    int &count = m_window.quiz.SampleUsed[kWatchdogSlot];
-    count = s.Loading ? count + 1 : 0;
-    if (count > kWatchdogTicks) {
+    m_loadingTicks = s.Loading ? m_loadingTicks + 1 : 0;
+    if (m_loadingTicks > kWatchdogTicks) {
         s.LoadTimeout = true;
-        count = 0;
+        m_loadingTicks = 0;
     }
 }
 
@@ -211,11 +204,9 @@ void GameClock::present()
 void GameClock::Delay(double seconds)
 {
     Platform &p = m_window.platform();
-    const double start = p.clock->secondsSinceMidnight();
     const double wait = std::min(seconds, kLongestDelay);
     m_window.shell.Loading = true;
-    while (elapsed(start, p.clock->secondsSinceMidnight()) < wait)
-        p.pump->processEvents();
+    waitUntil(*p.clock, *p.pump, wait, [] { return false; });
     m_window.shell.Loading = false;
 }
 

@@ -36,9 +36,6 @@ public:
     // meanwhile. Always ends with Loading false.
     void Delay(double seconds);
 
-    // Seconds from `start` to `now`, both since midnight, across midnight.
-    static double elapsed(double start, double now);
-
     // Where a question stands against its time limit after `seconds`.
     enum class LimitPhase { Running, Warning, TimedOut };
     static LimitPhase limitPhase(double seconds, int timeLimit);
@@ -54,6 +51,7 @@ private:
     Educate &m_window;
     QTimer *m_timer = nullptr;
     int m_depth = 0; // ticks in progress (a tick can arrive inside another's wait)
+    int m_loadingTicks = 0; // the watchdog's count of ticks during one set-up
 };
 
 } // namespace tw

@@ -23,14 +23,15 @@ MenuBar::~MenuBar() = default;
 void MenuBar::build()
 {
     for (const MenuEntry &e : menuTable()) {
-        const QString name = QString::fromLatin1(e.name);
+        const MenuId name = e.name;
         const QString caption = QString::fromUtf8(e.caption);
-        QMenu *parent = e.parent ? m_menus.value(QString::fromLatin1(e.parent)) : nullptr;
-        Q_ASSERT(!e.parent || parent);
+        const bool onBar = e.parent == MenuId::None;
+        QMenu *parent = onBar ? nullptr : m_menus.value(e.parent);
+        Q_ASSERT(onBar || parent);
 
         if (e.flags & MenuSubmenu) {
             QMenu *sub = parent ? parent->addMenu(caption) : m_bar->addMenu(caption);
-            sub->setObjectName(name);
+            sub->setObjectName(QLatin1String(menuIdName(name)));
             m_menus.insert(name, sub);
             QAction *opener = sub->menuAction();
             m_items[name].insert(e.index, opener);
@@ -47,11 +48,13 @@ void MenuBar::build()
     }
 }
 
-QAction *MenuBar::addItem(QMenu *parent, const QString &name, int index, const QString &caption,
+QAction *MenuBar::addItem(QMenu *parent, MenuId name, int index, const QString &caption,
                           unsigned flags)
 {
     QAction *a = parent ? parent->addAction(caption) : m_bar->addAction(caption);
-    a->setObjectName(index < 0 ? name : name + QLatin1Char('_') + QString::number(index));
+    const QString objectName = QLatin1String(menuIdName(name));
+    a->setObjectName(index < 0 ? objectName
+                               : objectName + QLatin1Char('_') + QString::number(index));
     a->setCheckable(flags & MenuCheckable);
     a->setChecked((flags & MenuChecked) == MenuChecked);
     a->setEnabled(!(flags & MenuDisabled));
@@ -68,27 +71,27 @@ QAction *MenuBar::addItem(QMenu *parent, const QString &name, int index, const Q
     return a;
 }
 
-QAction *MenuBar::item(const QString &name, int index) const
+QAction *MenuBar::item(MenuId name, int index) const
 {
     const auto it = m_items.constFind(name);
     return it == m_items.cend() ? nullptr : it->value(index, nullptr);
 }
 
-QMenu *MenuBar::menu(const QString &name) const { return m_menus.value(name, nullptr); }
+QMenu *MenuBar::menu(MenuId name) const { return m_menus.value(name, nullptr); }
 
-QList<int> MenuBar::indices(const QString &name) const
+QList<int> MenuBar::indices(MenuId name) const
 {
     const auto it = m_items.constFind(name);
     return it == m_items.cend() ? QList<int> {} : it->keys();
 }
 
-bool MenuBar::checked(const QString &name, int index) const
+bool MenuBar::checked(MenuId name, int index) const
 {
     const QAction *a = item(name, index);
     return a && a->isChecked();
 }
 
-void MenuBar::setChecked(const QString &name, int index, bool on)
+void MenuBar::setChecked(MenuId name, int index, bool on)
 {
     if (QAction *a = item(name, index)) {
         if (on)
@@ -97,7 +100,7 @@ void MenuBar::setChecked(const QString &name, int index, bool on)
     }
 }
 
-void MenuBar::checkOnly(const QString &name, int index)
+void MenuBar::checkOnly(MenuId name, int index)
 {
     if (!item(name, index))
         return;
@@ -106,7 +109,7 @@ void MenuBar::checkOnly(const QString &name, int index)
     setChecked(name, index, true);
 }
 
-int MenuBar::checkedIndex(const QString &name) const
+int MenuBar::checkedIndex(MenuId name) const
 {
     int found = -1;
     const auto group = m_items.value(name);
@@ -117,48 +120,48 @@ int MenuBar::checkedIndex(const QString &name) const
     return found;
 }
 
-bool MenuBar::enabled(const QString &name, int index) const
+bool MenuBar::enabled(MenuId name, int index) const
 {
     const QAction *a = item(name, index);
     return a && a->isEnabled();
 }
 
-void MenuBar::setEnabled(const QString &name, int index, bool on)
+void MenuBar::setEnabled(MenuId name, int index, bool on)
 {
     if (QAction *a = item(name, index))
         a->setEnabled(on);
 }
 
-bool MenuBar::visible(const QString &name, int index) const
+bool MenuBar::visible(MenuId name, int index) const
 {
     const QAction *a = item(name, index);
     return a && a->isVisible();
 }
 
-void MenuBar::setVisible(const QString &name, int index, bool on)
+void MenuBar::setVisible(MenuId name, int index, bool on)
 {
     if (QAction *a = item(name, index))
         a->setVisible(on);
 }
 
-QString MenuBar::caption(const QString &name, int index) const
+QString MenuBar::caption(MenuId name, int index) const
 {
     const QAction *a = item(name, index);
     return a ? a->text() : QString();
 }
 
-void MenuBar::setCaption(const QString &name, int index, const QString &caption)
+void MenuBar::setCaption(MenuId name, int index, const QString &caption)
 {
     if (QAction *a = item(name, index))
         a->setText(caption);
 }
 
-void MenuBar::setHandler(const QString &name, Handler handler)
+void MenuBar::setHandler(MenuId name, Handler handler)
 {
     m_handlers.insert(name, std::move(handler));
 }
 
-void MenuBar::click(const QString &name, int index)
+void MenuBar::click(MenuId name, int index)
 {
     const auto it = m_handlers.constFind(name);
     if (it == m_handlers.cend() || !*it)

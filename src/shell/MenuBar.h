@@ -1,5 +1,7 @@
-// The menu bar: the whole tree built from one table, items found by name and index.
+// The menu bar: the whole tree built from one table, items found by typed id and index.
 #pragma once
+
+#include "common/MenuId.h"
 
 #include <QHash>
 #include <QList>
@@ -16,6 +18,8 @@ namespace tw {
 
 class Educate;
 
+inline size_t qHash(MenuId id, size_t seed = 0) { return ::qHash(static_cast<int>(id), seed); }
+
 class MenuBar
 {
 public:
@@ -25,49 +29,48 @@ public:
     explicit MenuBar(Educate &window);
     ~MenuBar();
 
-    // The item `name` (e.g. "MNU_Size") with array index `index` (-1 for a
+    // The item `name` (e.g. MenuId::MNU_Size) with array index `index` (-1 for a
     // single item); null when there is no such item. For a submenu this is the
     // action that opens it.
-    QAction *item(const QString &name, int index = -1) const;
-    QMenu *menu(const QString &name) const;
+    QAction *item(MenuId name, int index = -1) const;
+    QMenu *menu(MenuId name) const;
     // The indices of an item array, in menu order.
-    QList<int> indices(const QString &name) const;
+    QList<int> indices(MenuId name) const;
 
-    bool checked(const QString &name, int index = -1) const;
-    void setChecked(const QString &name, int index, bool on);
+    bool checked(MenuId name, int index = -1) const;
+    void setChecked(MenuId name, int index, bool on);
     // Checks item `index` of a radio group and unchecks its siblings.
-    void checkOnly(const QString &name, int index);
+    void checkOnly(MenuId name, int index);
     // The checked index of a radio group (the highest when several are), or -1.
-    int checkedIndex(const QString &name) const;
+    int checkedIndex(MenuId name) const;
 
-    bool enabled(const QString &name, int index = -1) const;
-    void setEnabled(const QString &name, int index, bool on);
-    bool visible(const QString &name, int index = -1) const;
-    void setVisible(const QString &name, int index, bool on);
-    QString caption(const QString &name, int index = -1) const;
-    void setCaption(const QString &name, int index, const QString &caption);
+    bool enabled(MenuId name, int index = -1) const;
+    void setEnabled(MenuId name, int index, bool on);
+    bool visible(MenuId name, int index = -1) const;
+    void setVisible(MenuId name, int index, bool on);
+    QString caption(MenuId name, int index = -1) const;
+    void setCaption(MenuId name, int index, const QString &caption);
 
     // Routes the clicks of `name` (every index of an array) to `handler`,
     // replacing the route installed at start. A submenu's handler runs each
     // time the submenu opens.
-    void setHandler(const QString &name, Handler handler);
+    void setHandler(MenuId name, Handler handler);
     // Runs the item's Click handler as a click on it would. Does nothing when
     // the item has no handler.
-    void click(const QString &name, int index = -1);
+    void click(MenuId name, int index = -1);
 
     QMenuBar *bar() const { return m_bar; }
 
 private:
     void build();
     void installRoutes();
-    QAction *addItem(QMenu *parent, const QString &name, int index, const QString &caption,
-                     unsigned flags);
+    QAction *addItem(QMenu *parent, MenuId name, int index, const QString &caption, unsigned flags);
 
     Educate &m_window;
     QMenuBar *m_bar = nullptr;
-    QHash<QString, QMap<int, QAction *>> m_items;
-    QHash<QString, QMenu *> m_menus;
-    QHash<QString, Handler> m_handlers;
+    QHash<MenuId, QMap<int, QAction *>> m_items;
+    QHash<MenuId, QMenu *> m_menus;
+    QHash<MenuId, Handler> m_handlers;
 };
 
 } // namespace tw

@@ -1,6 +1,8 @@
 // The menu tree as data: one row per item, in the order the items appear.
 #pragma once
 
+#include "common/MenuId.h"
+
 #include <span>
 
 namespace tw {
@@ -17,8 +19,8 @@ enum MenuFlag : unsigned {
 
 struct MenuEntry
 {
-    const char *parent; // name of the submenu holding the item; null for the bar itself
-    const char *name; // e.g. "MNU_Size"; items of an array share the name
+    MenuId parent; // the submenu holding the item; MenuId::None for the bar itself
+    MenuId name; // e.g. MenuId::MNU_Size; items of an array share the id
     int index; // array index (the value the handler receives), -1 for a single item
     const char *caption;
     unsigned flags;

@@ -1,4 +1,7 @@
+#include "common/MenuId.h"
 #include "shell/PasswordLock.h"
+
+#include "platform/BoundedWait.h"
 
 #include "shell/Educate.h"
 #include "shell/FrmPass.h"
@@ -12,10 +15,9 @@ namespace tw {
 
 namespace {
 
-const QString kRequirement = QStringLiteral("MNU_PsRq");
-const QString kCreate = QStringLiteral("MNU_PsCreate");
+constexpr MenuId kRequirement = MenuId::MNU_PsRq;
+constexpr MenuId kCreate = MenuId::MNU_PsCreate;
 constexpr int kStoredRequirements = 3; // 1 to 3 need a password to be enabled
-constexpr double kSecondsPerDay = 86400.0;
 
 } // namespace
 
@@ -43,13 +45,13 @@ void PasswordLock::unloadDialog()
         m_dialog->hide();
 }
 
-bool PasswordLock::wouldAsk(int which) const
+bool PasswordLock::wouldAsk(PasswordRequirement which) const
 {
     return !m_window.shell.Loading && passwordSet()
-        && m_window.menus().checked(kRequirement, which);
+        && m_window.menus().checked(kRequirement, static_cast<int>(which));
 }
 
-bool PasswordLock::CheckPass(int which)
+bool PasswordLock::CheckPass(PasswordRequirement which)
 {
     if (!wouldAsk(which))
         return true;
@@ -79,17 +81,15 @@ void PasswordLock::DoPassWord(bool mode)
     Platform &p = m_window.platform();
     const double start = p.clock->secondsSinceMidnight();
     PassResult = 0;
-    while (PassResult < 1) {
-        const double waited
-            = std::fmod(p.clock->secondsSinceMidnight() - start + kSecondsPerDay, kSecondsPerDay);
-        // The dialog gone (the window is closing) or left unanswered: refused.
-        if (!m_dialog || !m_dialog->isVisible() || waited > kWaitSeconds) {
-            PassResult = 1;
-            break;
-        }
-        m_dialog->showSecondsLeft(int(std::ceil(kWaitSeconds - waited)));
-        p.pump->processEvents();
-    }
+    // The dialog gone (the window is closing) or left unanswered: refused.
+    const bool answered = waitUntil(*p.clock, *p.pump, kWaitSeconds, [&] {
+        if (PassResult >= 1 || !m_dialog || !m_dialog->isVisible())
+            return true;
+        m_dialog->showSecondsLeft(int(std::ceil(kWaitSeconds - secondsSince(*p.clock, start))));
+        return false;
+    });
+    if (!answered || PassResult < 1)
+        PassResult = 1;
     if (m_dialog)
         m_dialog->hide();
     m_asking = false;

@@ -1,6 +1,8 @@
 // The password lock: which actions need the parent's password, and the dialog.
 #pragma once
 
+#include "common/Constants.h"
+
 #include <QPointer>
 #include <QString>
 
@@ -22,12 +24,12 @@ public:
     explicit PasswordLock(Educate &window);
     ~PasswordLock();
 
-    // True when the action guarded by requirement `which` (1 to 4) may go on.
+    // True when the action guarded by requirement `which` may go on.
     // Asks only when a password is set, the requirement is checked and the
     // window is not setting up (Loading).
-    bool CheckPass(int which);
+    bool CheckPass(PasswordRequirement which);
     // True when CheckPass(which) would show the dialog.
-    bool wouldAsk(int which) const;
+    bool wouldAsk(PasswordRequirement which) const;
     // Shows the dialog and returns when it has an outcome (PassResult).
     // mode true: create or change the password; false: ask for it.
     void DoPassWord(bool mode);

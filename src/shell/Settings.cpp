@@ -1,3 +1,5 @@
+#include "common/Constants.h"
+#include "common/MenuId.h"
 #include "shell/Settings.h"
 
 #include "platform/SafeFile.h"
@@ -22,7 +24,7 @@ constexpr int kSecondsPerLimitStep = 15;
 constexpr int kPuzzleSizeToGridMax = 2;
 constexpr int kSubjectItems = 10;
 constexpr int kMaxCharacters = 10;
-const char *const kOperatorSwitches[] = {"MNU_AddOn", "MNU_SubOn", "MNU_MulOn", "MNU_DivOn"};
+const MenuId kOperatorSwitches[] = {MenuId::MNU_AddOn, MenuId::MNU_SubOn, MenuId::MNU_MulOn, MenuId::MNU_DivOn};
 
 int flag(bool on) { return on ? 1 : 0; }
 
@@ -74,29 +76,29 @@ void Settings::apply(const SettingsParse &read)
 
     // A switch the parent changed stays so: addition switched off stays off
     // (while another operator is on), and so does the talking character.
-    const std::pair<F, std::pair<const char *, int>> switches[]
-        = {{F::AddOn, {"MNU_AddOn", v.AddOn}},
-           {F::DivOn, {"MNU_DivOn", v.DivOn}},
-           {F::MulOn, {"MNU_MulOn", v.MulOn}},
-           {F::SubOn, {"MNU_SubOn", v.SubOn}}};
+    const std::pair<F, std::pair<MenuId, int>> switches[]
+        = {{F::AddOn, {MenuId::MNU_AddOn, v.AddOn}},
+           {F::DivOn, {MenuId::MNU_DivOn, v.DivOn}},
+           {F::MulOn, {MenuId::MNU_MulOn, v.MulOn}},
+           {F::SubOn, {MenuId::MNU_SubOn, v.SubOn}}};
     for (const auto &[field, item] : switches) {
         if (read.has(field))
-            m.setChecked(QLatin1String(item.first), -1, item.second == 1);
+            m.setChecked(item.first, -1, item.second == 1);
     }
     keepAnOperatorOn();
     // Speech stays as the start-up found it (on only when a character talks),
     // unless the parent had switched it off.
-    if (read.has(F::SpkOn) && v.SpkOn == 0 && m.checked(QStringLiteral("MNU_SpkOn")))
+    if (read.has(F::SpkOn) && v.SpkOn == 0 && m.checked(MenuId::MNU_SpkOn))
         m_window.speaker().AgentTer();
     for (int i = 0; i < 5; ++i) {
         if (read.has(F(int(F::Pair1) + i)))
-            m.setChecked(QStringLiteral("MNU_PairSubject"), i + 1, v.PairSubject[i] == 1);
+            m.setChecked(MenuId::MNU_PairSubject, i + 1, v.PairSubject[i] == 1);
         if (read.has(F(int(F::Spell1) + i)))
-            m.setChecked(QStringLiteral("MNU_SpellSubject"), i + 1, v.SpellSubject[i] == 1);
+            m.setChecked(MenuId::MNU_SpellSubject, i + 1, v.SpellSubject[i] == 1);
     }
     for (int i = 0; i < 3; ++i) {
         if (read.has(F(int(F::Required1) + i)))
-            m.setChecked(QStringLiteral("MNU_PsRq"), i + 1, v.Required[i] == 1);
+            m.setChecked(MenuId::MNU_PsRq, i + 1, v.Required[i] == 1);
     }
     if (read.has(F::LastGame))
         m_window.shell.LastGame = v.LastGame;
@@ -107,7 +109,7 @@ void Settings::apply(const SettingsParse &read)
     // The printer colour is one radio group: exactly one item stays checked,
     // colour only when the file says colour and not black and white.
     if (read.has(F::Colour))
-        m.checkOnly(QStringLiteral("MNU_Color"), v.Colour == 1 && v.ColourBlackWhite != 1 ? 1 : 0);
+        m.checkOnly(MenuId::MNU_Color, v.Colour == 1 && v.ColourBlackWhite != 1 ? 1 : 0);
 }
 
 void Settings::applyDefaults()
@@ -128,58 +130,58 @@ void Settings::applyDefaults()
     MNU_Kbd_Click(d.Kbd);
 
     MenuBar &m = m_window.menus();
-    m.setChecked(QStringLiteral("MNU_AddOn"), -1, true);
-    for (const char *name : {"MNU_DivOn", "MNU_MulOn", "MNU_SubOn"})
-        m.setChecked(QLatin1String(name), -1, false);
+    m.setChecked(MenuId::MNU_AddOn, -1, true);
+    for (MenuId name : {MenuId::MNU_DivOn, MenuId::MNU_MulOn, MenuId::MNU_SubOn})
+        m.setChecked(name, -1, false);
     // The speech switch tells the truth: on when a character was loaded at
     // start-up (it talks), off otherwise.
-    m.setChecked(QStringLiteral("MNU_SpkOn"), -1, m_window.speech.SpeakerLoaded);
+    m.setChecked(MenuId::MNU_SpkOn, -1, m_window.speech.SpeakerLoaded);
     for (int i = 1; i <= 5; ++i) {
-        m.setChecked(QStringLiteral("MNU_PairSubject"), i, true);
-        m.setChecked(QStringLiteral("MNU_SpellSubject"), i, true);
+        m.setChecked(MenuId::MNU_PairSubject, i, true);
+        m.setChecked(MenuId::MNU_SpellSubject, i, true);
     }
     for (int i = 1; i <= 3; ++i)
-        m.setChecked(QStringLiteral("MNU_PsRq"), i, false);
+        m.setChecked(MenuId::MNU_PsRq, i, false);
 }
 
 SettingsValues Settings::currentValues() const
 {
     const MenuBar &m = m_window.menus();
     SettingsValues v;
-    auto index = [&m](const char *name, int fallback) {
-        const int i = m.checkedIndex(QLatin1String(name));
+    auto index = [&m](MenuId name, int fallback) {
+        const int i = m.checkedIndex(name);
         return i < 0 ? fallback : i;
     };
-    v.AddMax = index("MNU_AddMax", v.AddMax);
-    v.DivMax = index("MNU_DivMax", v.DivMax);
-    v.Letters = index("MNU_Letters", v.Letters);
-    v.Limit = index("MNU_Limit", v.Limit);
-    v.MulMax = index("MNU_MulMax", v.MulMax);
-    v.Size = index("MNU_Size", v.Size);
+    v.AddMax = index(MenuId::MNU_AddMax, v.AddMax);
+    v.DivMax = index(MenuId::MNU_DivMax, v.DivMax);
+    v.Letters = index(MenuId::MNU_Letters, v.Letters);
+    v.Limit = index(MenuId::MNU_Limit, v.Limit);
+    v.MulMax = index(MenuId::MNU_MulMax, v.MulMax);
+    v.Size = index(MenuId::MNU_Size, v.Size);
     v.SpeakerCount = std::clamp(m_window.speech.SpeakerCount, 0, kMaxCharacters);
     v.Speaker = 1;
     for (int i = 1; i <= v.SpeakerCount; ++i) {
-        if (m.checked(QStringLiteral("MNU_SpkChr"), i))
+        if (m.checked(MenuId::MNU_SpkChr, i))
             v.Speaker = i;
     }
-    v.SubMax = index("MNU_SubMax", v.SubMax);
-    v.Kbd = index("MNU_Kbd", v.Kbd);
-    v.AddOn = flag(m.checked(QStringLiteral("MNU_AddOn")));
-    v.DivOn = flag(m.checked(QStringLiteral("MNU_DivOn")));
-    v.MulOn = flag(m.checked(QStringLiteral("MNU_MulOn")));
-    v.SpkOn = flag(m.checked(QStringLiteral("MNU_SpkOn")));
-    v.SubOn = flag(m.checked(QStringLiteral("MNU_SubOn")));
+    v.SubMax = index(MenuId::MNU_SubMax, v.SubMax);
+    v.Kbd = index(MenuId::MNU_Kbd, v.Kbd);
+    v.AddOn = flag(m.checked(MenuId::MNU_AddOn));
+    v.DivOn = flag(m.checked(MenuId::MNU_DivOn));
+    v.MulOn = flag(m.checked(MenuId::MNU_MulOn));
+    v.SpkOn = flag(m.checked(MenuId::MNU_SpkOn));
+    v.SubOn = flag(m.checked(MenuId::MNU_SubOn));
     for (int i = 0; i < 5; ++i) {
-        v.PairSubject[i] = flag(m.checked(QStringLiteral("MNU_PairSubject"), i + 1));
-        v.SpellSubject[i] = flag(m.checked(QStringLiteral("MNU_SpellSubject"), i + 1));
+        v.PairSubject[i] = flag(m.checked(MenuId::MNU_PairSubject, i + 1));
+        v.SpellSubject[i] = flag(m.checked(MenuId::MNU_SpellSubject, i + 1));
     }
     for (int i = 0; i < 3; ++i)
-        v.Required[i] = flag(m.checked(QStringLiteral("MNU_PsRq"), i + 1));
+        v.Required[i] = flag(m.checked(MenuId::MNU_PsRq, i + 1));
     v.LastGame = m_window.shell.LastGame;
     v.BackdropFile = m_window.shell.BackdropFile;
     v.StoredPassword = m_window.password().StoredPassword;
-    v.ColourBlackWhite = flag(m.checked(QStringLiteral("MNU_Color"), 0));
-    v.Colour = flag(m.checked(QStringLiteral("MNU_Color"), 1));
+    v.ColourBlackWhite = flag(m.checked(MenuId::MNU_Color, 0));
+    v.Colour = flag(m.checked(MenuId::MNU_Color, 1));
     return v;
 }
 
@@ -196,10 +198,10 @@ bool Settings::SaveData()
     return false;
 }
 
-bool Settings::chooseOption(const char *name, int index)
+bool Settings::chooseOption(MenuId name, int index)
 {
-    const QString group = QLatin1String(name);
-    if (!m_window.menus().item(group, index) || !m_window.password().CheckPass(2))
+    const MenuId group = name;
+    if (!m_window.menus().item(group, index) || !m_window.password().CheckPass(PasswordRequirement::Settings))
         return false;
     m_window.menus().checkOnly(group, index);
     return true;
@@ -207,41 +209,41 @@ bool Settings::chooseOption(const char *name, int index)
 
 void Settings::MNU_Limit_Click(int index)
 {
-    if (chooseOption("MNU_Limit", index))
+    if (chooseOption(MenuId::MNU_Limit, index))
         m_window.shell.TimeLimit = index * kSecondsPerLimitStep;
 }
 
 void Settings::MNU_Size_Click(int index)
 {
-    if (!m_window.menus().item(QStringLiteral("MNU_Size"), index)
-        || !m_window.password().CheckPass(2))
+    if (!m_window.menus().item(MenuId::MNU_Size, index)
+        || !m_window.password().CheckPass(PasswordRequirement::Settings))
         return;
     m_window.UnloadGame();
-    m_window.menus().checkOnly(QStringLiteral("MNU_Size"), index);
+    m_window.menus().checkOnly(MenuId::MNU_Size, index);
     m_window.shell.GridMax = index + kPuzzleSizeToGridMax;
 }
 
-void Settings::MNU_Kbd_Click(int index) { chooseOption("MNU_Kbd", index); }
+void Settings::MNU_Kbd_Click(int index) { chooseOption(MenuId::MNU_Kbd, index); }
 
 void Settings::MNU_Subject_Click(int index)
 {
     if (index < 0 || index >= kSubjectItems)
         return;
-    m_window.menus().checkOnly(QStringLiteral("MNU_Subject"), index);
+    m_window.menus().checkOnly(MenuId::MNU_Subject, index);
     m_window.pictures().DoFiles(index + 1);
 }
 
 void Settings::MNU_SpellSubject_Click(int index)
 {
-    const QString name = QStringLiteral("MNU_SpellSubject");
-    if (m_window.menus().item(name, index) && m_window.password().CheckPass(2))
+    const QString name = MenuId::MNU_SpellSubject;
+    if (m_window.menus().item(name, index) && m_window.password().CheckPass(PasswordRequirement::Settings))
         m_window.menus().setChecked(name, index, !m_window.menus().checked(name, index));
 }
 
 void Settings::MNU_PairSubject_Click(int index)
 {
-    const QString name = QStringLiteral("MNU_PairSubject");
-    if (m_window.menus().item(name, index) && m_window.password().CheckPass(2))
+    const QString name = MenuId::MNU_PairSubject;
+    if (m_window.menus().item(name, index) && m_window.password().CheckPass(PasswordRequirement::Settings))
         m_window.menus().setChecked(name, index, !m_window.menus().checked(name, index));
 }
 
@@ -257,12 +259,12 @@ void Settings::MNU_MulMax_Click(int index) { m_window.games().sums().MNU_MulMax_
 
 void Settings::MNU_DivMax_Click(int index) { m_window.games().sums().MNU_DivMax_Click(index); }
 
-void Settings::toggleOperator(const char *name)
+void Settings::toggleOperator(MenuId name)
 {
-    if (!m_window.password().CheckPass(2))
+    if (!m_window.password().CheckPass(PasswordRequirement::Settings))
         return;
     MenuBar &m = m_window.menus();
-    m.setChecked(QLatin1String(name), -1, !m.checked(QLatin1String(name)));
+    m.setChecked(name, -1, !m.checked(name));
     keepAnOperatorOn();
 }
 
@@ -270,17 +272,17 @@ void Settings::keepAnOperatorOn()
 {
     MenuBar &m = m_window.menus();
     const bool anyOn = std::any_of(std::begin(kOperatorSwitches), std::end(kOperatorSwitches),
-                                   [&m](const char *n) { return m.checked(QLatin1String(n)); });
+                                   [&m](MenuId n) { return m.checked(n); });
     if (!anyOn)
-        m.setChecked(QStringLiteral("MNU_AddOn"), -1, true);
+        m.setChecked(MenuId::MNU_AddOn, -1, true);
 }
 
-void Settings::MNU_AddOn_Click() { toggleOperator("MNU_AddOn"); }
+void Settings::MNU_AddOn_Click() { toggleOperator(MenuId::MNU_AddOn); }
 
-void Settings::MNU_SubOn_Click() { toggleOperator("MNU_SubOn"); }
+void Settings::MNU_SubOn_Click() { toggleOperator(MenuId::MNU_SubOn); }
 
-void Settings::MNU_MulOn_Click() { toggleOperator("MNU_MulOn"); }
+void Settings::MNU_MulOn_Click() { toggleOperator(MenuId::MNU_MulOn); }
 
-void Settings::MNU_DivOn_Click() { toggleOperator("MNU_DivOn"); }
+void Settings::MNU_DivOn_Click() { toggleOperator(MenuId::MNU_DivOn); }
 
 } // namespace tw

@@ -1,6 +1,7 @@
 // The settings file and the option menus of the shell.
 #pragma once
 
+#include "common/MenuId.h"
 #include "shell/SettingsFile.h"
 
 #include <QString>
@@ -51,8 +52,8 @@ public:
 private:
     // Checks item `index` of radio group `name` after the password check;
     // false when refused or when the group has no such item.
-    bool chooseOption(const char *name, int index);
-    void toggleOperator(const char *name);
+    bool chooseOption(MenuId name, int index);
+    void toggleOperator(MenuId name);
     // At least one arithmetic operator is always on: addition when none is.
     void keepAnOperatorOn();
     Educate &m_window;

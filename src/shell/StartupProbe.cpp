@@ -1,6 +1,6 @@
 #include "shell/StartupProbe.h"
 
-#include "quiz/Tiles.h"
+#include "common/Tiles.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,5 +1,7 @@
 #include "speech/CharacterAgent.h"
 
+#include "platform/BoundedWait.h"
+
 #include "platform/SpeechEngine.h"
 #include "shell/Educate.h"
 #include "speech/CharacterWidget.h"
@@ -14,7 +16,6 @@ namespace tw {
 
 namespace {
 
-constexpr double kSecondsPerDay = 86400.0;
 // Reading time of a caption: a pause plus a little per letter, so "Hi" stays
 // up long enough to be seen and a long sentence long enough to be read.
 constexpr double kCaptionBase = 0.6;
@@ -81,13 +82,7 @@ SpeechEngine *CharacterAgent::engine() const { return m_window.platform().speech
 
 double CharacterAgent::now() const { return m_window.platform().clock->secondsSinceMidnight(); }
 
-double CharacterAgent::elapsed(double since) const
-{
-    double d = now() - since;
-    if (d < 0)
-        d += kSecondsPerDay; // the clock passed midnight
-    return d;
-}
+double CharacterAgent::elapsed(double since) const { return secondsBetween(since, now()); }
 
 CharacterAgent::LoadResult CharacterAgent::load(const QString &id, const QString &path)
 {

@@ -1,4 +1,8 @@
 #include "speech/Speaker.h"
+#include "common/Constants.h"
+#include "common/MenuId.h"
+
+#include "platform/BoundedWait.h"
 
 #include "platform/Dialogs.h"
 #include "quiz/SoundPlayer.h"
@@ -16,13 +20,11 @@ namespace tw {
 
 namespace {
 
-const QString kSpkOn = QStringLiteral("MNU_SpkOn");
-const QString kSpkChr = QStringLiteral("MNU_SpkChr");
-const QString kCharacterMenu = QStringLiteral("MNU_Character");
+constexpr MenuId kSpkOn = MenuId::MNU_SpkOn;
+constexpr MenuId kSpkChr = MenuId::MNU_SpkChr;
+constexpr MenuId kCharacterMenu = MenuId::MNU_Character;
 const QString kNoneInstalled = QStringLiteral("&Non Installed");
 // The "&On" item asks for the password of "Required to Change &Settings".
-constexpr int kSettingsPassword = 2;
-constexpr double kSecondsPerDay = 86400.0;
 // Talk waits this long for a chunk to begin (the component starts it at once;
 // this only guards against a component that never does).
 constexpr double kChunkStartWait = 3.0;
@@ -147,7 +149,7 @@ void Speaker::AgentTer()
 
 void Speaker::MNU_SpkOn_Click()
 {
-    if (!m_window.password().CheckPass(kSettingsPassword))
+    if (!m_window.password().CheckPass(PasswordRequirement::Settings))
         return;
     setSpkOnChecked(!spkOnChecked());
     if (!spkOnChecked()) {
@@ -207,15 +209,7 @@ template<typename Done>
 void Speaker::waitUntil(Done done, double seconds) const
 {
     Platform &platform = m_window.platform();
-    const double start = platform.clock->secondsSinceMidnight();
-    while (!done()) {
-        double waited = platform.clock->secondsSinceMidnight() - start;
-        if (waited < 0)
-            waited += kSecondsPerDay;
-        if (waited >= seconds)
-            return;
-        platform.pump->processEvents();
-    }
+    tw::waitUntil(*platform.clock, *platform.pump, seconds, done);
 }
 
 void Speaker::Talk(const QString &text)

@@ -5,7 +5,7 @@
 #include "platform/WaveHeader.h"
 #include "puzzle/BitmapCutter.h"
 #include "puzzle/BitmapHeader.h"
-#include "quiz/FilePattern.h"
+#include "common/FilePattern.h"
 #include "quiz/GameDraws.h"
 #include "quiz/PictureLoader.h"
 #include "shell/SettingsFile.h"

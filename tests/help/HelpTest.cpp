@@ -2,7 +2,7 @@
 #include "help/Help.h"
 #include "help/ManualWindow.h"
 #include "help/frmAbout.h"
-#include "shell/GameIds.h"
+#include "common/Constants.h"
 #include "shell/MenuBar.h"
 #include "shell/Settings.h"
 #include "support/TestWindow.h"
@@ -21,7 +21,7 @@
 namespace tw::test {
 namespace {
 
-constexpr int kRequireSettings = 2;
+constexpr int kRequireSettings = static_cast<int>(PasswordRequirement::Settings);
 
 struct HelpWindow : TestWindow
 {
@@ -58,15 +58,15 @@ TEST(Help, TheSettingsPasswordGuardsTheManualAndSystemInfoButNotTheAboutBox)
     t.fakes.desktop->installed[QStringLiteral("hardinfo")] = QStringLiteral("/usr/bin/hardinfo");
 
     t.passAnswers.push_back({QStringLiteral("wrong")});
-    t.w().menus().click(QStringLiteral("MNU_Manual"));
+    t.w().menus().click(MenuId::MNU_Manual);
     EXPECT_EQ(t.dialogsAnswered, 1);
     EXPECT_TRUE(t.fakes.desktop->opened.isEmpty());
     t.passAnswers.push_back({QStringLiteral("tiger")});
-    t.w().menus().click(QStringLiteral("MNU_Manual"));
+    t.w().menus().click(MenuId::MNU_Manual);
     EXPECT_EQ(t.dialogsAnswered, 2);
     EXPECT_EQ(t.fakes.desktop->opened, QStringList {t.manualPath()});
 
-    t.w().menus().click(QStringLiteral("MNU_About"));
+    t.w().menus().click(MenuId::MNU_About);
     EXPECT_EQ(t.dialogsAnswered, 2);
     ASSERT_TRUE(t.help().aboutBox());
     EXPECT_TRUE(t.help().aboutBox()->isVisible());
@@ -93,7 +93,7 @@ TEST(Help, TheAboutBoxShowsTitleAndTheBuildsVersionAndOneBoxAtATime)
     ASSERT_TRUE(match.hasMatch());
 
     HelpWindow t;
-    t.w().menus().click(QStringLiteral("MNU_About"));
+    t.w().menus().click(MenuId::MNU_About);
     frmAbout *box = t.help().aboutBox();
     ASSERT_TRUE(box);
     EXPECT_EQ(box->windowTitle(), QStringLiteral("About Tumblewick"));
@@ -104,7 +104,7 @@ TEST(Help, TheAboutBoxShowsTitleAndTheBuildsVersionAndOneBoxAtATime)
     EXPECT_FALSE(box->lblDescription()->text().isEmpty());
     EXPECT_TRUE(box->lblDisclaimer()->text().contains(QStringLiteral("General Public License")));
 
-    t.w().menus().click(QStringLiteral("MNU_About"));
+    t.w().menus().click(MenuId::MNU_About);
     EXPECT_EQ(t.help().aboutBox(), box);
     box->cmdOK()->click();
     EXPECT_FALSE(box->isVisible());
@@ -114,7 +114,7 @@ TEST(Help, WithoutABrowserTheManualOpensInOurOwnWindowOnce)
 {
     HelpWindow t;
     t.fakes.desktop->canOpen = false;
-    t.w().menus().click(QStringLiteral("MNU_Manual"));
+    t.w().menus().click(MenuId::MNU_Manual);
     ManualWindow *window = t.help().manualWindow();
     ASSERT_TRUE(window);
     EXPECT_TRUE(window->isVisible());
@@ -122,7 +122,7 @@ TEST(Help, WithoutABrowserTheManualOpensInOurOwnWindowOnce)
         window->browser()->toPlainText().contains(QStringLiteral("Tumblewick Help Manual")));
 
     window->showMinimized();
-    t.w().menus().click(QStringLiteral("MNU_Manual"));
+    t.w().menus().click(MenuId::MNU_Manual);
     EXPECT_EQ(t.help().manualWindow(), window);
     EXPECT_FALSE(window->isMinimized());
     EXPECT_EQ(t.fakes.desktop->opened.size(), 1);
@@ -142,7 +142,7 @@ TEST(Help, AManualThatCannotBeReadGetsAMessageAndOpensNothing)
             ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         }
         t.fakes.desktop->canOpen = false;
-        t.w().menus().click(QStringLiteral("MNU_Manual"));
+        t.w().menus().click(MenuId::MNU_Manual);
         ASSERT_EQ(t.fakes.dialogs->messages.size(), 1) << kind;
         EXPECT_TRUE(t.fakes.dialogs->messages[0].contains(path)) << kind;
         EXPECT_TRUE(t.fakes.desktop->opened.isEmpty()) << kind;

@@ -26,7 +26,7 @@ TEST(Manual, EveryGameOfThePlayMenuHasASectionWithItsPicture)
 
     int games = 0;
     for (const tw::MenuEntry &entry : tw::menuTable()) {
-        if (qstrcmp(entry.name, "MNU_Game") != 0)
+        if (entry.name != tw::MenuId::MNU_Game)
             continue;
         ++games;
         // A section tells how to start its game: "Play ▸ <the menu's caption>".

@@ -4,7 +4,7 @@
 #include "paint/Paper.h"
 #include "quiz/QuizWindow.h"
 #include "shell/GameClock.h"
-#include "shell/GameIds.h"
+#include "common/Constants.h"
 
 #include <QFile>
 #include <QToolButton>
@@ -61,8 +61,8 @@ TEST(PaintBox, TheScreenFollowsTheWindowSizeWithTheSurfaceRightOfTwoButtonColumn
         EXPECT_GE(t.maps().width(), t.box().paper().width());
     }
     EXPECT_EQ(t.w().quiz.CurrentSubject, QStringLiteral("Paint"));
-    EXPECT_TRUE(t.w().menus().visible(QStringLiteral("MNU_Tools")));
-    EXPECT_FALSE(t.w().menus().visible(QStringLiteral("MNU_Settings")));
+    EXPECT_TRUE(t.w().menus().visible(MenuId::MNU_Tools));
+    EXPECT_FALSE(t.w().menus().visible(MenuId::MNU_Settings));
 }
 
 TEST(PaintBox, ThePenWidthMenuEditsThePenChosenLast)
@@ -72,9 +72,9 @@ TEST(PaintBox, ThePenWidthMenuEditsThePenChosenLast)
     t.box().Tool_Click(2);
     t.box().Tool_Click(4); // not a pen: the menu still edits pen 2
     t.w().MNU_PenW_Click();
-    EXPECT_EQ(m.caption(QStringLiteral("MNU_PenWidth"), 0), QStringLiteral("17"));
-    EXPECT_EQ(m.caption(QStringLiteral("MNU_PenWidth"), 7), QStringLiteral("24"));
-    m.click(QStringLiteral("MNU_PenWidth"), 3);
+    EXPECT_EQ(m.caption(MenuId::MNU_PenWidth, 0), QStringLiteral("17"));
+    EXPECT_EQ(m.caption(MenuId::MNU_PenWidth, 7), QStringLiteral("24"));
+    m.click(MenuId::MNU_PenWidth, 3);
     EXPECT_EQ(t.w().paint.PenWidth[2], 20);
     EXPECT_EQ(t.w().paint.PenWidth[0], 3);
     EXPECT_EQ(t.w().paint.PenWidth[1], 9);

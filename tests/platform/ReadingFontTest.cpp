@@ -1,6 +1,6 @@
 // Captions, questions and the balloon are drawn in Andika, the font made for early readers.
 #include "platform/ReadingFont.h"
-#include "quiz/Tiles.h"
+#include "common/Tiles.h"
 
 #include <QFontInfo>
 

@@ -25,7 +25,7 @@ TEST(PuzzleCutting, BackdropBecomesPiecesAndNoPieceFileIsLeft)
     const QImage picture = patternPicture(301, 200);
     t.load(1, 2, picture);
     Educate &w = t.w();
-    ASSERT_EQ(w.shell.PuzzleRefused, 0);
+    ASSERT_EQ(w.puzzle.PuzzleRefused, 0);
     EXPECT_EQ(w.quiz.CurrentSubject, QStringLiteral("Puzzle"));
     EXPECT_FALSE(w.Img(0)->isVisible());
     ASSERT_EQ(w.Img.count(), 9);
@@ -50,7 +50,7 @@ TEST(PuzzleCutting, IndexedPictureKeepsItsColours)
     QImage picture = patternPicture(120, 90).convertToFormat(QImage::Format_Indexed8);
     ASSERT_EQ(picture.format(), QImage::Format_Indexed8);
     t.load(1, 3, picture);
-    ASSERT_EQ(t.w().shell.PuzzleRefused, 0);
+    ASSERT_EQ(t.w().puzzle.PuzzleRefused, 0);
     ASSERT_EQ(t.w().Img.count(), 16);
     const QImage first = t.w().Img(1)->picture();
     EXPECT_EQ(first.format(), QImage::Format_Indexed8);
@@ -64,7 +64,7 @@ TEST(PuzzleCutting, TransparentAndTinyPicturesStillMakeAPuzzle)
     clear.fill(Qt::transparent);
     // A 40 x 30 picture cannot give 20 x 20 pieces 4 pixels wide: it is enlarged.
     t.load(1, 19, clear);
-    ASSERT_EQ(t.w().shell.PuzzleRefused, 0);
+    ASSERT_EQ(t.w().puzzle.PuzzleRefused, 0);
     ASSERT_EQ(t.w().Img.count(), 400);
     // Transparent parts come out white, as on a page.
     EXPECT_EQ(t.w().Img(1)->picture().pixel(0, 0), qRgb(255, 255, 255));
@@ -98,9 +98,9 @@ TEST(PuzzleCutting, UnsuitablePicturesAndFoldersAreRefusedWithoutLeftovers)
         t.w().Img(0)->setPicture(patternPicture(90, 60));
         c.spoil(t);
         t.w().shell.GridMax = c.gridMax;
-        t.w().shell.PuzzleKind = 1;
+        t.w().puzzle.PuzzleKind = 1;
         t.w().puzzles().LoadJigPuzzle();
-        EXPECT_EQ(t.w().shell.PuzzleRefused, 1);
+        EXPECT_EQ(t.w().puzzle.PuzzleRefused, 1);
         QStringList left = t.pieceFilesLeft();
         left.removeAll(QStringLiteral("Temp5.bmp")); // the test's own blocking folder
         EXPECT_TRUE(left.isEmpty()) << left.join(',').toStdString();

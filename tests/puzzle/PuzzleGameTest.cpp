@@ -1,6 +1,7 @@
 // Both puzzles started from the Play menu and solved with the mouse, as a child
 // would. Set TUMBLEWICK_PUZZLE_SNAPSHOTS to a folder to keep pictures of the boards.
 #include "PuzzleWindow.h"
+#include "common/MenuId.h"
 
 #include "shell/MenuBar.h"
 #include "shell/Settings.h"
@@ -63,7 +64,7 @@ void expectWholePicture(PuzzleWindow &t)
     EXPECT_EQ(w.Img.count(), 0);
     EXPECT_TRUE(w.Img(0)->isVisible());
     EXPECT_EQ(w.Img(0)->geometry(), QRect(QPoint(0, 0), w.playArea()->size()));
-    QAction *again = w.menus().item(QStringLiteral("MNU_Again"));
+    QAction *again = w.menus().item(MenuId::MNU_Again);
     ASSERT_NE(again, nullptr);
     EXPECT_TRUE(again->isEnabled());
 }
@@ -132,7 +133,7 @@ TEST(PuzzleGame, SlidingPuzzleFromThePlayMenuIsShuffledAndSolvedByDragging)
     ASSERT_FALSE(slides.empty());
     for (size_t i = 0; i < slides.size(); ++i) {
         ASSERT_GT(w.Img.count(), 0) << "solved too early";
-        t.dragSlot(slides[i], w.shell.BlankSlot);
+        t.dragSlot(slides[i], w.puzzle.BlankSlot);
         if (i == slides.size() / 2)
             snapshot(w, "sliding-half-way");
     }

@@ -18,7 +18,7 @@ bool outlined(PictureTile *piece)
 void startJigsaw(PuzzleWindow &t, int gridMax = 2)
 {
     t.load(1, gridMax, patternPicture(300, 200));
-    ASSERT_EQ(t.w().shell.PuzzleRefused, 0);
+    ASSERT_EQ(t.w().puzzle.PuzzleRefused, 0);
     t.w().puzzles().DealJigsaw();
     t.w().puzzles().PuzzleResize();
 }
@@ -26,8 +26,8 @@ void startJigsaw(PuzzleWindow &t, int gridMax = 2)
 void startSliding(PuzzleWindow &t, int gridMax = 2)
 {
     t.load(2, gridMax, patternPicture(300, 200));
-    ASSERT_EQ(t.w().shell.PuzzleRefused, 0);
-    t.w().shell.BlankSlot = 1;
+    ASSERT_EQ(t.w().puzzle.PuzzleRefused, 0);
+    t.w().puzzle.BlankSlot = 1;
     t.w().puzzle.Shuffling = 1;
     t.w().puzzles().PuzzleResize();
 }
@@ -118,7 +118,7 @@ TEST(PuzzlePlay, ShuffleShowsMovesOnSmallBoardsAndLeavesASolvableBoard)
     EXPECT_GT(t.fakes.pump->pumps, 20); // the moves were shown one by one
     EXPECT_EQ(t.w().Img.count(), 9);
     EXPECT_LT(board::countHome(t.pieceAt(), 9), 3);
-    EXPECT_TRUE(board::isSolvableSliding(t.pieceAt(), 3, t.w().shell.BlankSlot));
+    EXPECT_TRUE(board::isSolvableSliding(t.pieceAt(), 3, t.w().puzzle.BlankSlot));
     EXPECT_FALSE(t.w().Img(1)->isVisible());
 }
 
@@ -129,7 +129,7 @@ TEST(PuzzlePlay, LargeBoardsShuffleWithoutShowingMoves)
     t.fakes.pump->pumps = 0;
     t.w().puzzles().MixPieces();
     EXPECT_EQ(t.fakes.pump->pumps, 0);
-    EXPECT_TRUE(board::isSolvableSliding(t.pieceAt(), 20, t.w().shell.BlankSlot));
+    EXPECT_TRUE(board::isSolvableSliding(t.pieceAt(), 20, t.w().puzzle.BlankSlot));
 }
 
 TEST(PuzzlePlay, AGameSwitchDuringTheShuffleStopsIt)
@@ -164,7 +164,7 @@ TEST(PuzzlePlay, SlidingPieceMovesOnlyIntoTheBlankNextToIt)
     t.dragSlot(2, 1);
     EXPECT_EQ(t.pieceAt()[1], 2);
     EXPECT_EQ(t.pieceAt()[2], kBlankPiece);
-    EXPECT_EQ(w.shell.BlankSlot, 2);
+    EXPECT_EQ(w.puzzle.BlankSlot, 2);
     EXPECT_EQ(w.Img(2)->geometry(), t.layout().slotRect(1));
     EXPECT_TRUE(outlined(w.Img(2)));
     // Sliding it back solves the board: the whole picture shows.
@@ -185,7 +185,7 @@ TEST(PuzzlePlay, PiecesShowTheirPictureEdgeToEdge)
     QImage red(300, 200, QImage::Format_RGB32);
     red.fill(Qt::red);
     t.load(2, 2, red);
-    t.w().shell.BlankSlot = 1;
+    t.w().puzzle.BlankSlot = 1;
     t.w().puzzle.Shuffling = 1; // every piece home, yet not solved
     t.w().puzzles().PuzzleResize();
     const QImage shown = t.w().playArea()->grab().toImage();

@@ -37,16 +37,16 @@ struct PuzzleWindow : TestWindow
     // gridMax + 1, every piece home, as the game switch does.
     void load(int kind, int gridMax, const QImage &picture)
     {
-        w().shell.PuzzleKind = kind;
+        w().puzzle.PuzzleKind = kind;
         w().shell.GridMax = gridMax;
-        w().shell.PuzzleRefused = 0;
+        w().puzzle.PuzzleRefused = 0;
         w().Img(0)->setPicture(picture);
         w().puzzles().LoadJigPuzzle();
     }
 
     int grid() const { return window->shell.GridMax + 1; }
     int pieces() const { return grid() * grid(); }
-    PieceTable &pieceAt() { return w().shell.PieceAt; }
+    PieceTable &pieceAt() { return w().puzzle.PieceAt; }
 
     BoardLayout layout() { return BoardLayout(grid(), w().scaleWidth(), w().scaleHeight()); }
     QPoint slotCentre(int slot) { return layout().slotRect(slot).center(); }

@@ -1,11 +1,12 @@
 // The Arithmetic game: the range menus, dealing with distinct results, the
 // hand-over of subtraction and division, and the abort of a deal too big.
+#include "common/Constants.h"
+#include "common/MenuId.h"
 #include "quiz/GameContent.h"
 #include "quiz/QuizGames.h"
 #include "quiz/QuizWindow.h"
 #include "quiz/SumsGame.h"
 #include "shell/FrmPass.h"
-#include "shell/GameIds.h"
 #include "shell/PasswordLock.h"
 #include "shell/Settings.h"
 
@@ -24,10 +25,10 @@ namespace {
 void switchOperators(Educate &w, bool add, bool sub, bool mul, bool div)
 {
     MenuBar &m = w.menus();
-    m.setChecked(QStringLiteral("MNU_AddOn"), -1, add);
-    m.setChecked(QStringLiteral("MNU_SubOn"), -1, sub);
-    m.setChecked(QStringLiteral("MNU_MulOn"), -1, mul);
-    m.setChecked(QStringLiteral("MNU_DivOn"), -1, div);
+    m.setChecked(MenuId::MNU_AddOn, -1, add);
+    m.setChecked(MenuId::MNU_SubOn, -1, sub);
+    m.setChecked(MenuId::MNU_MulOn, -1, mul);
+    m.setChecked(MenuId::MNU_DivOn, -1, div);
 }
 
 // The sums asked in chain order (question captions) and the answer tile results.
@@ -74,7 +75,7 @@ TEST(ArithmeticGame, RangeMenusSetTheirValues)
         sums.MNU_SubMax_Click(c[0]);
         EXPECT_EQ(w.quiz.AddMax, c[1]);
         EXPECT_EQ(w.quiz.SubMax, c[1]);
-        EXPECT_EQ(w.menus().checkedIndex(QStringLiteral("MNU_AddMax")), c[0]);
+        EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_AddMax), c[0]);
     }
     sums.MNU_MulMax_Click(7);
     sums.MNU_DivMax_Click(12);
@@ -85,7 +86,7 @@ TEST(ArithmeticGame, RangeMenusSetTheirValues)
     sums.MNU_MulMax_Click(6);
     EXPECT_EQ(w.quiz.AddMax, 100);
     EXPECT_EQ(w.quiz.MulMax, 6);
-    EXPECT_EQ(w.menus().checkedIndex(QStringLiteral("MNU_MulMax")), 7);
+    EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_MulMax), 7);
 }
 
 TEST(ArithmeticGame, TurningOffTheOnlyOperatorKeepsAddition)
@@ -94,11 +95,11 @@ TEST(ArithmeticGame, TurningOffTheOnlyOperatorKeepsAddition)
     Educate &w = t.w();
     switchOperators(w, true, false, false, false);
     w.settings().MNU_AddOn_Click();
-    EXPECT_TRUE(w.menus().checked(QStringLiteral("MNU_AddOn")));
+    EXPECT_TRUE(w.menus().checked(MenuId::MNU_AddOn));
     w.settings().MNU_MulOn_Click();
     w.settings().MNU_AddOn_Click();
-    EXPECT_FALSE(w.menus().checked(QStringLiteral("MNU_AddOn")));
-    EXPECT_TRUE(w.menus().checked(QStringLiteral("MNU_MulOn")));
+    EXPECT_FALSE(w.menus().checked(MenuId::MNU_AddOn));
+    EXPECT_TRUE(w.menus().checked(MenuId::MNU_MulOn));
 }
 
 TEST(ArithmeticGame, AdditionUpToTenDealsEightDifferentResults)
@@ -173,8 +174,8 @@ TEST(ArithmeticGame, SubtractionUpToFiveHandsOverToAdditionAndIsRestored)
     EXPECT_EQ(subtractions, 4) << "only the results 1 to 4 exist";
     EXPECT_EQ(results.size(), 8u);
     EXPECT_TRUE(t.fakes.dialogs->messages.isEmpty());
-    EXPECT_TRUE(w.menus().checked(QStringLiteral("MNU_SubOn")));
-    EXPECT_FALSE(w.menus().checked(QStringLiteral("MNU_AddOn")));
+    EXPECT_TRUE(w.menus().checked(MenuId::MNU_SubOn));
+    EXPECT_FALSE(w.menus().checked(MenuId::MNU_AddOn));
 }
 
 TEST(ArithmeticGame, AGridTooBigShowsTheMessageAndFallsBackToThreeByThree)
@@ -187,7 +188,7 @@ TEST(ArithmeticGame, AGridTooBigShowsTheMessageAndFallsBackToThreeByThree)
     EXPECT_EQ(t.fakes.dialogs->messages,
               QStringList {QString::fromLatin1(SumsGame::kTooBigMessage)});
     EXPECT_EQ(w.shell.GridMax, 2);
-    EXPECT_EQ(w.menus().checkedIndex(QStringLiteral("MNU_Size")), 0);
+    EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Size), 0);
     EXPECT_EQ(sumsInChain(w, 9).size(), 8) << "a 3 x 3 deal is on the grid";
     EXPECT_FALSE(w.shell.Loading);
 }
@@ -200,8 +201,8 @@ TEST(ArithmeticGame, ARefusedSizeChangeEndsWithAnEmptyPlayArea)
     w.games().sums().MNU_AddMax_Click(0);
     // Changing settings now needs a password, and the parent cancels.
     w.password().StoredPassword = QStringLiteral("secret");
-    w.menus().setEnabled(QStringLiteral("MNU_PsRq"), 2, true);
-    w.menus().setChecked(QStringLiteral("MNU_PsRq"), 2, true);
+    w.menus().setEnabled(MenuId::MNU_PsRq, 2, true);
+    w.menus().setChecked(MenuId::MNU_PsRq, 2, true);
     int asked = 0;
     t.fakes.pump->onPump = [&] {
         PasswordLock &lock = w.password();

@@ -1,8 +1,9 @@
 // The Colours game: names on the questions, swatches on the answers, played to the end.
 #include "QuizWindow.h"
+#include "common/MenuId.h"
 
+#include "common/Constants.h"
 #include "quiz/QuizGames.h"
-#include "shell/GameIds.h"
 #include "shell/Settings.h"
 
 #include <gtest/gtest.h>
@@ -118,8 +119,8 @@ TEST(ColourGame, ALargeGridIsSwitchedToFourByFour)
     EXPECT_EQ(w.Answer.count(), 16);
     EXPECT_EQ(w.Question.count(), 16);
     EXPECT_EQ(w.quiz.CurrentSubject, QStringLiteral("Colour"));
-    EXPECT_TRUE(w.menus().checked(QStringLiteral("MNU_Size"), 1)) << "\"&4 x 4\" is checked";
-    EXPECT_FALSE(w.menus().checked(QStringLiteral("MNU_Size"), 17));
+    EXPECT_TRUE(w.menus().checked(MenuId::MNU_Size, 1)) << "\"&4 x 4\" is checked";
+    EXPECT_FALSE(w.menus().checked(MenuId::MNU_Size, 17));
     EXPECT_EQ(t.playDealRight(16).size(), 15);
     EXPECT_TRUE(t.againEnabled());
 }

@@ -1,7 +1,7 @@
 // The Flags game: the grid shrinks to the flags there are, and a game plays.
+#include "common/Constants.h"
 #include "quiz/GameContent.h"
 #include "quiz/QuizWindow.h"
-#include "shell/GameIds.h"
 #include "shell/Settings.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // A game chosen while a card is on show: the new deal is left as dealt.
 #include "quiz/GameContent.h"
-#include "shell/GameIds.h"
+#include "common/Constants.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Hide and Seek: pictures under cards, found by their sounds.
 #include "quiz/HideGame.h"
+#include "common/Constants.h"
 #include "quiz/GameContent.h"
 #include "quiz/QuizWindow.h"
-#include "shell/GameIds.h"
 #include "shell/Settings.h"
 
 #include <gtest/gtest.h>

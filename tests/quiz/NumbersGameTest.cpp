@@ -1,9 +1,10 @@
 // Number Counting: dice patterns of one picture over the question tile.
 #include "quiz/NumbersGame.h"
+#include "common/Constants.h"
+#include "common/MenuId.h"
 #include "quiz/GameContent.h"
 #include "quiz/GameDraws.h"
 #include "quiz/QuizWindow.h"
-#include "shell/GameIds.h"
 #include "shell/Settings.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@ struct NumbersWindow : GameWindow
     {
         addPictures(w().shell.AppFolder, QStringLiteral("Fruit_Veg"), shortNames(pictures));
         for (int k = 1; k <= 5; ++k)
-            w().menus().setChecked(QStringLiteral("MNU_SpellSubject"), k, k == 3);
+            w().menus().setChecked(MenuId::MNU_SpellSubject, k, k == 3);
     }
     // The cells of the die block shown now.
     std::vector<int> shownCells()

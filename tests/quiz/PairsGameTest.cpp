@@ -1,9 +1,10 @@
 // The Pairs memory game: dealing, turning, matching and the grid changes.
 #include "quiz/PairsGame.h"
+#include "common/Constants.h"
+#include "common/MenuId.h"
 #include "quiz/GameContent.h"
 #include "quiz/QuizGames.h"
 #include "quiz/QuizWindow.h"
-#include "shell/GameIds.h"
 #include "shell/Settings.h"
 
 #include <gtest/gtest.h>
@@ -18,9 +19,9 @@ namespace {
 void checkPairSubjects(Educate &w, std::initializer_list<int> subjects)
 {
     for (int k = 1; k <= 5; ++k)
-        w.menus().setChecked(QStringLiteral("MNU_PairSubject"), k, false);
+        w.menus().setChecked(MenuId::MNU_PairSubject, k, false);
     for (int k : subjects)
-        w.menus().setChecked(QStringLiteral("MNU_PairSubject"), k, true);
+        w.menus().setChecked(MenuId::MNU_PairSubject, k, true);
 }
 
 // Card positions by the name of their picture.
@@ -151,7 +152,7 @@ TEST(PairsGame, TooFewPicturesWidenTheSubjectsThenSettleOrSaySo)
     addPictures(w.shell.AppFolder, QStringLiteral("Misc"), shortNames(8, QLatin1Char('M')));
     w.settings().MNU_Size_Click(1);
     w.MNU_Game_Click(GamePairs);
-    EXPECT_TRUE(w.menus().checked(QStringLiteral("MNU_PairSubject"), 1));
+    EXPECT_TRUE(w.menus().checked(MenuId::MNU_PairSubject, 1));
     EXPECT_EQ(w.shell.GridMax, 3);
     EXPECT_EQ(cardsByName(w, 16).size(), 8u);
 

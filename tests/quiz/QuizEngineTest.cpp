@@ -1,9 +1,10 @@
 // Marking, busy flags, presenting, typed answers and tile content.
 #include "QuizWindow.h"
+#include "common/MenuId.h"
 
+#include "common/Constants.h"
 #include "quiz/QuizGames.h"
 #include "quiz/SoundPlayer.h"
-#include "shell/GameIds.h"
 #include "shell/Settings.h"
 
 #include <QDir>
@@ -130,7 +131,7 @@ TEST(QuizEngine, TypedLettersFollowTheKeyboardOption)
         SCOPED_TRACE(c.kbd);
         QuizWindow t;
         Educate &w = t.w();
-        if (!w.menus().item(QStringLiteral("MNU_Kbd"), c.kbd))
+        if (!w.menus().item(MenuId::MNU_Kbd, c.kbd))
             GTEST_SKIP() << "the keyboard menu is not built yet";
         w.settings().MNU_Kbd_Click(c.kbd);
         startColours(t);

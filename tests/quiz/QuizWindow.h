@@ -2,6 +2,7 @@
 // chosen size, and small helpers to play the quiz through real clicks.
 #pragma once
 
+#include "common/MenuId.h"
 #include "quiz/QuizEngine.h"
 #include "quiz/TileLayout.h"
 #include "shell/MenuBar.h"
@@ -55,7 +56,7 @@ struct QuizWindow : TestWindow
 
     bool againEnabled() const
     {
-        const QAction *again = window->menus().item(QStringLiteral("MNU_Again"));
+        const QAction *again = window->menus().item(MenuId::MNU_Again);
         return again && again->isEnabled();
     }
 

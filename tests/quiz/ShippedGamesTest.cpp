@@ -3,7 +3,7 @@
 // as a PNG for a person to look at.
 #include "quiz/QuizEngine.h"
 #include "quiz/QuizWindow.h"
-#include "shell/GameIds.h"
+#include "common/Constants.h"
 #include "shell/Settings.h"
 #include "speech/CharacterAgent.h"
 #include "speech/CharacterWidget.h"

@@ -1,4 +1,5 @@
 // The Sounds game: sounds paired with pictures, and a grid that shrinks to fit them.
+#include "common/MenuId.h"
 #include "quiz/SoundPairs.h"
 #include "quiz/SoundPlayer.h"
 
@@ -125,7 +126,8 @@ TEST_F(SoundsGame, TwentySoundsOnAFiveByFiveGridPlayOnFourByFour)
     w.shell.Loading = true;
     w.sounds().LoadSounds();
     EXPECT_EQ(w.shell.GridMax, 3);
-    EXPECT_EQ(w.menus().checkedIndex("MNU_Size"), w.menus().item("MNU_Size", 1) ? 1 : -1);
+    EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Size),
+              w.menus().item(MenuId::MNU_Size, 1) ? 1 : -1);
     EXPECT_EQ(w.quiz.CurrentSubject, "Sounds");
 }
 
@@ -138,7 +140,7 @@ TEST_F(SoundsGame, ThreeSoundsOnAThreeByThreeGridPlayOnTwoByTwo)
     w.shell.Loading = true;
     w.sounds().LoadSounds();
     EXPECT_EQ(w.shell.GridMax, 1);
-    EXPECT_EQ(w.menus().checkedIndex("MNU_Size"), -1); // no item stands for 2 x 2
+    EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Size), -1); // no item stands for 2 x 2
 }
 
 TEST_F(SoundsGame, TooFewSoundsShowNothingAndKeepTheGrid)

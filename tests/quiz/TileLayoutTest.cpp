@@ -1,8 +1,8 @@
 // Creating the tiles and laying them out over the window.
 #include "QuizWindow.h"
 
+#include "common/Constants.h"
 #include "quiz/GridGeometry.h"
-#include "shell/GameIds.h"
 #include "shell/Settings.h"
 
 #include <QFontMetricsF>

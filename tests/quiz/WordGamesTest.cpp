@@ -1,10 +1,11 @@
 // Initial Letters, Spelling and Words: the word-length menu, collecting the
 // pictures, widening the choice, the typing box and whole games.
+#include "common/Constants.h"
+#include "common/MenuId.h"
 #include "quiz/GameContent.h"
 #include "quiz/LettersGame.h"
 #include "quiz/QuizGames.h"
 #include "quiz/QuizWindow.h"
-#include "shell/GameIds.h"
 #include "shell/Settings.h"
 
 #include <QLineEdit>
@@ -24,9 +25,9 @@ const QStringList kThreeLetterAnimals
 void checkOnlySubjects(Educate &w, std::initializer_list<int> subjects)
 {
     for (int k = 1; k <= 5; ++k)
-        w.menus().setChecked(QStringLiteral("MNU_SpellSubject"), k, false);
+        w.menus().setChecked(MenuId::MNU_SpellSubject, k, false);
     for (int k : subjects)
-        w.menus().setChecked(QStringLiteral("MNU_SpellSubject"), k, true);
+        w.menus().setChecked(MenuId::MNU_SpellSubject, k, true);
 }
 
 // The word of the question being asked in Spelling.
@@ -47,7 +48,7 @@ TEST(WordGames, WordLengthMenuAndItsErrorExit)
     for (const auto &c : cases) {
         letters.MNU_Letters_Click(c[0]);
         EXPECT_EQ(w.shell.WordLength, c[1]) << c[0];
-        EXPECT_EQ(w.menus().checkedIndex(QStringLiteral("MNU_Letters")), c[1]) << c[0];
+        EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Letters), c[1]) << c[0];
     }
 }
 
@@ -110,7 +111,7 @@ TEST(WordGames, SpellingWithNoSubjectWidensTheChoice)
     checkOnlySubjects(w, {});
     w.MNU_Game_Click(GameSpelling);
     EXPECT_EQ(w.shell.WordLength, 4);
-    EXPECT_TRUE(w.menus().checked(QStringLiteral("MNU_SpellSubject"), 1));
+    EXPECT_TRUE(w.menus().checked(MenuId::MNU_SpellSubject, 1));
     EXPECT_EQ(w.quiz.SpellSubjectNext, 1);
     EXPECT_EQ(w.shell.GridMax, 2);
     EXPECT_EQ(currentWord(t).size(), 4) << "the restarted game is dealt";

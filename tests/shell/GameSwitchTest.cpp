@@ -1,7 +1,8 @@
 // Starting the window, switching games, clearing the play area and closing.
+#include "common/MenuId.h"
 #include "quiz/GameContent.h"
 #include "shell/GameClock.h"
-#include "shell/GameIds.h"
+#include "common/Constants.h"
 #include "shell/MenuBar.h"
 #include "shell/PasswordLock.h"
 #include "shell/Settings.h"
@@ -39,15 +40,15 @@ TEST(GameSwitch, StartUpPreparesTheWindow)
     Educate &w = t.w();
     EXPECT_EQ(w.shell.SubjectFolder[1], QStringLiteral("Misc/"));
     EXPECT_EQ(w.shell.SubjectFolder[6], QStringLiteral("Background/"));
-    EXPECT_EQ(w.menus().caption(QStringLiteral("MNU_Subject"), 3), QStringLiteral("Transport"));
-    EXPECT_TRUE(w.menus().visible(QStringLiteral("MNU_Subject"), 4));
+    EXPECT_EQ(w.menus().caption(MenuId::MNU_Subject, 3), QStringLiteral("Transport"));
+    EXPECT_TRUE(w.menus().visible(MenuId::MNU_Subject, 4));
     EXPECT_EQ(w.shell.Exclaim[4], QStringLiteral("Times! Up"));
     EXPECT_EQ(w.shell.WordLength, 3);
     EXPECT_TRUE(t.fakes.keys->blocked);
     EXPECT_TRUE(w.shell.SettingsRead);
     EXPECT_TRUE(w.clock().timerRunning());
-    EXPECT_FALSE(w.menus().enabled(QStringLiteral("MNU_Again")));
-    EXPECT_FALSE(w.menus().enabled(QStringLiteral("MNU_PsRq"), 1));
+    EXPECT_FALSE(w.menus().enabled(MenuId::MNU_Again));
+    EXPECT_FALSE(w.menus().enabled(MenuId::MNU_PsRq, 1));
     EXPECT_EQ(w.shell.CurrentGame, GameSounds);
     w.clock().stopTimer();
 }
@@ -105,16 +106,16 @@ TEST(GameSwitch, ASwitchSetsUpTheMenusAndTheClock)
     Educate &w = t.w();
     w.settings().LoadData();
     w.shell.LastGame = GameColouringBook;
-    w.menus().setEnabled(QStringLiteral("MNU_Again"), -1, true);
-    w.menus().setVisible(QStringLiteral("MNU_Settings"), -1, false);
+    w.menus().setEnabled(MenuId::MNU_Again, -1, true);
+    w.menus().setVisible(MenuId::MNU_Settings, -1, false);
     t.fakes.clock->now = 40000.7;
     w.MNU_Game_Click(GamePaintBox);
     EXPECT_EQ(w.shell.CurrentGame, GamePaintBox);
     EXPECT_EQ(w.shell.QuestionStart, 40000);
-    EXPECT_FALSE(w.menus().enabled(QStringLiteral("MNU_Again")));
+    EXPECT_FALSE(w.menus().enabled(MenuId::MNU_Again));
     // The paint box shows its own menus instead of the settings.
-    EXPECT_FALSE(w.menus().visible(QStringLiteral("MNU_Settings")));
-    EXPECT_TRUE(w.menus().visible(QStringLiteral("MNU_Tools")));
+    EXPECT_FALSE(w.menus().visible(MenuId::MNU_Settings));
+    EXPECT_TRUE(w.menus().visible(MenuId::MNU_Tools));
     EXPECT_FALSE(w.keyPreview());
     EXPECT_FALSE(w.shell.Loading);
 }
@@ -128,7 +129,7 @@ TEST(GameSwitch, NumberCountingPlaysOnThreeByThree)
     w.shell.LastGame = GameNumberCounting;
     w.MNU_Game_Click(GameNumberCounting);
     EXPECT_EQ(w.shell.GridMax, 2);
-    EXPECT_EQ(w.menus().checkedIndex(QStringLiteral("MNU_Size")), 0);
+    EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Size), 0);
 }
 
 TEST(GameSwitch, ARefusedPuzzlePictureLeavesAUsableWindow)
@@ -138,13 +139,13 @@ TEST(GameSwitch, ARefusedPuzzlePictureLeavesAUsableWindow)
         Educate &w = t.w();
         w.settings().LoadData();
         w.shell.LastGame = game;
-        w.shell.PuzzleRefused = 1; // as the cutting reports a picture it cannot use
+        w.puzzle.PuzzleRefused = 1; // as the cutting reports a picture it cannot use
         w.Img(0)->clearPicture();
         w.MNU_Game_Click(game);
         ASSERT_FALSE(t.fakes.dialogs->messages.isEmpty());
         EXPECT_EQ(t.fakes.dialogs->messages.last(),
                   QStringLiteral("Picture Not Suitable for Jig Saw Puzzle"));
-        EXPECT_EQ(w.shell.PuzzleRefused, 0);
+        EXPECT_EQ(w.puzzle.PuzzleRefused, 0);
         EXPECT_FALSE(w.shell.Loading);
         EXPECT_FALSE(w.hourglass());
         EXPECT_EQ(w.Img.count(), 0);
@@ -160,7 +161,7 @@ TEST(GameSwitch, ASwitchAskedForDuringASwitchRunsAfterIt)
     Educate &w = t.w();
     w.settings().LoadData();
     w.password().StoredPassword = QStringLiteral("tiger");
-    w.menus().setChecked(QStringLiteral("MNU_PsRq"), 3, true);
+    w.menus().setChecked(MenuId::MNU_PsRq, 3, true);
     w.shell.LastGame = GameColouringBook;
     w.MNU_Game_Click(GameColouringBook);
 
@@ -187,7 +188,7 @@ TEST(GameSwitch, ExitSavesTheSettingsAndReleasesTheKeys)
     TestWindow t;
     t.w().start();
     t.w().show();
-    t.w().menus().item(QStringLiteral("MNU_Exit"))->trigger();
+    t.w().menus().item(MenuId::MNU_Exit)->trigger();
     EXPECT_TRUE(t.w().unloaded());
     EXPECT_FALSE(t.w().isVisible());
     EXPECT_FALSE(t.fakes.keys->blocked);

@@ -5,7 +5,7 @@
 #include "platform/SafeFile.h"
 #include "quiz/GameContent.h"
 #include "shell/GameClock.h"
-#include "shell/GameIds.h"
+#include "common/Constants.h"
 #include "shell/Settings.h"
 #include "shell/SettingsFile.h"
 #include "speech/SpeechFixtures.h"

@@ -1,8 +1,9 @@
 // The parent's password: what it guards, and creating, changing and emptying it.
 #include "shell/PasswordLock.h"
+#include "common/Constants.h"
+#include "common/MenuId.h"
 #include "shell/FrmPass.h"
 #include "shell/GameClock.h"
-#include "shell/GameIds.h"
 #include "shell/MenuBar.h"
 #include "shell/Settings.h"
 #include "support/TestWindow.h"
@@ -14,7 +15,7 @@
 namespace tw::test {
 namespace {
 
-const QString kRq = QStringLiteral("MNU_PsRq");
+constexpr MenuId kRq = MenuId::MNU_PsRq;
 
 // A window playing Paint Box (no content needed) with the password set by
 // the parent through the dialog and the given requirements checked.
@@ -77,8 +78,7 @@ TEST(PasswordLock, CreatingThePasswordEnablesTheRequirements)
 {
     LockedWindow t({});
     EXPECT_EQ(t.lock().StoredPassword, QStringLiteral("tiger"));
-    EXPECT_EQ(t.w().menus().caption(QStringLiteral("MNU_PsCreate")),
-              QStringLiteral("Change Password"));
+    EXPECT_EQ(t.w().menus().caption(MenuId::MNU_PsCreate), QStringLiteral("Change Password"));
     for (int i = 1; i <= 3; ++i)
         EXPECT_TRUE(t.w().menus().enabled(kRq, i));
     EXPECT_EQ(t.unexpectedDialogs, 0);
@@ -138,11 +138,11 @@ TEST(PasswordLock, NothingIsAskedWhileLoading)
 {
     LockedWindow t;
     t.w().shell.Loading = true;
-    EXPECT_TRUE(t.lock().CheckPass(1));
-    EXPECT_TRUE(t.lock().CheckPass(2));
-    EXPECT_TRUE(t.lock().CheckPass(3));
+    EXPECT_TRUE(t.lock().CheckPass(PasswordRequirement::Exit));
+    EXPECT_TRUE(t.lock().CheckPass(PasswordRequirement::Settings));
+    EXPECT_TRUE(t.lock().CheckPass(PasswordRequirement::Game));
     // Delay sets Loading while it waits.
-    t.fakes.pump->onPump = [&] { EXPECT_TRUE(t.lock().CheckPass(2)); };
+    t.fakes.pump->onPump = [&] { EXPECT_TRUE(t.lock().CheckPass(PasswordRequirement::Settings)); };
     t.w().clock().Delay(1);
     EXPECT_EQ(t.dialogsAnswered, 0);
     EXPECT_EQ(t.unexpectedDialogs, 0);
@@ -173,8 +173,7 @@ TEST(PasswordLock, EmptyingThePasswordUnlocksEverything)
     t.passAnswers.push_back({QStringLiteral("tiger"), {}, {}});
     t.lock().MNU_PsCreate_Click();
     EXPECT_TRUE(t.lock().StoredPassword.isEmpty());
-    EXPECT_EQ(t.w().menus().caption(QStringLiteral("MNU_PsCreate")),
-              QStringLiteral("Create Password"));
+    EXPECT_EQ(t.w().menus().caption(MenuId::MNU_PsCreate), QStringLiteral("Create Password"));
     for (int i = 1; i <= 3; ++i)
         EXPECT_FALSE(t.w().menus().enabled(kRq, i));
     t.w().MNU_Game_Click(GameColouringBook);
@@ -207,7 +206,7 @@ TEST(PasswordLock, AShortStoredPasswordLocksNothingAndCanBeReplaced)
     t.w().menus().setChecked(kRq, 2, true);
     t.w().password().setUpMenus();
     EXPECT_FALSE(t.w().menus().enabled(kRq, 2));
-    EXPECT_TRUE(t.w().password().CheckPass(2));
+    EXPECT_TRUE(t.w().password().CheckPass(PasswordRequirement::Settings));
 
     t.passAnswers.push_back({{}, QStringLiteral("tiger"), QStringLiteral("tiger")});
     t.w().password().MNU_PsCreate_Click();
@@ -261,7 +260,7 @@ TEST(PasswordLock, EnterConfirmsEscapeAndTheCloseBoxCancel)
             else
                 d->close();
         };
-        EXPECT_EQ(t.lock().CheckPass(2), c.allowed) << c.key;
+        EXPECT_EQ(t.lock().CheckPass(PasswordRequirement::Settings), c.allowed) << c.key;
         EXPECT_FALSE(t.lock().dialog()->isVisible());
     }
 }
@@ -278,7 +277,7 @@ TEST(PasswordLock, AnUnansweredOrVanishedDialogIsARefusal)
             shown << text;
     };
     const double start = t.fakes.clock->now;
-    EXPECT_FALSE(t.lock().CheckPass(2));
+    EXPECT_FALSE(t.lock().CheckPass(PasswordRequirement::Settings));
     EXPECT_NEAR(t.fakes.clock->now - start, PasswordLock::kWaitSeconds, 1.0);
     ASSERT_GE(shown.size(), 30);
     EXPECT_EQ(shown.first(), QString());
@@ -286,7 +285,7 @@ TEST(PasswordLock, AnUnansweredOrVanishedDialogIsARefusal)
     EXPECT_TRUE(shown.last().contains(QStringLiteral(" 1 second "))) << shown.last().toStdString();
 
     t.fakes.pump->onPump = [&] { t.lock().dialog()->hide(); };
-    EXPECT_FALSE(t.lock().CheckPass(2));
+    EXPECT_FALSE(t.lock().CheckPass(PasswordRequirement::Settings));
 }
 
 TEST(PasswordLock, ASecondQuestionWhileOneIsOpenIsRefused)
@@ -296,11 +295,11 @@ TEST(PasswordLock, ASecondQuestionWhileOneIsOpenIsRefused)
     t.fakes.pump->onPump = [&] {
         if (!t.lock().asking())
             return;
-        inner = t.lock().CheckPass(1); // say, the window's close box
+        inner = t.lock().CheckPass(PasswordRequirement::Exit); // say, the window's close box
         t.answerDialog();
     };
     t.passAnswers.push_back({QStringLiteral("tiger")});
-    EXPECT_TRUE(t.lock().CheckPass(2));
+    EXPECT_TRUE(t.lock().CheckPass(PasswordRequirement::Settings));
     EXPECT_FALSE(inner);
 }
 

@@ -1,7 +1,8 @@
 // The options survive a restart through the settings file, and a broken file
 // gives the first-run options.
+#include "common/MenuId.h"
 #include "shell/Settings.h"
-#include "shell/GameIds.h"
+#include "common/Constants.h"
 #include "shell/MenuBar.h"
 #include "shell/PasswordLock.h"
 #include "shell/WriteFolder.h"
@@ -33,20 +34,20 @@ void writeFile(const QString &path, const QByteArray &bytes)
 void expectFirstRun(Educate &w)
 {
     MenuBar &m = w.menus();
-    EXPECT_EQ(m.checkedIndex(QStringLiteral("MNU_Size")), 0);
+    EXPECT_EQ(m.checkedIndex(MenuId::MNU_Size), 0);
     EXPECT_EQ(w.shell.GridMax, 2);
-    EXPECT_EQ(m.checkedIndex(QStringLiteral("MNU_Limit")), 0);
+    EXPECT_EQ(m.checkedIndex(MenuId::MNU_Limit), 0);
     EXPECT_EQ(w.shell.TimeLimit, 0);
-    EXPECT_EQ(m.checkedIndex(QStringLiteral("MNU_Kbd")), 1);
-    EXPECT_TRUE(m.checked(QStringLiteral("MNU_AddOn")));
-    EXPECT_EQ(m.checkedIndex(QStringLiteral("MNU_AddMax")), 0);
-    EXPECT_EQ(m.caption(QStringLiteral("MNU_AddMax"), 0), QStringLiteral("Numbers up to &5"));
-    EXPECT_EQ(m.checkedIndex(QStringLiteral("MNU_MulMax")), 3);
-    EXPECT_EQ(m.checkedIndex(QStringLiteral("MNU_DivMax")), 10);
-    for (const char *off : {"MNU_SubOn", "MNU_MulOn", "MNU_DivOn"})
-        EXPECT_FALSE(m.checked(QLatin1String(off))) << off;
+    EXPECT_EQ(m.checkedIndex(MenuId::MNU_Kbd), 1);
+    EXPECT_TRUE(m.checked(MenuId::MNU_AddOn));
+    EXPECT_EQ(m.checkedIndex(MenuId::MNU_AddMax), 0);
+    EXPECT_EQ(m.caption(MenuId::MNU_AddMax, 0), QStringLiteral("Numbers up to &5"));
+    EXPECT_EQ(m.checkedIndex(MenuId::MNU_MulMax), 3);
+    EXPECT_EQ(m.checkedIndex(MenuId::MNU_DivMax), 10);
+    for (MenuId off : {MenuId::MNU_SubOn, MenuId::MNU_MulOn, MenuId::MNU_DivOn})
+        EXPECT_FALSE(m.checked(off)) << off;
     for (int i = 1; i <= 3; ++i)
-        EXPECT_FALSE(m.checked(QStringLiteral("MNU_PsRq"), i));
+        EXPECT_FALSE(m.checked(MenuId::MNU_PsRq, i));
     EXPECT_EQ(w.shell.LastGame, GameSounds);
     EXPECT_TRUE(w.shell.BackdropFile.isEmpty());
     EXPECT_TRUE(w.password().StoredPassword.isEmpty());
@@ -80,8 +81,8 @@ TEST(Settings, OptionsSurviveARestart)
     s.MNU_DivOn_Click();
     s.MNU_PairSubject_Click(2);
     s.MNU_SpellSubject_Click(5);
-    m.setChecked(QStringLiteral("MNU_PsRq"), 3, true);
-    m.checkOnly(QStringLiteral("MNU_Color"), 1);
+    m.setChecked(MenuId::MNU_PsRq, 3, true);
+    m.checkOnly(MenuId::MNU_Color, 1);
     w.shell.LastGame = GamePaintBox;
     w.shell.BackdropFile = QStringLiteral("/somewhere/Sea.jpg");
     w.password().StoredPassword = QStringLiteral("tiger");
@@ -96,7 +97,7 @@ TEST(Settings, OptionsSurviveARestart)
     EXPECT_EQ(second.w().shell.GridMax, 14);
     EXPECT_EQ(second.w().shell.TimeLimit, 30);
     EXPECT_EQ(second.w().shell.WordLength, 10);
-    EXPECT_EQ(second.w().menus().checkedIndex(QStringLiteral("MNU_MulMax")), 7);
+    EXPECT_EQ(second.w().menus().checkedIndex(MenuId::MNU_MulMax), 7);
     EXPECT_TRUE(readFile(second.w().settings().settingsPath()).contains("\r\n 7\r\n"));
 }
 
@@ -107,13 +108,13 @@ TEST(Settings, SwitchesTurnedOffStayOffAfterARestart)
     s.LoadData();
     s.MNU_MulOn_Click();
     s.MNU_AddOn_Click(); // another operator is on, so addition may go off
-    ASSERT_FALSE(first.w().menus().checked(QStringLiteral("MNU_AddOn")));
+    ASSERT_FALSE(first.w().menus().checked(MenuId::MNU_AddOn));
     ASSERT_TRUE(s.SaveData());
 
     TestWindow second(first.writeDir.path());
     second.w().settings().LoadData();
-    EXPECT_FALSE(second.w().menus().checked(QStringLiteral("MNU_AddOn")));
-    EXPECT_TRUE(second.w().menus().checked(QStringLiteral("MNU_MulOn")));
+    EXPECT_FALSE(second.w().menus().checked(MenuId::MNU_AddOn));
+    EXPECT_TRUE(second.w().menus().checked(MenuId::MNU_MulOn));
 
     // A file with every operator off still leaves addition on.
     SettingsValues none;
@@ -121,7 +122,7 @@ TEST(Settings, SwitchesTurnedOffStayOffAfterARestart)
     writeFile(second.w().settings().settingsPath(), writeSettings(none));
     TestWindow third(first.writeDir.path());
     third.w().settings().LoadData();
-    EXPECT_TRUE(third.w().menus().checked(QStringLiteral("MNU_AddOn")));
+    EXPECT_TRUE(third.w().menus().checked(MenuId::MNU_AddOn));
 }
 
 TEST(Settings, TheLastOperatorCannotBeSwitchedOff)
@@ -129,7 +130,7 @@ TEST(Settings, TheLastOperatorCannotBeSwitchedOff)
     TestWindow t;
     t.w().settings().LoadData();
     t.w().settings().MNU_AddOn_Click();
-    EXPECT_TRUE(t.w().menus().checked(QStringLiteral("MNU_AddOn")));
+    EXPECT_TRUE(t.w().menus().checked(MenuId::MNU_AddOn));
 }
 
 TEST(Settings, TheColourItemsStayOneChoice)
@@ -146,8 +147,8 @@ TEST(Settings, TheColourItemsStayOneChoice)
         text.chop(8); // the two colour lines
         writeFile(t.w().settings().settingsPath(), text + c.flags);
         t.w().settings().LoadData();
-        EXPECT_EQ(t.w().menus().checkedIndex(QStringLiteral("MNU_Color")), c.checked);
-        EXPECT_EQ(t.w().menus().checked(QStringLiteral("MNU_Color"), 1 - c.checked), false);
+        EXPECT_EQ(t.w().menus().checkedIndex(MenuId::MNU_Color), c.checked);
+        EXPECT_EQ(t.w().menus().checked(MenuId::MNU_Color, 1 - c.checked), false);
     }
 }
 
@@ -226,7 +227,7 @@ TEST(Settings, OptionsAskForThePasswordButThePictureSubjectDoesNot)
     Educate &w = t.w();
     w.settings().LoadData();
     w.password().StoredPassword = QStringLiteral("tiger");
-    w.menus().setChecked(QStringLiteral("MNU_PsRq"), 2, true);
+    w.menus().setChecked(MenuId::MNU_PsRq, 2, true);
     t.scriptPasswords();
 
     // Refused: nothing changes.
@@ -244,10 +245,10 @@ TEST(Settings, OptionsAskForThePasswordButThePictureSubjectDoesNot)
     EXPECT_EQ(t.dialogsAnswered, 8);
     EXPECT_EQ(w.shell.GridMax, 2);
     EXPECT_EQ(w.shell.TimeLimit, 0);
-    EXPECT_EQ(w.menus().checkedIndex(QStringLiteral("MNU_Kbd")), 1);
-    EXPECT_TRUE(w.menus().checked(QStringLiteral("MNU_PairSubject"), 1));
-    EXPECT_EQ(w.menus().checkedIndex(QStringLiteral("MNU_Letters")), 3);
-    EXPECT_FALSE(w.menus().checked(QStringLiteral("MNU_SubOn")));
+    EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Kbd), 1);
+    EXPECT_TRUE(w.menus().checked(MenuId::MNU_PairSubject, 1));
+    EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Letters), 3);
+    EXPECT_FALSE(w.menus().checked(MenuId::MNU_SubOn));
 
     // Allowed.
     t.passAnswers.push_back({QStringLiteral("tiger")});
@@ -255,7 +256,7 @@ TEST(Settings, OptionsAskForThePasswordButThePictureSubjectDoesNot)
     EXPECT_EQ(w.shell.GridMax, 3);
 
     s.MNU_Subject_Click(2);
-    EXPECT_EQ(w.menus().checkedIndex(QStringLiteral("MNU_Subject")), 2);
+    EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Subject), 2);
     EXPECT_EQ(t.dialogsAnswered, 9);
     EXPECT_EQ(t.unexpectedDialogs, 0);
 }

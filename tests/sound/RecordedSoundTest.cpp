@@ -7,7 +7,7 @@
 #include "quiz/SoundPlayer.h"
 #include "shell/Educate.h"
 #include "shell/GameClock.h"
-#include "shell/GameIds.h"
+#include "common/Constants.h"
 #include "speech/CharacterAgent.h"
 #include "speech/Speaker.h"
 #include "support/AudioMatch.h"

@@ -1,4 +1,5 @@
 // The "&Talking Characters" menu: listing the characters, choosing one, "&On".
+#include "common/MenuId.h"
 #include "speech/SpeakerTestBase.h"
 
 #include "shell/MenuBar.h"
@@ -10,9 +11,9 @@
 namespace tw::test {
 namespace {
 
-const QString kSpkChr = QStringLiteral("MNU_SpkChr");
-const QString kSpkOn = QStringLiteral("MNU_SpkOn");
-const QString kCharacter = QStringLiteral("MNU_Character");
+constexpr MenuId kSpkChr = MenuId::MNU_SpkChr;
+constexpr MenuId kSpkOn = MenuId::MNU_SpkOn;
+constexpr MenuId kCharacter = MenuId::MNU_Character;
 
 TEST_F(SpeakerTest, NoCharacterFilesLeavesSpeechOffQuietly)
 {

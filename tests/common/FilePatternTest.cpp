@@ -1,5 +1,5 @@
 // File patterns match case-insensitively and listings come in name order.
-#include "quiz/FilePattern.h"
+#include "common/FilePattern.h"
 
 #include <QDir>
 #include <QFile>

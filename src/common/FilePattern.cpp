@@ -1,4 +1,4 @@
-#include "quiz/FilePattern.h"
+#include "common/FilePattern.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -119,6 +119,23 @@ QString resolveFolder(const QString &base, const QString &relative)
         path += found + QLatin1Char('/');
     }
     return path;
+}
+
+bool isPictureFile(const QString &fileName)
+{
+    static const QStringList kPictureSuffixes
+        = {QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
+           QStringLiteral("gif"), QStringLiteral("png"), QStringLiteral("ico"),
+           QStringLiteral("svg"), QStringLiteral("wmf"), QStringLiteral("emf")};
+    return kPictureSuffixes.contains(QFileInfo(fileName).suffix().toLower());
+}
+
+QString itemName(const QString &fileName)
+{
+    // Folders may be written with either separator (stored paths from older files).
+    const qsizetype slash
+        = std::max(fileName.lastIndexOf(QLatin1Char('/')), fileName.lastIndexOf(QLatin1Char('\\')));
+    return nameBeforeDot(fileName.mid(slash + 1));
 }
 
 } // namespace tw

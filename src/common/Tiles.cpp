@@ -1,4 +1,4 @@
-#include "quiz/Tiles.h"
+#include "common/Tiles.h"
 
 #include "platform/ReadingFont.h"
 #include "quiz/PictureLoader.h"

@@ -1,4 +1,4 @@
-#include "shell/ControlArray.h"
+#include "common/ControlArray.h"
 
 #include <QLabel>
 

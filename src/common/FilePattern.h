@@ -26,6 +26,14 @@ QString nameBeforeDot(const QString &fileName);
 // `pattern`, in lessByName order. A missing or unreadable folder lists nothing.
 QStringList listFiles(const QString &folder, const QString &pattern = QStringLiteral("*.*"));
 
+// True for the picture files the program can show, by extension (bmp, jpg,
+// jpeg, gif, png, ico, svg, wmf, emf), whatever the case: the one picture filter.
+bool isPictureFile(const QString &fileName);
+
+// An item's name from its file path: no folder (either separator), nothing
+// from the first dot on ("Animals/Cat.bmp" is "Cat").
+QString itemName(const QString &path);
+
 // The names of the visible subfolders of `folder`, in lessByName order.
 QStringList listFolders(const QString &folder);
 
