@@ -48,10 +48,7 @@ struct LibraryFixture : ::testing::Test
         EXPECT_TRUE(test::writeImage(path, "png", colour, QSize(4, 4))) << relative.toStdString();
         return path;
     }
-    QAction *item(const char *name, int index)
-    {
-        return w.menus().item(QString::fromLatin1(name), index);
-    }
+    QAction *item(MenuId name, int index) { return w.menus().item(name, index); }
 };
 
 } // namespace

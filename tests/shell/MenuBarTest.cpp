@@ -15,17 +15,21 @@
 namespace tw::test {
 namespace {
 
-TEST(MenuBar, EveryItemIsFoundByNameAndIndexOnce)
+TEST(MenuBar, EveryItemIsFoundByIdAndIndexOnceAndEveryIdIsInTheTable)
 {
     QSet<QString> seen;
+    QSet<int> ids;
     for (const MenuEntry &e : menuTable()) {
-        const QString key = QLatin1String(e.name) + QLatin1Char('/') + QString::number(e.index);
+        const QString key
+            = QLatin1String(menuIdName(e.name)) + QLatin1Char('/') + QString::number(e.index);
         EXPECT_FALSE(seen.contains(key)) << qPrintable(key);
         seen.insert(key);
+        ids.insert(static_cast<int>(e.name));
     }
+    EXPECT_EQ(ids.size(), static_cast<int>(MenuId::None));
     TestWindow t;
     for (const MenuEntry &e : menuTable())
-        EXPECT_NE(t.w().menus().item(QLatin1String(e.name), e.index), nullptr) << e.name << e.index;
+        EXPECT_NE(t.w().menus().item(e.name, e.index), nullptr) << menuIdName(e.name) << e.index;
 }
 
 TEST(MenuBar, ArraysKeepTheirIndicesWithTheirGaps)
@@ -34,7 +38,7 @@ TEST(MenuBar, ArraysKeepTheirIndicesWithTheirGaps)
     MenuBar &m = t.w().menus();
     const struct
     {
-        const char *name;
+        MenuId name;
         QList<int> indices;
     } cases[] = {
         {MenuId::MNU_Game, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
@@ -51,7 +55,7 @@ TEST(MenuBar, ArraysKeepTheirIndicesWithTheirGaps)
         {MenuId::MNU_PaperSize, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(m.indices(QLatin1String(c.name)), c.indices) << c.name;
+        EXPECT_EQ(m.indices(c.name), c.indices) << menuIdName(c.name);
     EXPECT_EQ(m.indices(MenuId::MNU_PList1).size(), 100);
 }
 
@@ -61,7 +65,7 @@ TEST(MenuBar, CaptionsAreExact)
     MenuBar &m = t.w().menus();
     const struct
     {
-        const char *name;
+        MenuId name;
         int index;
         const char *caption;
     } cases[] = {
@@ -87,8 +91,7 @@ TEST(MenuBar, CaptionsAreExact)
         {MenuId::MNU_About, -1, "&About..."},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(m.caption(QLatin1String(c.name), c.index), QString::fromUtf8(c.caption))
-            << c.name;
+        EXPECT_EQ(m.caption(c.name, c.index), QString::fromUtf8(c.caption)) << menuIdName(c.name);
 
     // The bar itself, in order.
     QStringList top;
@@ -106,7 +109,7 @@ TEST(MenuBar, InitialStates)
     EXPECT_FALSE(m.enabled(MenuId::MNU_Again));
     const struct
     {
-        const char *group;
+        MenuId group;
         int checked;
     } radios[] = {{MenuId::MNU_Shape, 0},   {MenuId::MNU_Cmap, 2},    {MenuId::MNU_PaperSize, 8},
                   {MenuId::MNU_PapLand, 0}, {MenuId::MNU_Color, 0},   {MenuId::MNU_Size, 0},
@@ -114,7 +117,7 @@ TEST(MenuBar, InitialStates)
                   {MenuId::MNU_SubMax, 1},  {MenuId::MNU_MulMax, 2},  {MenuId::MNU_DivMax, 2},
                   {MenuId::MNU_Limit, 0}};
     for (const auto &r : radios)
-        EXPECT_EQ(m.checkedIndex(QLatin1String(r.group)), r.checked) << r.group;
+        EXPECT_EQ(m.checkedIndex(r.group), r.checked) << menuIdName(r.group);
     EXPECT_TRUE(m.checked(MenuId::MNU_AddOn));
     EXPECT_TRUE(m.checked(MenuId::MNU_SpkOn));
     EXPECT_FALSE(m.checked(MenuId::MNU_SubOn));
@@ -129,8 +132,8 @@ TEST(MenuBar, TheIndexNotThePositionReachesTheHandler)
     MenuBar &m = t.w().menus();
     const struct
     {
-        const char *menu;
-        const char *name;
+        MenuId menu;
+        MenuId name;
         const char *caption;
         int index;
     } cases[] = {{MenuId::MNU_SpWd, MenuId::MNU_Letters, "Up to &10 Letters", 10},
@@ -139,11 +142,11 @@ TEST(MenuBar, TheIndexNotThePositionReachesTheHandler)
                  {MenuId::MNU_Divide, MenuId::MNU_DivMax, "Up to &7 times table", 7},
                  {MenuId::MNU_Ini, MenuId::MNU_Kbd, "Use &Keyboard", 3}};
     for (const auto &c : cases) {
-        const QString name = QLatin1String(c.name);
+        const MenuId name = c.name;
         int received = -99;
         m.setHandler(name, [&received](int i) { received = i; });
         QAction *clicked = nullptr;
-        for (QAction *a : m.menu(QLatin1String(c.menu))->actions()) {
+        for (QAction *a : m.menu(c.menu)->actions()) {
             if (a->text() == QLatin1String(c.caption))
                 clicked = a;
         }
