@@ -1,9 +1,9 @@
+#include "quiz/PictureLibrary.h"
 #include "common/Constants.h"
 #include "common/MenuId.h"
-#include "quiz/PictureLibrary.h"
 
-#include "platform/Numeric.h"
 #include "common/FilePattern.h"
+#include "platform/Numeric.h"
 #include "quiz/PictureLoader.h"
 #include "quiz/SoundPlayer.h"
 #include "shell/Educate.h"

@@ -1,5 +1,5 @@
-#include "common/MenuId.h"
 #include "shell/PasswordLock.h"
+#include "common/MenuId.h"
 
 #include "platform/BoundedWait.h"
 

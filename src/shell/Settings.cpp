@@ -1,6 +1,6 @@
+#include "shell/Settings.h"
 #include "common/Constants.h"
 #include "common/MenuId.h"
-#include "shell/Settings.h"
 
 #include "platform/SafeFile.h"
 #include "quiz/LettersGame.h"
@@ -24,7 +24,8 @@ constexpr int kSecondsPerLimitStep = 15;
 constexpr int kPuzzleSizeToGridMax = 2;
 constexpr int kSubjectItems = 10;
 constexpr int kMaxCharacters = 10;
-const MenuId kOperatorSwitches[] = {MenuId::MNU_AddOn, MenuId::MNU_SubOn, MenuId::MNU_MulOn, MenuId::MNU_DivOn};
+const MenuId kOperatorSwitches[]
+    = {MenuId::MNU_AddOn, MenuId::MNU_SubOn, MenuId::MNU_MulOn, MenuId::MNU_DivOn};
 
 int flag(bool on) { return on ? 1 : 0; }
 
@@ -201,7 +202,8 @@ bool Settings::SaveData()
 bool Settings::chooseOption(MenuId name, int index)
 {
     const MenuId group = name;
-    if (!m_window.menus().item(group, index) || !m_window.password().CheckPass(PasswordRequirement::Settings))
+    if (!m_window.menus().item(group, index)
+        || !m_window.password().CheckPass(PasswordRequirement::Settings))
         return false;
     m_window.menus().checkOnly(group, index);
     return true;
@@ -235,15 +237,17 @@ void Settings::MNU_Subject_Click(int index)
 
 void Settings::MNU_SpellSubject_Click(int index)
 {
-    const QString name = MenuId::MNU_SpellSubject;
-    if (m_window.menus().item(name, index) && m_window.password().CheckPass(PasswordRequirement::Settings))
+    const MenuId name = MenuId::MNU_SpellSubject;
+    if (m_window.menus().item(name, index)
+        && m_window.password().CheckPass(PasswordRequirement::Settings))
         m_window.menus().setChecked(name, index, !m_window.menus().checked(name, index));
 }
 
 void Settings::MNU_PairSubject_Click(int index)
 {
-    const QString name = MenuId::MNU_PairSubject;
-    if (m_window.menus().item(name, index) && m_window.password().CheckPass(PasswordRequirement::Settings))
+    const MenuId name = MenuId::MNU_PairSubject;
+    if (m_window.menus().item(name, index)
+        && m_window.password().CheckPass(PasswordRequirement::Settings))
         m_window.menus().setChecked(name, index, !m_window.menus().checked(name, index));
 }
 

@@ -1,6 +1,6 @@
 // A game chosen while a card is on show: the new deal is left as dealt.
-#include "quiz/GameContent.h"
 #include "common/Constants.h"
+#include "quiz/GameContent.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Starting the window, switching games, clearing the play area and closing.
+#include "common/Constants.h"
 #include "common/MenuId.h"
 #include "quiz/GameContent.h"
 #include "shell/GameClock.h"
-#include "common/Constants.h"
 #include "shell/MenuBar.h"
 #include "shell/PasswordLock.h"
 #include "shell/Settings.h"

@@ -2,10 +2,10 @@
 // and game switches, also during waits, over every game: nothing crashes,
 // every wait ends, the settings still read back, no control leaves the window.
 // TUMBLEWICK_MONKEY_SEED replays a failing run.
+#include "common/Constants.h"
 #include "platform/SafeFile.h"
 #include "quiz/GameContent.h"
 #include "shell/GameClock.h"
-#include "common/Constants.h"
 #include "shell/Settings.h"
 #include "shell/SettingsFile.h"
 #include "speech/SpeechFixtures.h"

@@ -1,8 +1,8 @@
 // The options survive a restart through the settings file, and a broken file
 // gives the first-run options.
-#include "common/MenuId.h"
 #include "shell/Settings.h"
 #include "common/Constants.h"
+#include "common/MenuId.h"
 #include "shell/MenuBar.h"
 #include "shell/PasswordLock.h"
 #include "shell/WriteFolder.h"
@@ -45,7 +45,7 @@ void expectFirstRun(Educate &w)
     EXPECT_EQ(m.checkedIndex(MenuId::MNU_MulMax), 3);
     EXPECT_EQ(m.checkedIndex(MenuId::MNU_DivMax), 10);
     for (MenuId off : {MenuId::MNU_SubOn, MenuId::MNU_MulOn, MenuId::MNU_DivOn})
-        EXPECT_FALSE(m.checked(off)) << off;
+        EXPECT_FALSE(m.checked(off)) << menuIdName(off);
     for (int i = 1; i <= 3; ++i)
         EXPECT_FALSE(m.checked(MenuId::MNU_PsRq, i));
     EXPECT_EQ(w.shell.LastGame, GameSounds);

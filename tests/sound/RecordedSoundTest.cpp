@@ -1,5 +1,6 @@
 // What the child hears: the real window plays into a private PulseAudio server
 // whose output is recorded and searched for every chime, sound and word.
+#include "common/Constants.h"
 #include "platform/EspeakSpeechEngine.h"
 #include "platform/PcmClip.h"
 #include "platform/fakes/FakePlatform.h"
@@ -7,7 +8,6 @@
 #include "quiz/SoundPlayer.h"
 #include "shell/Educate.h"
 #include "shell/GameClock.h"
-#include "common/Constants.h"
 #include "speech/CharacterAgent.h"
 #include "speech/Speaker.h"
 #include "support/AudioMatch.h"
