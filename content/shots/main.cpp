@@ -1,9 +1,9 @@
 // tumblewick_shots: plays each game of Tumblewick for a moment on the offscreen platform and
 // saves a picture of the window, for the help manual. Runs at build time, after the content.
+#include "common/Constants.h"
 #include "platform/fakes/FakePlatform.h"
 #include "shell/Educate.h"
 #include "shell/GameClock.h"
-#include "common/Constants.h"
 #include "shell/MenuBar.h"
 
 #include <QApplication>
@@ -87,7 +87,7 @@ int main(int argc, char *argv[])
 
     int failures = 0;
     for (int game = 0; game < tw::GameCount; ++game) {
-        window.menus().click(QStringLiteral("MNU_Game"), game);
+        window.menus().click(tw::MenuId::MNU_Game, game);
         for (int tick = 0; tick < kTicks; ++tick)
             window.clock().Timer1_Timer();
         for (int step = 0; step < kSettleSteps; ++step)

@@ -1,6 +1,7 @@
 #include "puzzle/Puzzle.h"
 #include "common/MenuId.h"
 
+#include "common/Twips.h"
 #include "platform/Numeric.h"
 #include "puzzle/BitmapCutter.h"
 #include "puzzle/BitmapWriter.h"
@@ -13,7 +14,6 @@
 #include "quiz/TileLayout.h"
 #include "shell/Educate.h"
 #include "shell/MenuBar.h"
-#include "common/Twips.h"
 
 #include <QAction>
 #include <QDir>

@@ -15,7 +15,7 @@ void HeldKey::hold(QChar key, long deal, int question, double now)
 bool HeldKey::waitingFor(long deal, int question, double now) const
 {
     return m_key && deal == m_deal && question == m_question
-           && secondsBetween(m_since, now) <= kMaxHoldSeconds;
+        && secondsBetween(m_since, now) <= kMaxHoldSeconds;
 }
 
 std::optional<QChar> HeldKey::take(long deal, int question, double now)

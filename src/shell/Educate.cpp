@@ -1,11 +1,11 @@
 #include "shell/Educate.h"
 #include "common/MenuId.h"
 
+#include "common/Constants.h"
+#include "common/Twips.h"
 #include "help/Help.h"
 #include "paint/PaintBox.h"
 #include "platform/ReadingFont.h"
-#include "common/Constants.h"
-#include "common/Twips.h"
 #include "puzzle/Puzzle.h"
 #include "quiz/PictureLibrary.h"
 #include "quiz/QuizEngine.h"

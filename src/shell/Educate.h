@@ -1,9 +1,9 @@
 // The main window: every game, option and tool lives here and shares its state.
 #pragma once
 
-#include "help/HelpHost.h"
 #include "common/ControlArray.h"
 #include "common/Tiles.h"
+#include "help/HelpHost.h"
 #include "platform/Platform.h"
 #include "shell/EducateState.h"
 

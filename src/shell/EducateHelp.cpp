@@ -5,7 +5,10 @@
 
 namespace tw {
 
-bool Educate::checkSettingsPassword() { return m_password->CheckPass(PasswordRequirement::Settings); }
+bool Educate::checkSettingsPassword()
+{
+    return m_password->CheckPass(PasswordRequirement::Settings);
+}
 
 void Educate::showMessage(QWidget *parent, const QString &text)
 {

@@ -48,10 +48,10 @@ void EducatePaintHost::showPaintMenus()
     MenuBar &m = m_window.menus();
     for (MenuId id : {MenuId::MNU_Settings, MenuId::MNU_Again})
         m.setVisible(id, -1, false);
-    for (MenuId id : {MenuId::MNU_SubjTop, MenuId::MNU_Pics1, MenuId::MNU_Tools, MenuId::MNU_File,
-                      MenuId::MNU_AddImg, MenuId::MNU_AddText, MenuId::MNU_EdFont,
-                      MenuId::MNU_EdText, MenuId::MNU_Delete, MenuId::MNU_Glue, MenuId::MNU_PenW,
-                      MenuId::MNU_ShapeOpt})
+    for (MenuId id :
+         {MenuId::MNU_SubjTop, MenuId::MNU_Pics1, MenuId::MNU_Tools, MenuId::MNU_File,
+          MenuId::MNU_AddImg, MenuId::MNU_AddText, MenuId::MNU_EdFont, MenuId::MNU_EdText,
+          MenuId::MNU_Delete, MenuId::MNU_Glue, MenuId::MNU_PenW, MenuId::MNU_ShapeOpt})
         m.setVisible(id, -1, true);
     m.checkOnly(MenuId::MNU_Subject, 0);
     m_window.pictures().DoFiles(kFirstSubject);

@@ -1,8 +1,8 @@
 // The main window's shared state, grouped by the room that owns it.
 #pragma once
 
-#include "paint/PaintState.h"
 #include "common/Constants.h"
+#include "paint/PaintState.h"
 #include "puzzle/PuzzleState.h"
 
 #include <QImage>

@@ -1,11 +1,11 @@
 #include "fuzz/FuzzTargets.h"
 
+#include "common/FilePattern.h"
 #include "paint/CursorFile.h"
 #include "paint/PixelMaps.h"
 #include "platform/WaveHeader.h"
 #include "puzzle/BitmapCutter.h"
 #include "puzzle/BitmapHeader.h"
-#include "common/FilePattern.h"
 #include "quiz/GameDraws.h"
 #include "quiz/PictureLoader.h"
 #include "shell/SettingsFile.h"

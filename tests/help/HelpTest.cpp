@@ -1,8 +1,8 @@
 // The Help menu: the password it asks, the manual in a browser or our own window, the about box.
 #include "help/Help.h"
+#include "common/Constants.h"
 #include "help/ManualWindow.h"
 #include "help/frmAbout.h"
-#include "common/Constants.h"
 #include "shell/MenuBar.h"
 #include "shell/Settings.h"
 #include "support/TestWindow.h"

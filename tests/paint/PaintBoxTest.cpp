@@ -1,10 +1,10 @@
 // The paint box played through its surface, tools, palette, menus and buttons.
 #include "paint/PaintBox.h"
+#include "common/Constants.h"
 #include "paint/DrawingStore.h"
 #include "paint/Paper.h"
 #include "quiz/QuizWindow.h"
 #include "shell/GameClock.h"
-#include "common/Constants.h"
 
 #include <QFile>
 #include <QToolButton>

@@ -1,6 +1,7 @@
 // Number Counting: dice patterns of one picture over the question tile.
 #include "quiz/NumbersGame.h"
 #include "common/Constants.h"
+#include "common/FilePattern.h"
 #include "common/MenuId.h"
 #include "quiz/GameContent.h"
 #include "quiz/GameDraws.h"

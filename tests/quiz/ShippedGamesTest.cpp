@@ -1,9 +1,9 @@
 // Every word and number quiz played to its end on the shipped content folder.
 // With TUMBLEWICK_SNAPSHOT_DIR set, each game's first screen is saved there
 // as a PNG for a person to look at.
+#include "common/Constants.h"
 #include "quiz/QuizEngine.h"
 #include "quiz/QuizWindow.h"
-#include "common/Constants.h"
 #include "shell/Settings.h"
 #include "speech/CharacterAgent.h"
 #include "speech/CharacterWidget.h"
