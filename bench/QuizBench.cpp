@@ -55,7 +55,7 @@ void BM_LoadLabelsAndReDraw20x20(benchmark::State &state)
     BenchWindow b;
     Educate &w = *b.window;
     w.settings().MNU_Size_Click(17);
-    w.quiz.CurrentSubject = QStringLiteral("Colour");
+    w.shell.CurrentSubject = QStringLiteral("Colour");
     for (auto _ : state) {
         state.PauseTiming();
         w.ResetImg();
@@ -81,7 +81,7 @@ void BM_ReDraw20x20(benchmark::State &state)
     BenchWindow b;
     Educate &w = *b.window;
     w.settings().MNU_Size_Click(17);
-    w.quiz.CurrentSubject = QStringLiteral("Colour");
+    w.shell.CurrentSubject = QStringLiteral("Colour");
     w.layout().LoadLabels();
     for (int i = 1; i <= 400; ++i)
         w.Question(i)->setText(QStringLiteral("\nItem %1").arg(i * 37 % 1000));

@@ -1,7 +1,7 @@
 #include "common/Tiles.h"
 
+#include "common/PictureLoader.h"
 #include "platform/ReadingFont.h"
-#include "quiz/PictureLoader.h"
 
 #include <QMouseEvent>
 #include <QPainter>

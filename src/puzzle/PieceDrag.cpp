@@ -1,7 +1,7 @@
 #include "puzzle/PieceDrag.h"
 
 #include "puzzle/Puzzle.h"
-#include "shell/Educate.h"
+#include "puzzle/PuzzleHost.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -9,7 +9,7 @@
 
 namespace tw {
 
-PieceDrag::PieceDrag(Educate &window, Puzzle &puzzle)
+PieceDrag::PieceDrag(PuzzleHost &window, Puzzle &puzzle)
     : m_window(window)
     , m_puzzle(puzzle)
 {

@@ -8,7 +8,7 @@
 
 namespace tw {
 
-class Educate;
+class PuzzleHost;
 class Puzzle;
 class PictureTile;
 
@@ -18,7 +18,7 @@ class PieceDrag : public QObject
 {
     Q_OBJECT
 public:
-    PieceDrag(Educate &window, Puzzle &puzzle);
+    PieceDrag(PuzzleHost &window, Puzzle &puzzle);
     ~PieceDrag() override;
     bool dragging() const { return !m_piece.isNull(); }
 
@@ -31,7 +31,7 @@ private:
     void release(QPoint pos);
     void endDrag();
 
-    Educate &m_window;
+    PuzzleHost &m_window;
     Puzzle &m_puzzle;
     QPointer<PictureTile> m_piece;
     int m_pieceIndex = 0;

@@ -1,6 +1,8 @@
 #include "puzzle/Puzzle.h"
 #include "common/MenuId.h"
 
+#include "common/Menus.h"
+#include "common/PictureLoader.h"
 #include "common/Twips.h"
 #include "platform/Numeric.h"
 #include "puzzle/BitmapCutter.h"
@@ -9,11 +11,7 @@
 #include "puzzle/BoardLayout.h"
 #include "puzzle/PieceDrag.h"
 #include "puzzle/PieceFace.h"
-#include "quiz/PictureLoader.h"
-#include "quiz/QuizEngine.h"
-#include "quiz/TileLayout.h"
-#include "shell/Educate.h"
-#include "shell/MenuBar.h"
+#include "puzzle/PuzzleHost.h"
 
 #include <QAction>
 #include <QDir>
@@ -39,7 +37,7 @@ constexpr int kMaxPumpsPerTick = 1000;
 
 } // namespace
 
-Puzzle::Puzzle(Educate &window)
+Puzzle::Puzzle(PuzzleHost &window)
     : m_window(window)
     , m_drag(std::make_unique<PieceDrag>(window, *this))
 { }
@@ -61,7 +59,7 @@ int Puzzle::grid() const { return m_window.shell.GridMax + 1; }
 
 bool Puzzle::boardActive() const
 {
-    return m_window.quiz.CurrentSubject == kPuzzleSubject && m_window.shell.GridMax >= 1
+    return m_window.shell.CurrentSubject == kPuzzleSubject && m_window.shell.GridMax >= 1
         && m_window.Img.loaded(1);
 }
 
@@ -80,7 +78,7 @@ void Puzzle::refuse(int piecesWritten)
 void Puzzle::LoadJigPuzzle()
 {
     ++m_boardId;
-    m_window.quiz.CurrentSubject = kPuzzleSubject;
+    m_window.shell.CurrentSubject = kPuzzleSubject;
     const int g = grid();
     const int n = g * g;
     PictureTile *backdrop = m_window.Img(0);
@@ -93,7 +91,7 @@ void Puzzle::LoadJigPuzzle()
     QImage picture = backdrop->picture();
     if (PictureLoader::isVector(picture))
         picture = backdrop->backdropAt(
-            QSize(twipsToPixels(m_window.layout().gridWidth()), m_window.playArea()->height()));
+            QSize(twipsToPixels(m_window.boardWidth()), m_window.playArea()->height()));
     backdrop->hide();
 
     // A picture too small to give every piece a pixel is enlarged first.
@@ -188,7 +186,7 @@ void Puzzle::layoutPieces()
     const int g = grid();
     const int n = g * g;
     // The board leaves the talking character its strip, as the quiz grid does.
-    const BoardLayout layout(g, m_window.layout().gridWidth(), m_window.scaleHeight());
+    const BoardLayout layout(g, m_window.boardWidth(), m_window.scaleHeight());
     const auto &pieceAt = m_window.puzzle.PieceAt;
     for (int s = 1; s <= n; ++s) {
         if (PictureTile *piece = m_window.Img(pieceAt[size_t(s)]))
@@ -207,7 +205,7 @@ void Puzzle::PuzzleResize()
     layoutPieces();
     if (board::isSolved(m_window.puzzle.PieceAt, n, m_window.puzzle.Shuffling != 0)) {
         if (PictureTile *whole = m_window.Img(0)) {
-            whole->setGeometry(0, 0, twipsToPixels(m_window.layout().gridWidth()),
+            whole->setGeometry(0, 0, twipsToPixels(m_window.boardWidth()),
                                m_window.playArea()->height());
             whole->raise();
             whole->show();
@@ -309,17 +307,17 @@ void Puzzle::Window_DragDrop(int source)
 
 void Puzzle::Img_Click(int index)
 {
-    const QString &subject = m_window.quiz.CurrentSubject;
+    const QString &subject = m_window.shell.CurrentSubject;
     // Puzzle pieces are dragged, never clicked.
     if (index > 0 && subject != kNumbersSubject && subject != kPuzzleSubject)
-        m_window.engine().Answer_Click(index);
+        m_window.Answer_Click(index);
 }
 
 int Puzzle::pieceAt(QPoint pos) const
 {
     if (!boardActive())
         return 0;
-    const BoardLayout layout(grid(), m_window.layout().gridWidth(), m_window.scaleHeight());
+    const BoardLayout layout(grid(), m_window.boardWidth(), m_window.scaleHeight());
     const int slot = layout.slotAt(pos);
     return slot > 0 ? m_window.puzzle.PieceAt[size_t(slot)] : 0;
 }

@@ -10,14 +10,14 @@ class QTemporaryDir;
 
 namespace tw {
 
-class Educate;
+class PuzzleHost;
 class PieceDrag;
 struct CutPieces;
 
 class Puzzle
 {
 public:
-    explicit Puzzle(Educate &window);
+    explicit Puzzle(PuzzleHost &window);
     ~Puzzle();
 
     // Cuts the backdrop picture (Img element 0) into (GridMax+1)^2 pieces, shown by
@@ -68,7 +68,7 @@ private:
     void waitForNextTick();
     void layoutPieces();
 
-    Educate &m_window;
+    PuzzleHost &m_window;
     std::unique_ptr<PieceDrag> m_drag;
     std::unique_ptr<QTemporaryDir> m_scratch;
     // Changes with every new board, so a shuffle interrupted by a game switch stops.

@@ -7,19 +7,19 @@
 #include "quiz/GridPlan.h"
 #include "quiz/PictureLibrary.h"
 #include "quiz/QuizEngine.h"
+#include "quiz/QuizHost.h"
 #include "quiz/SoundPlayer.h"
-#include "shell/Educate.h"
 
 namespace tw {
 
-FlagsGame::FlagsGame(Educate &window)
+FlagsGame::FlagsGame(QuizHost &window)
     : m_window(window)
 { }
 
-void FlagsGame::LoadFlags()
+LoadOutcome FlagsGame::LoadFlags()
 {
-    Educate &w = m_window;
-    w.quiz.CurrentSubject = QStringLiteral("Flags");
+    QuizHost &w = m_window;
+    w.shell.CurrentSubject = QStringLiteral("Flags");
     w.sounds().GetSample(0, 0, true);
     const QString folder = w.shell.SubjectFolder[kFlagsSubject];
     const QString path = w.pictures().subjectPath(kFlagsSubject);
@@ -38,7 +38,8 @@ void FlagsGame::LoadFlags()
     if (plan.kind == GridPlan::Deal)
         w.engine().DoQuizOrder(m + 1);
     else if (plan.kind == GridPlan::Resize && selectGridSide(w, plan.side))
-        w.MNU_Game_Click(GameFlags);
+        return LoadOutcome::restart();
+    return LoadOutcome::dealt();
 }
 
 } // namespace tw

@@ -1,23 +1,25 @@
 // The Flags game: flag pictures and their names on a grid the flags fill.
 #pragma once
 
+#include "quiz/LoadOutcome.h"
+
 namespace tw {
 
-class Educate;
+class QuizHost;
 
 class FlagsGame
 {
 public:
-    explicit FlagsGame(Educate &window);
+    explicit FlagsGame(QuizHost &window);
 
     // Lists the flags and deals them, or restarts on the largest grid they fill.
-    void LoadFlags();
+    LoadOutcome LoadFlags();
 
     // The Flags subject folder is subject 5.
     static constexpr int kFlagsSubject = 5;
 
 private:
-    Educate &m_window;
+    QuizHost &m_window;
 };
 
 } // namespace tw

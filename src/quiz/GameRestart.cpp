@@ -1,13 +1,10 @@
 #include "quiz/GameRestart.h"
 #include "common/MenuId.h"
 
-#include "shell/Educate.h"
-#include "shell/MenuBar.h"
-#include "shell/Settings.h"
+#include "common/Menus.h"
+#include "quiz/QuizHost.h"
 
 namespace tw {
-
-namespace { } // namespace
 
 QString tooFewPicturesMessage(const QString &menu)
 {
@@ -16,12 +13,12 @@ QString tooFewPicturesMessage(const QString &menu)
         .arg(menu);
 }
 
-bool selectGridSide(Educate &window, int side)
+bool selectGridSide(QuizHost &window, int side)
 {
-    const int index = side - kSideOfFirstSizeItem;
-    MenuBar &menus = window.menus();
+    const int index = sizeItemOfSide(side);
+    Menus &menus = window.menus();
     if (menus.item(MenuId::MNU_Size, index)) {
-        window.settings().MNU_Size_Click(index);
+        window.MNU_Size_Click(index);
     } else if (window.shell.Loading) {
         // A side without a size item (2 x 2, 12 x 12) is only ever chosen by
         // a game fitting its content, during its set-up: no item is checked.
@@ -31,11 +28,6 @@ bool selectGridSide(Educate &window, int side)
         window.shell.GridMax = side - 1;
     }
     return window.shell.GridMax == side - 1;
-}
-
-void tellParent(Educate &window, const QString &text)
-{
-    window.platform().dialogs->message(&window, text, Dialogs::Icon::Information);
 }
 
 } // namespace tw

@@ -5,15 +5,12 @@
 
 namespace tw {
 
-class Educate;
+class QuizHost;
 
 // Selects the grid of side `side` through the Puzzle Size handler (items
 // run from 3 x 3 = 0, so side - 3; smaller sides have no item). True when
 // the grid now has that side; false when the handler refused the change.
-bool selectGridSide(Educate &window, int side);
-
-// Shows a message box titled "Tumblewick" with the information icon.
-void tellParent(Educate &window, const QString &text);
+bool selectGridSide(QuizHost &window, int side);
 
 // The message shown when the subjects checked in `menu` (as the menu bar
 // names it, e.g. "Words and Spelling") hold too few pictures for a game.

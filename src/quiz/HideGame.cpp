@@ -2,16 +2,17 @@
 #include "common/MenuId.h"
 
 #include "common/Constants.h"
+#include "common/Menus.h"
 #include "quiz/GameDraws.h"
 #include "quiz/GameRestart.h"
 #include "quiz/GridPlan.h"
 #include "quiz/PictureLibrary.h"
 #include "quiz/QuizEngine.h"
+#include "quiz/QuizGames.h"
+#include "quiz/QuizHost.h"
 #include "quiz/SoundPlayer.h"
+#include "quiz/SoundsGame.h"
 #include "quiz/TileLayout.h"
-#include "shell/Educate.h"
-#include "shell/GameClock.h"
-#include "shell/MenuBar.h"
 
 #include <QAction>
 
@@ -38,21 +39,21 @@ std::vector<int> drawHidingPlaces(Random &random, int n)
     return place;
 }
 
-HideGame::HideGame(Educate &window)
+HideGame::HideGame(QuizHost &window)
     : m_window(window)
 { }
 
-void HideGame::LoadHide()
+LoadOutcome HideGame::LoadHide()
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     w.quiz.HideFound.fill(0);
     w.quiz.HideFoundCount = 0;
-    w.quiz.CurrentSubject = QStringLiteral("Hide");
+    w.shell.CurrentSubject = QStringLiteral("Hide");
 
     // The sounds that have a picture, as the Sounds game pairs them.
-    const int m = w.sounds().BuildSoundTables();
+    const int m = w.games().sounds().BuildSoundTables();
     if (m == 0)
-        return;
+        return LoadOutcome::dealt();
     w.sounds().GetSample(0, 0, true);
     const int side = w.shell.GridMax + 1;
     // One sound per card: the grid is the largest square the sounds fill.
@@ -63,19 +64,19 @@ void HideGame::LoadHide()
         break;
     case GridPlan::Resize:
         if (selectGridSide(w, plan.side))
-            w.MNU_Game_Click(GameHideAndSeek);
+            return LoadOutcome::restart();
         break;
     default:
-        tellParent(w,
-                   QStringLiteral("Hide and Seek needs at least 4 sounds that have "
-                                  "pictures. Please add sounds to the Sounds folder."));
-        break;
+        return LoadOutcome::giveUp(
+            QStringLiteral("Hide and Seek needs at least 4 sounds that have "
+                           "pictures. Please add sounds to the Sounds folder."));
     }
+    return LoadOutcome::dealt();
 }
 
 void HideGame::deal(int n, int sounds)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     Random &random = *w.platform().random;
     const std::vector<int> item = drawDistinct(random, sounds, n);
     const std::vector<int> place = drawHidingPlaces(random, n);
@@ -105,9 +106,9 @@ void HideGame::deal(int n, int sounds)
 
 void HideGame::DoHide(int index)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     QuizState &quiz = w.quiz;
-    if (w.hourglass() || w.shell.Loading || quiz.CurrentSubject != QLatin1String("Hide"))
+    if (w.hourglass() || w.shell.Loading || w.shell.CurrentSubject != QLatin1String("Hide"))
         return;
     PictureTile *img = w.Img(index);
     TileLabel *answer = w.Answer(index);
@@ -122,7 +123,7 @@ void HideGame::DoHide(int index)
     // The show and the sound wait: the child may choose another game
     // meanwhile, and then these cards are gone.
     const long deal = w.shell.Deal;
-    w.clock().Delay(kShowSeconds);
+    w.Delay(kShowSeconds);
     if (w.shell.Deal != deal)
         return;
 
@@ -149,7 +150,7 @@ void HideGame::DoHide(int index)
         quiz.AwaitingAnswer = 0;
         quiz.HideFoundCount = 0;
         // Nothing is left to seek: the clock stops presenting the last sound.
-        quiz.CurrentSubject.clear();
+        w.shell.CurrentSubject.clear();
         return;
     }
     if (found) {

@@ -1,11 +1,13 @@
 // Hide and Seek: pictures hidden under white cards, found by their sounds.
 #pragma once
 
+#include "quiz/LoadOutcome.h"
+
 #include <vector>
 
 namespace tw {
 
-class Educate;
+class QuizHost;
 class Random;
 
 // Where each question's picture hides: element j (1 to n) is the card of
@@ -15,9 +17,9 @@ std::vector<int> drawHidingPlaces(Random &random, int n);
 class HideGame
 {
 public:
-    explicit HideGame(Educate &window);
+    explicit HideGame(QuizHost &window);
 
-    void LoadHide();
+    LoadOutcome LoadHide();
     // A click on card `index`: shows what hides there for a while.
     void DoHide(int index);
 
@@ -27,7 +29,7 @@ private:
     // Hides n of the first `sounds` items of SoundList/PictureList.
     void deal(int n, int sounds);
 
-    Educate &m_window;
+    QuizHost &m_window;
 };
 
 } // namespace tw

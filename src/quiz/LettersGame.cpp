@@ -3,17 +3,16 @@
 #include "common/MenuId.h"
 
 #include "common/Constants.h"
+#include "common/Menus.h"
 #include "common/Twips.h"
 #include "quiz/GameDraws.h"
 #include "quiz/GameRestart.h"
 #include "quiz/GridPlan.h"
 #include "quiz/PictureLibrary.h"
 #include "quiz/QuizEngine.h"
+#include "quiz/QuizHost.h"
 #include "quiz/SoundPlayer.h"
 #include "quiz/WordPictures.h"
-#include "shell/Educate.h"
-#include "shell/MenuBar.h"
-#include "shell/PasswordLock.h"
 
 #include <QLineEdit>
 
@@ -37,7 +36,7 @@ constexpr MenuId kSpellSubject = MenuId::MNU_SpellSubject;
 
 } // namespace
 
-LettersGame::LettersGame(Educate &window)
+LettersGame::LettersGame(QuizHost &window)
     : m_window(window)
 {
     if (window.SpellBox)
@@ -47,7 +46,7 @@ LettersGame::LettersGame(Educate &window)
 
 void LettersGame::MNU_Letters_Click(int index)
 {
-    if (!m_window.password().CheckPass(PasswordRequirement::Settings))
+    if (!m_window.CheckPass(PasswordRequirement::Settings))
         return;
     // An index without an item takes the error exit: 20 letters.
     if (std::find(kWordLengthItems.begin(), kWordLengthItems.end(), index)
@@ -57,28 +56,29 @@ void LettersGame::MNU_Letters_Click(int index)
     m_window.shell.WordLength = index;
 }
 
-void LettersGame::LoadLetters()
+LoadOutcome LettersGame::LoadLetters()
 {
-    Educate &w = m_window;
-    w.quiz.CurrentSubject = QStringLiteral("Letters");
+    QuizHost &w = m_window;
+    w.shell.CurrentSubject = QStringLiteral("Letters");
     w.sounds().GetSample(0, 0, true);
     if (w.shell.GridMax + 1 <= kLargestLettersSide) {
         w.engine().DoQuizOrder(kLetterRange);
-        return;
+        return LoadOutcome::dealt();
     }
     if (selectGridSide(w, kLargestLettersSide))
-        w.MNU_Game_Click(GameInitialLetters);
+        return LoadOutcome::restart();
+    return LoadOutcome::dealt();
 }
 
-void LettersGame::LoadSpelling() { loadWordGame(GameSpelling); }
+LoadOutcome LettersGame::LoadSpelling() { return loadWordGame(GameSpelling); }
 
-void LettersGame::LoadWords() { loadWordGame(GameWords); }
+LoadOutcome LettersGame::LoadWords() { return loadWordGame(GameWords); }
 
-void LettersGame::loadWordGame(int game)
+LoadOutcome LettersGame::loadWordGame(int game)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     const bool spelling = game == GameSpelling;
-    w.quiz.CurrentSubject = spelling ? QStringLiteral("Spelling") : QStringLiteral("Words");
+    w.shell.CurrentSubject = spelling ? QStringLiteral("Spelling") : QStringLiteral("Words");
     w.sounds().GetSample(0, 0, true);
 
     int m = 0;
@@ -104,10 +104,8 @@ void LettersGame::loadWordGame(int game)
         || (spelling && w.quiz.SpellSubjectNext < kSpellSubjects);
     GridPlan plan = planWordGrid(side, m, canWiden);
     if (plan.kind == GridPlan::Widen) {
-        if (widen(spelling)) {
-            w.MNU_Game_Click(game);
-            return;
-        }
+        if (widen(spelling))
+            return LoadOutcome::restart();
         plan = planWordGrid(side, m, false);
     }
     switch (plan.kind) {
@@ -118,18 +116,18 @@ void LettersGame::loadWordGame(int game)
         if (spelling)
             advanceSpellSubject();
         if (selectGridSide(w, plan.side))
-            w.MNU_Game_Click(game);
+            return LoadOutcome::restart();
         break;
     case GridPlan::Widen:
     case GridPlan::GiveUp:
-        tellParent(w, tooFewPicturesMessage(QStringLiteral("Words and Spelling")));
-        break;
+        return LoadOutcome::giveUp(tooFewPicturesMessage(QStringLiteral("Words and Spelling")));
     }
+    return LoadOutcome::dealt();
 }
 
 bool LettersGame::widen(bool spelling)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     const int lengthBefore = w.shell.WordLength;
     MNU_Letters_Click(lengthBefore + 1);
     bool changed = w.shell.WordLength != lengthBefore;
@@ -142,7 +140,7 @@ bool LettersGame::widen(bool spelling)
 
 void LettersGame::advanceSpellSubject()
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     ++w.quiz.SpellSubjectNext;
     if (w.quiz.SpellSubjectNext <= kSpellSubjects)
         w.menus().setChecked(kSpellSubject, w.quiz.SpellSubjectNext, true);
@@ -156,7 +154,7 @@ int LettersGame::spellAnswerTile() const
 
 void LettersGame::DoSpellBox()
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     const TileLabel *answer = w.Answer(spellAnswerTile());
     if (!answer || !w.SpellBox)
         return;
@@ -170,8 +168,8 @@ void LettersGame::DoSpellBox()
 
 void LettersGame::SpellBox_Change()
 {
-    Educate &w = m_window;
-    if (m_marking || !w.SpellBox || w.quiz.CurrentSubject != QLatin1String("Spelling"))
+    QuizHost &w = m_window;
+    if (m_marking || !w.SpellBox || w.shell.CurrentSubject != QLatin1String("Spelling"))
         return;
     const int n = (w.shell.GridMax + 1) * (w.shell.GridMax + 1);
     // A word typed ahead while the last one was being marked is marked too,
@@ -188,7 +186,7 @@ void LettersGame::SpellBox_Change()
             w.SpellBox->hide();
             return;
         }
-        if (w.quiz.CurrentSubject != QLatin1String("Spelling"))
+        if (w.shell.CurrentSubject != QLatin1String("Spelling"))
             return;
     }
 }

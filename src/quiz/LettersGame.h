@@ -2,22 +2,24 @@
 // and the typed-answer box of Spelling.
 #pragma once
 
+#include "quiz/LoadOutcome.h"
+
 namespace tw {
 
-class Educate;
+class QuizHost;
 
 class LettersGame
 {
 public:
     // Hooks the Change handler to the window's SpellBox.
-    explicit LettersGame(Educate &window);
+    explicit LettersGame(QuizHost &window);
 
     // Word-length radio group; an index without an item selects 20 letters.
     void MNU_Letters_Click(int index);
 
-    void LoadLetters();
-    void LoadSpelling();
-    void LoadWords();
+    LoadOutcome LoadLetters();
+    LoadOutcome LoadSpelling();
+    LoadOutcome LoadWords();
 
     // Puts the typing box over the answer tile of the current question.
     void DoSpellBox();
@@ -30,14 +32,14 @@ public:
     static constexpr int kSpellSubjects = 5;
 
 private:
-    void loadWordGame(int game);
+    LoadOutcome loadWordGame(int game);
     // Switches on longer names (and, for Spelling, the next subject); true
     // when that changed the choice of pictures.
     bool widen(bool spelling);
     void advanceSpellSubject();
     int spellAnswerTile() const;
 
-    Educate &m_window;
+    QuizHost &m_window;
     bool m_marking = false;
 };
 

@@ -3,11 +3,11 @@
 #include "common/FilePattern.h"
 #include "common/MenuId.h"
 
+#include "common/Menus.h"
 #include "quiz/GameDraws.h"
 #include "quiz/GameRestart.h"
 #include "quiz/PictureLibrary.h"
-#include "shell/Educate.h"
-#include "shell/MenuBar.h"
+#include "quiz/QuizHost.h"
 
 #include <QAction>
 
@@ -43,14 +43,14 @@ std::vector<int> diceCells(int number)
     }
 }
 
-NumbersGame::NumbersGame(Educate &window)
+NumbersGame::NumbersGame(QuizHost &window)
     : m_window(window)
 { }
 
-void NumbersGame::LoadNumbers()
+LoadOutcome NumbersGame::LoadNumbers()
 {
-    Educate &w = m_window;
-    w.quiz.CurrentSubject = QStringLiteral("Numbers");
+    QuizHost &w = m_window;
+    w.shell.CurrentSubject = QStringLiteral("Numbers");
     w.setHourglass(true);
 
     int m = 0;
@@ -72,12 +72,11 @@ void NumbersGame::LoadNumbers()
     // refused) cannot be dealt, and neither can a grid with no question.
     if (n < 2 || n - 1 > kLargestNumber) {
         w.setHourglass(false);
-        return;
+        return LoadOutcome::dealt();
     }
     if (m == 0) {
         w.setHourglass(false);
-        tellParent(w, tooFewPicturesMessage(QStringLiteral("Words and Spelling")));
-        return;
+        return LoadOutcome::giveUp(tooFewPicturesMessage(QStringLiteral("Words and Spelling")));
     }
     Random &random = *w.platform().random;
     const std::vector<int> numbers = drawDistinct(random, kLargestNumber, n - 1);
@@ -106,11 +105,12 @@ void NumbersGame::LoadNumbers()
         w.quiz.ItemValue[q] = pictures[n - 2];
     w.quiz.QuestionTile = 1;
     w.setHourglass(false);
+    return LoadOutcome::dealt();
 }
 
 void NumbersGame::DoNumbers()
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     const int n = (w.shell.GridMax + 1) * (w.shell.GridMax + 1);
     const int current = w.quiz.QuestionTile;
     bool over = current >= n || current < 1 || current >= kTableSize;

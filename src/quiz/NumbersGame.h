@@ -2,11 +2,13 @@
 // the pips of a die, answered by the tile with that number.
 #pragma once
 
+#include "quiz/LoadOutcome.h"
+
 #include <vector>
 
 namespace tw {
 
-class Educate;
+class QuizHost;
 
 // The cells (1 to 9, row by row over a 3 x 3 block) a die pattern shows for
 // `number` (1 to 9); empty for any other number.
@@ -15,10 +17,10 @@ std::vector<int> diceCells(int number);
 class NumbersGame
 {
 public:
-    explicit NumbersGame(Educate &window);
+    explicit NumbersGame(QuizHost &window);
 
     // Deals 8 different numbers with 8 pictures onto the 3 x 3 grid.
-    void LoadNumbers();
+    LoadOutcome LoadNumbers();
     // Shows the copies of the current question's picture over its tile.
     void DoNumbers();
 
@@ -28,7 +30,7 @@ public:
     static constexpr int kSpellSubjects = 5;
 
 private:
-    Educate &m_window;
+    QuizHost &m_window;
 };
 
 } // namespace tw

@@ -3,14 +3,13 @@
 #include "common/MenuId.h"
 
 #include "common/Constants.h"
+#include "common/Menus.h"
 #include "quiz/GameDraws.h"
 #include "quiz/GameRestart.h"
 #include "quiz/GridPlan.h"
 #include "quiz/PictureLibrary.h"
+#include "quiz/QuizHost.h"
 #include "quiz/SoundPlayer.h"
-#include "shell/Educate.h"
-#include "shell/GameClock.h"
-#include "shell/MenuBar.h"
 
 #include <QAction>
 
@@ -38,14 +37,14 @@ std::vector<int> dealPairs(Random &random, int n, int pictures)
     return card;
 }
 
-PairsGame::PairsGame(Educate &window)
+PairsGame::PairsGame(QuizHost &window)
     : m_window(window)
 { }
 
-void PairsGame::LoadPairs()
+LoadOutcome PairsGame::LoadPairs()
 {
-    Educate &w = m_window;
-    w.quiz.CurrentSubject = QStringLiteral("Pairs");
+    QuizHost &w = m_window;
+    w.shell.CurrentSubject = QStringLiteral("Pairs");
     w.sounds().GetSample(0, 0, true);
 
     std::vector<QString> names(1);
@@ -74,23 +73,21 @@ void PairsGame::LoadPairs()
         break;
     case GridPlan::Resize:
         if (selectGridSide(w, plan.side))
-            w.MNU_Game_Click(GamePairs);
+            return LoadOutcome::restart();
         break;
     case GridPlan::Widen:
-        if (checkNextSubject()) {
-            w.MNU_Game_Click(GamePairs);
-            break;
-        }
+        if (checkNextSubject())
+            return LoadOutcome::restart();
         [[fallthrough]];
     case GridPlan::GiveUp:
-        tellParent(w, tooFewPicturesMessage(QStringLiteral("Pairs")));
-        break;
+        return LoadOutcome::giveUp(tooFewPicturesMessage(QStringLiteral("Pairs")));
     }
+    return LoadOutcome::dealt();
 }
 
 bool PairsGame::checkNextSubject()
 {
-    MenuBar &menus = m_window.menus();
+    Menus &menus = m_window.menus();
     for (int k = 1; k <= kPairSubjects; ++k) {
         if (!menus.checked(kPairSubject, k)) {
             menus.setChecked(kPairSubject, k, true);
@@ -102,7 +99,7 @@ bool PairsGame::checkNextSubject()
 
 void PairsGame::dealCards(int n, int m, const std::vector<QString> &names)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     const std::vector<int> card = dealPairs(*w.platform().random, n, m);
     for (int p = 1; p < static_cast<int>(card.size()); ++p) {
         const int i = card[p];
@@ -128,14 +125,14 @@ void PairsGame::dealCards(int n, int m, const std::vector<QString> &names)
 
 void PairsGame::playPairSound(const QString &name)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     const QString own = w.pictures().soundFor(name);
     w.sounds().PlaySound(own.isEmpty() ? w.shell.AppFolder + QStringLiteral("Chimes.wav") : own);
 }
 
 void PairsGame::DoPair(int index)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     QuizState &quiz = w.quiz;
     // While a pair is on show the hourglass is up and clicks do nothing.
     if (w.hourglass() || w.shell.Loading)
@@ -166,7 +163,7 @@ void PairsGame::DoPair(int index)
             if (PictureTile *backdrop = w.Img(0))
                 backdrop->show();
         }
-        w.clock().Delay(kShowSeconds);
+        w.Delay(kShowSeconds);
         if (w.shell.Deal != deal)
             return;
         for (int p : {quiz.PairOpenIndex, index}) {
@@ -183,7 +180,7 @@ void PairsGame::DoPair(int index)
         // No match, also a second click on the open card: both turn back.
         img->raise();
         w.setHourglass(true);
-        w.clock().Delay(kShowSeconds);
+        w.Delay(kShowSeconds);
         if (w.shell.Deal != deal)
             return;
         for (int p : {index, quiz.PairOpenIndex})

@@ -1,13 +1,15 @@
 // The Pairs memory game: dealing face-down cards, turning them, matching pairs.
 #pragma once
 
+#include "quiz/LoadOutcome.h"
+
 #include <QString>
 
 #include <vector>
 
 namespace tw {
 
-class Educate;
+class QuizHost;
 class Random;
 
 // Deals `pictures` onto n cards: element p (1 to n) is the picture number on
@@ -18,9 +20,9 @@ std::vector<int> dealPairs(Random &random, int n, int pictures);
 class PairsGame
 {
 public:
-    explicit PairsGame(Educate &window);
+    explicit PairsGame(QuizHost &window);
 
-    void LoadPairs();
+    LoadOutcome LoadPairs();
     // A click on card `index`: turns it; the second card of a turn is matched.
     void DoPair(int index);
 
@@ -33,7 +35,7 @@ private:
     bool checkNextSubject();
     void playPairSound(const QString &name);
 
-    Educate &m_window;
+    QuizHost &m_window;
 };
 
 } // namespace tw

@@ -3,12 +3,11 @@
 #include "common/MenuId.h"
 
 #include "common/FilePattern.h"
+#include "common/Menus.h"
+#include "common/PictureLoader.h"
 #include "platform/Numeric.h"
-#include "quiz/PictureLoader.h"
+#include "quiz/QuizHost.h"
 #include "quiz/SoundPlayer.h"
-#include "shell/Educate.h"
-#include "shell/MenuBar.h"
-#include "shell/PasswordLock.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -54,7 +53,7 @@ QString fromCaption(const QString &caption)
     return name;
 }
 
-void showItem(MenuBar &menus, MenuId name, int index, const QString &caption)
+void showItem(Menus &menus, MenuId name, int index, const QString &caption)
 {
     if (QAction *action = menus.item(name, index)) {
         action->setText(toCaption(caption));
@@ -64,7 +63,7 @@ void showItem(MenuBar &menus, MenuId name, int index, const QString &caption)
 
 } // namespace
 
-PictureLibrary::PictureLibrary(Educate &window)
+PictureLibrary::PictureLibrary(QuizHost &window)
     : m_window(window)
 { }
 
@@ -93,7 +92,7 @@ void PictureLibrary::DoFolders()
 
 void PictureLibrary::DoFiles(int folder)
 {
-    MenuBar &menus = m_window.menus();
+    Menus &menus = m_window.menus();
     for (int i = 1; i < kMaxPickItems; ++i) {
         if (QAction *action = menus.item(MenuId::MNU_PList1, i))
             action->setVisible(false);
@@ -172,24 +171,23 @@ QString PictureLibrary::soundFor(const QString &name) const
 
 void PictureLibrary::MNU_Pic_Click()
 {
-    if (!m_window.password().CheckPass(PasswordRequirement::Settings))
+    if (!m_window.CheckPass(PasswordRequirement::Settings))
         return;
     ShellState &shell = m_window.shell;
     const QString start = shell.BackdropFile.isEmpty()
         ? resolveFolder(shell.AppFolder, QStringLiteral("Background/"))
         : QFileInfo(shell.BackdropFile).absolutePath();
     const QString chosen = m_window.platform().dialogs->openFile(
-        &m_window, QStringLiteral("Change Picture"), start, QLatin1String(kPictureFilter));
+        m_window.mainWidget(), QStringLiteral("Change Picture"), start,
+        QLatin1String(kPictureFilter));
     if (!chosen.isEmpty()) {
         const QImage picture = loadPicture(chosen);
         if (picture.isNull()) {
             // The previous choice stays; the parent learns why nothing changed.
-            m_window.platform().dialogs->message(
-                &m_window,
-                QStringLiteral("\"%1\" is not a picture Tumblewick can show. "
-                               "The background picture stays as it was.")
-                    .arg(QFileInfo(chosen).fileName()),
-                Dialogs::Icon::Warning);
+            m_window.tellParent(QStringLiteral("\"%1\" is not a picture Tumblewick can show. "
+                                               "The background picture stays as it was.")
+                                    .arg(QFileInfo(chosen).fileName()),
+                                Dialogs::Icon::Warning);
         } else {
             shell.BackdropFile = chosen;
         }
@@ -199,12 +197,12 @@ void PictureLibrary::MNU_Pic_Click()
         if (!backdrop.isNull() && m_window.Img(0))
             m_window.Img(0)->setPicture(backdrop);
     }
-    m_window.MNU_Game_Click(shell.CurrentGame);
+    m_window.MNU_Again_Click();
 }
 
 void PictureLibrary::MNU_PList1_Click(int index)
 {
-    MenuBar &menus = m_window.menus();
+    Menus &menus = m_window.menus();
     QAction *item = menus.item(MenuId::MNU_PList1, index);
     if (!item)
         return;

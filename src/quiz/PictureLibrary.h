@@ -8,12 +8,12 @@
 
 namespace tw {
 
-class Educate;
+class QuizHost;
 
 class PictureLibrary
 {
 public:
-    explicit PictureLibrary(Educate &window);
+    explicit PictureLibrary(QuizHost &window);
 
     // Subjects in all (SubjectFolder 1 to 10, MNU_Subject items 0 to 9).
     static constexpr int kMaxSubjects = 10;
@@ -58,7 +58,7 @@ public:
     std::function<void(const QImage &picture, const QString &soundPath)> placePickedPicture;
 
 private:
-    Educate &m_window;
+    QuizHost &m_window;
 };
 
 } // namespace tw

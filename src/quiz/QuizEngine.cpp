@@ -3,18 +3,16 @@
 #include "common/MenuId.h"
 
 #include "common/Constants.h"
+#include "common/Menus.h"
 #include "platform/Numeric.h"
 #include "quiz/GameDraws.h"
 #include "quiz/HeldKey.h"
 #include "quiz/PictureLibrary.h"
 #include "quiz/QuestionChain.h"
 #include "quiz/QuizGames.h"
+#include "quiz/QuizHost.h"
 #include "quiz/SoundPlayer.h"
 #include "quiz/WrongMark.h"
-#include "shell/Educate.h"
-#include "shell/GameClock.h"
-#include "shell/MenuBar.h"
-#include "speech/Speaker.h"
 
 #include <QAction>
 #include <QDir>
@@ -77,7 +75,7 @@ QString existingFile(const QString &path)
 
 } // namespace
 
-QuizEngine::QuizEngine(Educate &window)
+QuizEngine::QuizEngine(QuizHost &window)
     : m_window(window)
 { }
 
@@ -89,11 +87,11 @@ int QuizEngine::questionAnswerTile() const
 
 void QuizEngine::DoQuizOrder(int count)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     const int n = tileCount(w.shell.GridMax);
     const std::vector<int> chain = questionChain(n, *w.platform().random);
     m_dealOver = false;
-    const QString subject = w.quiz.CurrentSubject;
+    const QString subject = w.shell.CurrentSubject;
     const int row = w.shell.GridMax + 1;
     const long deal = w.shell.Deal;
     for (size_t i = 0; i + 1 < chain.size(); ++i) {
@@ -121,7 +119,7 @@ void QuizEngine::DoQuizOrder(int count)
 
 void QuizEngine::fillTiles(const QString &subject, int k, int r)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     QuizState &quiz = w.quiz;
     const long v = quiz.ItemValue[k];
     TileLabel *question = w.Question(k);
@@ -189,7 +187,7 @@ void QuizEngine::fillTiles(const QString &subject, int k, int r)
 
 void QuizEngine::fillLetter(int k, int r, long v)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     QuizState &quiz = w.quiz;
     TileLabel *question = w.Question(k);
     TileLabel *answer = w.Answer(r);
@@ -257,7 +255,7 @@ void QuizEngine::Correct(int index, bool isRight)
 
 void QuizEngine::wrongAnswer(int index)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     // The answer wears a red cross while the feedback plays: seen also where
     // the sound or the voice cannot be heard.
     QPointer<WrongMark> mark;
@@ -266,20 +264,20 @@ void QuizEngine::wrongAnswer(int index)
     else if (w.SpellBox && w.SpellBox->isVisible())
         mark = new WrongMark(w.playArea(), w.SpellBox->geometry());
     w.quiz.AwaitingAnswer = 0;
-    w.quiz.CurrentSubject.clear();
+    w.shell.CurrentSubject.clear();
     if (w.SpellBox)
         w.SpellBox->hide();
     if (PictureTile *backdrop = w.Img(0))
         backdrop->hide();
 
     const long deal = w.shell.Deal;
-    if (!w.speech.SpeakerLoaded) {
+    if (!w.speakerLoaded()) {
         w.sounds().PlaySound(w.shell.AppFolder + QStringLiteral("Error.wav"));
-        w.clock().Delay(kWrongPause);
+        w.Delay(kWrongPause);
     } else {
-        w.speaker().waitWhileSpeaking();
+        w.waitWhileSpeaking();
         const int r = Int(w.platform().random->rnd() * kExclaimChoices) + 1;
-        w.speaker().Talk(w.shell.Exclaim[r]);
+        w.Talk(w.shell.Exclaim[r]);
     }
     delete mark; // null when the window went during the wait
     // A game chosen meanwhile is already a new deal.
@@ -287,7 +285,7 @@ void QuizEngine::wrongAnswer(int index)
         return;
 
     // A new deal of the same game.
-    w.MNU_Game_Click(w.shell.CurrentGame);
+    w.MNU_Again_Click();
     w.quiz.AwaitingAnswer = 1;
     if (PictureTile *backdrop = w.Img(0))
         backdrop->show();
@@ -296,9 +294,9 @@ void QuizEngine::wrongAnswer(int index)
 
 QString QuizEngine::answerSound(int index) const
 {
-    const Educate &w = m_window;
+    const QuizHost &w = m_window;
     const QuizState &quiz = w.quiz;
-    const QString &subject = quiz.CurrentSubject;
+    const QString &subject = w.shell.CurrentSubject;
     QString word;
     if (subject == kWords) {
         if (const TileLabel *q = w.Question(index))
@@ -323,7 +321,7 @@ QString QuizEngine::answerSound(int index) const
 
 void QuizEngine::rightAnswer(int index)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     QuizState &quiz = w.quiz;
     const int n = tileCount(w.shell.GridMax);
 
@@ -337,9 +335,9 @@ void QuizEngine::rightAnswer(int index)
 
     quiz.QuestionTile = index;
     w.shell.QuestionStart = w.nowSeconds();
-    if (quiz.CurrentSubject == kSpelling && index < n)
+    if (w.shell.CurrentSubject == kSpelling && index < n)
         w.games().DoSpellBox();
-    if (quiz.CurrentSubject == kNumbers)
+    if (w.shell.CurrentSubject == kNumbers)
         w.games().DoNumbers();
     if (index < n) {
         if (TileLabel *q = w.Question(index))
@@ -349,7 +347,7 @@ void QuizEngine::rightAnswer(int index)
             backdrop->show();
     }
 
-    const QString subject = quiz.CurrentSubject;
+    const QString subject = w.shell.CurrentSubject;
     const long deal = w.shell.Deal;
     w.sounds().PlaySound(answerSound(index));
     if (w.shell.Deal != deal)
@@ -374,7 +372,7 @@ void QuizEngine::rightAnswer(int index)
 
 void QuizEngine::Answer_Click(int index)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     if (w.hourglass())
         return;
     w.shell.RepaintPending = true;
@@ -408,10 +406,10 @@ void QuizEngine::Answer_Click(int index)
 
 void QuizEngine::KeyPress(QChar key)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     if (w.shell.CurrentGame != GameInitialLetters)
         return;
-    const MenuBar &menus = w.menus();
+    const Menus &menus = w.menus();
     if (!menus.checked(MenuId::MNU_Kbd, kKbdBoth) && !menus.checked(MenuId::MNU_Kbd, kKbdKeyboard))
         return;
     // A key is marked like a click: never while an answer is being marked. A key typed while
@@ -421,7 +419,7 @@ void QuizEngine::KeyPress(QChar key)
         m_heldKey.hold(key, w.shell.Deal, w.quiz.QuestionTile,
                        w.platform().clock->secondsSinceMidnight());
         if (!waiting)
-            QTimer::singleShot(kHeldKeyPollMs, &w, [this] { markHeldKey(); });
+            QTimer::singleShot(kHeldKeyPollMs, w.mainWidget(), [this] { markHeldKey(); });
         return;
     }
     const TileLabel *q = w.Question(w.quiz.QuestionTile);
@@ -438,14 +436,14 @@ void QuizEngine::KeyPress(QChar key)
 
 void QuizEngine::markHeldKey()
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     if (!m_heldKey.holding())
         return;
     const double now = w.platform().clock->secondsSinceMidnight();
     if (w.hourglass() || w.shell.Loading) {
         // Still busy: look again shortly, unless the key's question has gone meanwhile.
         if (m_heldKey.waitingFor(w.shell.Deal, w.quiz.QuestionTile, now))
-            QTimer::singleShot(kHeldKeyPollMs, &w, [this] { markHeldKey(); });
+            QTimer::singleShot(kHeldKeyPollMs, w.mainWidget(), [this] { markHeldKey(); });
         else
             m_heldKey.drop();
         return;
@@ -456,12 +454,12 @@ void QuizEngine::markHeldKey()
 
 void QuizEngine::Question_Click(int)
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     if (w.hourglass())
         return;
     w.setHourglass(true);
     w.shell.TickCount = kPresentNow;
-    w.clock().Timer1_Timer();
+    w.Timer1_Timer();
     w.setHourglass(false);
 }
 

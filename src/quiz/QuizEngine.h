@@ -12,12 +12,12 @@ class QPoint;
 
 namespace tw {
 
-class Educate;
+class QuizHost;
 
 class QuizEngine
 {
 public:
-    explicit QuizEngine(Educate &window);
+    explicit QuizEngine(QuizHost &window);
 
     // Builds the question chain and the content of every tile for the current
     // subject. `count` is the range of item values handed to GetSample.
@@ -52,7 +52,7 @@ private:
 
     void RightMouse();
 
-    Educate &m_window;
+    QuizHost &m_window;
     bool m_dealOver = false;
     HeldKey m_heldKey;
 };

@@ -1,21 +1,24 @@
 #include "quiz/QuizGames.h"
 
 #include "common/Constants.h"
+#include "quiz/ArithmeticGame.h"
+#include "quiz/ColoursGame.h"
 #include "quiz/FlagsGame.h"
 #include "quiz/HideGame.h"
 #include "quiz/LettersGame.h"
 #include "quiz/NumbersGame.h"
 #include "quiz/PairsGame.h"
 #include "quiz/QuizEngine.h"
-#include "quiz/SumsGame.h"
-#include "shell/Educate.h"
-#include "shell/Settings.h"
+#include "quiz/QuizHost.h"
+#include "quiz/SoundsGame.h"
 
 namespace tw {
 
-QuizGames::QuizGames(Educate &window)
+QuizGames::QuizGames(QuizHost &window)
     : m_window(window)
-    , m_sums(std::make_unique<SumsGame>(window))
+    , m_sounds(std::make_unique<SoundsGame>(window))
+    , m_colours(std::make_unique<ColoursGame>(window))
+    , m_arithmetic(std::make_unique<ArithmeticGame>(window))
     , m_letters(std::make_unique<LettersGame>(window))
     , m_flags(std::make_unique<FlagsGame>(window))
     , m_pairs(std::make_unique<PairsGame>(window))
@@ -25,43 +28,25 @@ QuizGames::QuizGames(Educate &window)
 
 QuizGames::~QuizGames() = default;
 
-void QuizGames::LoadColour()
-{
-    Educate &w = m_window;
-    if (w.shell.GridMax > kColourMaxGrid) {
-        // Fifteen colours fill a 4 x 4 grid at most: switch to it and start again.
-        w.settings().MNU_Size_Click(kColourSizeItem);
-        // Whatever the size handler did, the restart must not land here again.
-        if (w.shell.GridMax > kColourMaxGrid)
-            w.shell.GridMax = kColourMaxGrid;
-        w.MNU_Game_Click(GameColours);
-        return;
-    }
-    w.quiz.CurrentSubject = QStringLiteral("Colour");
-    for (size_t i = 0; i < kColourTable.size(); ++i) {
-        w.quiz.ItemValue[i + 1] = kColourTable[i].value;
-        // The line feed moves the name down one line inside its tile.
-        w.quiz.ItemText[i + 1] = QLatin1Char('\n') + QLatin1String(kColourTable[i].name);
-    }
-    // The colours are filled per tile already: nothing is sampled.
-    w.engine().DoQuizOrder(0);
-}
+LoadOutcome QuizGames::LoadColour() { return m_colours->LoadColour(); }
 
-void QuizGames::LoadSums() { m_sums->LoadSums(); }
+LoadOutcome QuizGames::LoadSounds() { return m_sounds->LoadSounds(); }
 
-void QuizGames::LoadLetters() { m_letters->LoadLetters(); }
+LoadOutcome QuizGames::LoadSums() { return m_arithmetic->LoadSums(); }
 
-void QuizGames::LoadSpelling() { m_letters->LoadSpelling(); }
+LoadOutcome QuizGames::LoadLetters() { return m_letters->LoadLetters(); }
 
-void QuizGames::LoadWords() { m_letters->LoadWords(); }
+LoadOutcome QuizGames::LoadSpelling() { return m_letters->LoadSpelling(); }
 
-void QuizGames::LoadFlags() { m_flags->LoadFlags(); }
+LoadOutcome QuizGames::LoadWords() { return m_letters->LoadWords(); }
 
-void QuizGames::LoadPairs() { m_pairs->LoadPairs(); }
+LoadOutcome QuizGames::LoadFlags() { return m_flags->LoadFlags(); }
 
-void QuizGames::LoadNumbers() { m_numbers->LoadNumbers(); }
+LoadOutcome QuizGames::LoadPairs() { return m_pairs->LoadPairs(); }
 
-void QuizGames::LoadHide() { m_hide->LoadHide(); }
+LoadOutcome QuizGames::LoadNumbers() { return m_numbers->LoadNumbers(); }
+
+LoadOutcome QuizGames::LoadHide() { return m_hide->LoadHide(); }
 
 void QuizGames::DoSpellBox() { m_letters->DoSpellBox(); }
 

@@ -1,70 +1,44 @@
 // The loaders of the quiz games: fill the item tables and start a deal.
 #pragma once
 
+#include "quiz/LoadOutcome.h"
+
 #include <QString>
 
-#include <array>
 #include <memory>
 
 namespace tw {
 
-class Educate;
-class SumsGame;
+class QuizHost;
+class ArithmeticGame;
 class LettersGame;
 class FlagsGame;
 class PairsGame;
 class NumbersGame;
 class HideGame;
-
-// One colour of the Colours game: its name and its 0x00BBGGRR value.
-struct ColourItem
-{
-    const char *name;
-    long value;
-};
-
-// The fifteen colours, in the order of the item slots 1 to 15. The first
-// eight are also the plain colours of the paint palette.
-constexpr std::array<ColourItem, 15> kColourTable {{
-    {"Black", 0},
-    {"White", 16777215},
-    {"Blue", 16711680},
-    {"Red", 255},
-    {"Yellow", 65535},
-    {"Green", 65280},
-    {"Orange", 33023},
-    {"Brown", 16512},
-    {"Turquoise", 16776960},
-    {"Pink", 12632319},
-    {"Purple", 12583104},
-    {"Grey", 8421504},
-    {"Gold", 6347263},
-    {"Plum", 9267705},
-    {"Cream", 12640511},
-}};
-
-// The largest grid the Colours game plays on (4 x 4): GridMax 3, size item 1.
-constexpr int kColourMaxGrid = 3;
-constexpr int kColourSizeItem = 1;
+class ColoursGame;
+class SoundsGame;
 
 class QuizGames
 {
 public:
-    explicit QuizGames(Educate &window);
+    explicit QuizGames(QuizHost &window);
     ~QuizGames();
 
     // Loaders of the games below, called by the game switch after LoadLabels.
-    void LoadSums();
-    void LoadLetters();
-    void LoadSpelling();
-    void LoadWords();
-    void LoadFlags();
-    void LoadPairs();
-    void LoadNumbers();
-    void LoadHide();
+    LoadOutcome LoadSounds();
+    LoadOutcome LoadSums();
+    LoadOutcome LoadLetters();
+    LoadOutcome LoadSpelling();
+    LoadOutcome LoadWords();
+    LoadOutcome LoadFlags();
+    LoadOutcome LoadPairs();
+    LoadOutcome LoadNumbers();
+    LoadOutcome LoadHide();
 
     // The games with loaders and handlers of their own.
-    SumsGame &sums() { return *m_sums; }
+    SoundsGame &sounds() { return *m_sounds; }
+    ArithmeticGame &arithmetic() { return *m_arithmetic; }
     LettersGame &letters() { return *m_letters; }
     FlagsGame &flags() { return *m_flags; }
     PairsGame &pairs() { return *m_pairs; }
@@ -72,7 +46,7 @@ public:
     HideGame &hide() { return *m_hide; }
 
     // Colours: names on the question tiles, swatches on the answer tiles.
-    void LoadColour();
+    LoadOutcome LoadColour();
 
     // Hooks the engine and the layout call into games that bring their own
     // tiles. Each stays a no-op until its game is built here.
@@ -86,8 +60,10 @@ public:
     void DoHide(int index);
 
 private:
-    Educate &m_window;
-    std::unique_ptr<SumsGame> m_sums;
+    QuizHost &m_window;
+    std::unique_ptr<SoundsGame> m_sounds;
+    std::unique_ptr<ColoursGame> m_colours;
+    std::unique_ptr<ArithmeticGame> m_arithmetic;
     std::unique_ptr<LettersGame> m_letters;
     std::unique_ptr<FlagsGame> m_flags;
     std::unique_ptr<PairsGame> m_pairs;

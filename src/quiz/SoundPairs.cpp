@@ -4,8 +4,6 @@
 
 #include <QSet>
 
-#include <cmath>
-
 namespace tw {
 
 namespace {
@@ -55,11 +53,6 @@ QList<SoundPair> pairSoundsWithPictures(const QString &soundFolder,
         }
     }
     return pairs;
-}
-
-int fittingGridSide(int total)
-{
-    return total > 0 ? static_cast<int>(std::floor(std::sqrt(double(total)))) : 0;
 }
 
 } // namespace tw

@@ -22,7 +22,4 @@ struct SoundPair
 QList<SoundPair> pairSoundsWithPictures(const QString &soundFolder,
                                         const QStringList &subjectFolders, int maxPairs);
 
-// The side of the largest square grid that holds at most `total` tiles.
-int fittingGridSide(int total);
-
 } // namespace tw

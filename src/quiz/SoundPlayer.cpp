@@ -5,34 +5,27 @@
 
 #include "common/Constants.h"
 #include "common/FilePattern.h"
+#include "common/Menus.h"
 #include "platform/WaveHeader.h"
+#include "quiz/GameDraws.h"
+#include "quiz/GameRestart.h"
 #include "quiz/QuizEngine.h"
+#include "quiz/QuizHost.h"
 #include "quiz/SampleDraw.h"
 #include "quiz/SoundPairs.h"
 #include "quiz/TileLayout.h"
-#include "shell/Educate.h"
-#include "shell/MenuBar.h"
-#include "shell/Settings.h"
-#include "speech/Speaker.h"
 
 namespace tw {
 
-namespace {
-constexpr int kMaxSubjects = 10;
-// Puzzle Size item i gives a grid side of i + 3.
-constexpr int kSizeItemToSide = 3;
-constexpr int kLastSizeItem = 17; // "&20 x 20"
-} // namespace
-
-SoundPlayer::SoundPlayer(Educate &window)
+SoundPlayer::SoundPlayer(QuizHost &window)
     : m_window(window)
 { }
 
 void SoundPlayer::PlaySound(const QString &path)
 {
     Platform &platform = m_window.platform();
-    if (m_window.speech.SpeakerLoaded)
-        m_window.speaker().waitWhileSpeaking();
+    if (m_window.speakerLoaded())
+        m_window.waitWhileSpeaking();
     SoundDevice *device = platform.sound.get();
     if (device && m_deviceUsed) {
         device->stop();
@@ -45,7 +38,7 @@ void SoundPlayer::PlaySound(const QString &path)
         return; // nothing plays once the window has closed
     }
     // In Pairs the window does not respond while a pair's sound plays.
-    const bool holdEvents = m_window.quiz.CurrentSubject == QLatin1String("Pairs");
+    const bool holdEvents = m_window.shell.CurrentSubject == QLatin1String("Pairs");
     // Only wave files reach the player; anything else stays silent at once.
     if (!device || !readWaveInfo(path).valid) {
         SoundPlaying = false;
@@ -58,7 +51,7 @@ void SoundPlayer::PlaySound(const QString &path)
         platform.pump->processEvents(); // lays the window out
         if (generation != m_generation || m_window.unloaded())
             return; // replaced, or the window has closed meanwhile
-        m_window.repaint(); // and shows it now, not after the backend's start
+        m_window.mainWidget()->repaint(); // and shows it now, not after the backend's start
     }
     if (!device->open(path)) {
         SoundPlaying = false;
@@ -110,67 +103,6 @@ int SoundPlayer::GetSample(int range, int slot, bool reset)
         return 0;
     }
     return drawSample(m_window.quiz.SampleUsed, range, slot, *m_window.platform().random);
-}
-
-int SoundPlayer::BuildSoundTables()
-{
-    const ShellState &shell = m_window.shell;
-    QuizState &quiz = m_window.quiz;
-    QStringList folders;
-    const int subjects = qMin(shell.SubjectCount, kMaxSubjects);
-    for (int k = 1; k <= subjects; ++k) {
-        if (!shell.SubjectFolder[k].isEmpty())
-            folders << resolveFolder(shell.AppFolder, shell.SubjectFolder[k]);
-    }
-    const QList<SoundPair> pairs = pairSoundsWithPictures(
-        resolveFolder(shell.AppFolder, QStringLiteral("Sounds/")), folders, kTableSize - 1);
-    const int m = static_cast<int>(pairs.size());
-    for (int i = 1; i < kTableSize; ++i) {
-        quiz.SoundList[i] = i <= m ? pairs[i - 1].sound : QString();
-        quiz.PictureList[i] = i <= m ? pairs[i - 1].picture : QString();
-    }
-    return m;
-}
-
-void SoundPlayer::LoadSounds()
-{
-    ShellState &shell = m_window.shell;
-    QuizState &quiz = m_window.quiz;
-    quiz.CurrentSubject = QStringLiteral("Sounds");
-    const int m = BuildSoundTables();
-    if (m < kMinSounds)
-        return; // nothing to play with: the game shows nothing
-    GetSample(0, 0, true);
-    const int total = m + 1;
-    const int tiles = (shell.GridMax + 1) * (shell.GridMax + 1);
-    if (tiles <= total) {
-        m_window.engine().DoQuizOrder(total);
-        m_window.layout().ReDraw();
-        shell.Loading = false;
-        m_window.engine().Question_Click(quiz.QuestionTile);
-        return;
-    }
-    // Too few sounds for the grid: the largest square that fits, possibly a
-    // side without a Puzzle Size item (2 x 2, 12 x 12), then start again.
-    if (m_restartDepth > 0)
-        return;
-    const int side = fittingGridSide(total);
-    const int sizeItem = side - kSizeItemToSide;
-    MenuBar &menus = m_window.menus();
-    if (menus.item(MenuId::MNU_Size, sizeItem)) {
-        m_window.settings().MNU_Size_Click(sizeItem);
-    } else {
-        // No item stands for this side: the grid changes with no size checked.
-        m_window.UnloadGame();
-        for (int i = 0; i <= kLastSizeItem; ++i) {
-            if (menus.item(MenuId::MNU_Size, i))
-                menus.setChecked(MenuId::MNU_Size, i, false);
-        }
-    }
-    shell.GridMax = side - 1;
-    ++m_restartDepth;
-    m_window.MNU_Game_Click(GameSounds);
-    --m_restartDepth;
 }
 
 } // namespace tw

@@ -1,21 +1,19 @@
-// Plays sound files and waits for them, draws item samples, and loads the Sounds game.
+// Plays sound files and waits for them, and draws item samples.
 #pragma once
 
 #include <QString>
 
 namespace tw {
 
-class Educate;
+class QuizHost;
 
 class SoundPlayer
 {
 public:
-    explicit SoundPlayer(Educate &window);
+    explicit SoundPlayer(QuizHost &window);
 
     // Longest time PlaySound lets one sound play, in seconds.
     static constexpr double kMaxPlaySeconds = 10.0;
-    // Fewest sounds (with pictures) the Sounds game needs: a 2 x 2 grid asks three.
-    static constexpr int kMinSounds = 3;
 
     // Plays a wave file and waits until it has ended, was stopped or replaced,
     // or kMaxPlaySeconds have passed. While waiting it processes window events,
@@ -33,20 +31,11 @@ public:
     // it for `slot` and returns it; 0 when no such value is left.
     int GetSample(int range, int slot, bool reset = false);
 
-    // Loader of the Sounds game: pairs sounds with pictures, fits the grid to
-    // them and deals.
-    void LoadSounds();
-    // Fills SoundList and PictureList from index 1 with the sounds that have a
-    // picture in one of the subjects (the first subject wins) and empties the
-    // entries after them. Returns the number of sounds, m.
-    int BuildSoundTables();
-
 private:
-    Educate &m_window;
+    QuizHost &m_window;
     bool m_deviceUsed = false; // the device has been opened once: stop() may touch it
     bool m_backendStarted = false; // the first sound has let the window paint first
     int m_generation = 0; // counts PlaySound calls, so a replaced sound's wait ends
-    int m_restartDepth = 0; // guards the grid-shrinking restart of the Sounds game
 };
 
 } // namespace tw

@@ -2,13 +2,10 @@
 
 #include "common/Constants.h"
 #include "common/Twips.h"
-#include "puzzle/Puzzle.h"
 #include "quiz/QuestionChain.h"
 #include "quiz/QuizEngine.h"
 #include "quiz/QuizGames.h"
-#include "shell/Educate.h"
-#include "speech/CharacterAgent.h"
-#include "speech/Speaker.h"
+#include "quiz/QuizHost.h"
 
 #include <QFontMetricsF>
 
@@ -30,7 +27,7 @@ bool captionStrip(const QString &subject)
 
 } // namespace
 
-TileLayout::TileLayout(Educate &window)
+TileLayout::TileLayout(QuizHost &window)
     : m_window(window)
     , m_measureFont(tileFont())
 { }
@@ -39,7 +36,7 @@ TileLayout::~TileLayout() = default;
 
 void TileLayout::LoadLabels()
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     const int n = tileCount(w.shell.GridMax);
     w.engine().setDealOver(false); // fresh tiles: a new game is being set up
     for (int i = 1; i <= n; ++i) {
@@ -110,13 +107,13 @@ TextExtent TileLayout::measureCaption(const QString &caption, int points)
 
 void TileLayout::ReDraw()
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     const ShellState &shell = w.shell;
     const QuizState &quiz = w.quiz;
 
     // The backdrop always covers the tiles' part of the play area, even when nothing else moves.
     if (PictureTile *backdrop = w.Img(0))
-        backdrop->setGeometry(0, 0, twipsToPixels(gridWidth()), w.playArea()->height());
+        backdrop->setGeometry(0, 0, twipsToPixels(m_window.boardWidth()), w.playArea()->height());
     if (shell.GridMax <= 0)
         return;
     if (quiz.AwaitingAnswer == 1) {
@@ -124,17 +121,17 @@ void TileLayout::ReDraw()
         // layout has recorded a size there is nothing to go back to.
         if (m_layoutWidth > 0 && m_layoutHeight > 0) {
             const QSize recorded(twipsToPixels(m_layoutWidth), twipsToPixels(m_layoutHeight));
-            if (w.size() != recorded)
-                w.resize(recorded);
-            else if (gridWidth() != m_placedWidth) {
+            if (w.mainWidget()->size() != recorded)
+                w.mainWidget()->resize(recorded);
+            else if (m_window.boardWidth() != m_placedWidth) {
                 placeTiles(); // the character came or went: the tiles make room
                 placeOverlays();
             }
         }
         return;
     }
-    if (quiz.CurrentSubject == QLatin1String("Puzzle")) {
-        w.puzzles().PuzzleResize();
+    if (shell.CurrentSubject == QLatin1String("Puzzle")) {
+        w.PuzzleResize();
         return;
     }
 
@@ -157,7 +154,7 @@ void TileLayout::ReDraw()
     }
 
     // Stacking: answer over picture over question in every tile.
-    const bool flags = quiz.CurrentSubject == QLatin1String("Flags");
+    const bool flags = shell.CurrentSubject == QLatin1String("Flags");
     for (int t = 1; t <= n; ++t) {
         TileLabel *q = w.Question(t);
         TileLabel *a = w.Answer(t);
@@ -168,38 +165,29 @@ void TileLayout::ReDraw()
             img->raise();
         if (a)
             a->raise();
-        if ((flags || (captionStrip(quiz.CurrentSubject) && t > 1)) && img)
+        if ((flags || (captionStrip(shell.CurrentSubject) && t > 1)) && img)
             img->raise(); // the flag covers the answer's caption; a strip keeps it above
     }
 
     // Stacking the tiles must not bury the talking character.
-    if (CharacterAgent *agent = w.speaker().agent())
-        agent->keepOnTop();
+    w.keepCharacterOnTop();
     placeOverlays();
     recordLayout();
 }
 
-double TileLayout::gridWidth() const
-{
-    // The talking character keeps a strip at the right for itself: no tile lies under it.
-    const CharacterAgent *agent = m_window.speaker().agent();
-    const int strip = agent && m_window.speech.SpeakerLoaded ? agent->reservedWidth() : 0;
-    return std::max(0.0, m_window.scaleWidth() - pixelsToTwips(strip));
-}
-
 void TileLayout::placeTiles()
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     const ShellState &shell = w.shell;
     const QuizState &quiz = w.quiz;
-    if (shell.GridMax <= 0 || quiz.CurrentSubject == QLatin1String("Puzzle"))
+    if (shell.GridMax <= 0 || shell.CurrentSubject == QLatin1String("Puzzle"))
         return;
     const int n = tileCount(shell.GridMax);
 
     // Grid: the tiles touch, row by row from the top-left.
-    const double width = gridWidth();
+    const double width = m_window.boardWidth();
     const double height = w.scaleHeight();
-    const bool strip = captionStrip(quiz.CurrentSubject);
+    const bool strip = captionStrip(shell.CurrentSubject);
     const int stripPixels = twipsToPixels(kCaptionStrip);
     for (int t = 1; t <= n; ++t) {
         const QRect r = tilePixelRect(tileRect(t, width, height, shell.GridMax));
@@ -245,17 +233,17 @@ void TileLayout::placeTiles()
 
 void TileLayout::placeOverlays()
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     if (w.shell.CurrentGame == GameSpelling)
         w.games().DoSpellBox();
-    if (w.quiz.CurrentSubject == QLatin1String("Numbers"))
+    if (w.shell.CurrentSubject == QLatin1String("Numbers"))
         w.games().DoNumbers();
 }
 
 void TileLayout::recordLayout()
 {
-    m_layoutWidth = int(std::lround(pixelsToTwips(m_window.width())));
-    m_layoutHeight = int(std::lround(pixelsToTwips(m_window.height())));
+    m_layoutWidth = int(std::lround(pixelsToTwips(m_window.mainWidget()->width())));
+    m_layoutHeight = int(std::lround(pixelsToTwips(m_window.mainWidget()->height())));
     m_window.setHourglass(false);
 }
 

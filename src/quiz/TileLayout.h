@@ -14,12 +14,12 @@ class QFontMetricsF;
 
 namespace tw {
 
-class Educate;
+class QuizHost;
 
 class TileLayout
 {
 public:
-    explicit TileLayout(Educate &window);
+    explicit TileLayout(QuizHost &window);
     ~TileLayout();
 
     // Creates (GridMax+1)^2 hidden question, answer and picture tiles.
@@ -29,8 +29,6 @@ public:
     // Places the tiles and fits their captions without showing or hiding any: the grid fills
     // the play area but for the strip the talking character keeps.
     void placeTiles();
-    // Width of the tile grid, in twips.
-    double gridWidth() const;
 
     // The window's size, in twips, at the end of the last complete layout
     // (0 before the first). While a question is open resizes snap back to it.
@@ -47,10 +45,10 @@ private:
     void recordLayout();
     const QFontMetricsF &metricsAt(int points);
 
-    Educate &m_window;
+    QuizHost &m_window;
     int m_layoutWidth = 0;
     int m_layoutHeight = 0;
-    double m_placedWidth = 0; // gridWidth() at the last placeTiles()
+    double m_placedWidth = 0; // the board width at the last placeTiles()
     // The font text is measured in: the tiles' family (set by LoadLabels).
     QFont m_measureFont;
     std::map<int, std::unique_ptr<QFontMetricsF>> m_metrics;

@@ -18,6 +18,7 @@
 #include "shell/PasswordLock.h"
 #include "shell/Settings.h"
 #include "shell/WriteFolder.h"
+#include "speech/CharacterAgent.h"
 #include "speech/Speaker.h"
 
 #include <QCloseEvent>
@@ -50,14 +51,19 @@ constexpr double kSpellBoxPoints = 14; // the typed word, in the reading font
 const QColor kBoardColour(0xE4, 0xEE, 0xF6); // a calm blue-grey behind the tiles
 constexpr int kSecondsPerLimitStep = 15;
 constexpr int kJigsaw = 1;
+// Number Counting is played on the 3 x 3 grid (Puzzle Size item 0).
+constexpr int kCountingSizeItem = 0;
+// A loader asks for a restart at most once per option it changes (word
+// lengths, subjects, grid sides): more than this means it cannot settle.
+constexpr int kMostRestarts = 32;
 constexpr int kSliding = 2;
 
 } // namespace
 
 Educate::Educate(Platform platform, const QString &appFolder, const QString &writeFolder,
                  QWidget *parent)
-    : QMainWindow(parent)
-    , m_platform(std::move(platform))
+    : Stage(std::move(platform))
+    , QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Tumblewick"));
     shell.AppFolder = withSlash(appFolder);
@@ -194,7 +200,7 @@ void Educate::Form_Load()
         if (!picture.isNull())
             Img(0)->setPicture(picture);
     }
-    m_platform.systemKeys->blockTaskSwitching(true);
+    platform().systemKeys->blockTaskSwitching(true);
 }
 
 void Educate::Form_Activate()
@@ -223,11 +229,6 @@ double Educate::scaleWidth() const { return pixelsToTwips(m_playArea->width()); 
 
 double Educate::scaleHeight() const { return pixelsToTwips(m_playArea->height()); }
 
-long Educate::nowSeconds() const
-{
-    return static_cast<long>(m_platform.clock->secondsSinceMidnight());
-}
-
 void Educate::setHourglass(bool on)
 {
     shell.Hourglass = on;
@@ -243,7 +244,7 @@ void Educate::MNU_Game_Click(int index)
         return;
     // A game picked while a switch waits (for the password or for the
     // character's greeting) runs when that switch has finished, so two games
-    // never build at once. A loader restarting its own game runs at once.
+    // never build at once.
     if (m_switchWaiting > 0) {
         m_pendingGame = index;
         return;
@@ -253,7 +254,22 @@ void Educate::MNU_Game_Click(int index)
         runGameSetup(std::exchange(m_pendingGame, -1));
 }
 
+// The one caller of the game loaders: sets the game up again as long as its
+// loader asks for a restart (a smaller grid, more subjects, longer words),
+// and tells the parent what a loader had to say.
 void Educate::runGameSetup(int index)
+{
+    for (int attempt = 0; attempt < kMostRestarts && !m_unloaded; ++attempt) {
+        const LoadOutcome outcome = setUpGame(index);
+        if (!outcome.message.isEmpty())
+            tellParent(outcome.message);
+        if (outcome.kind != LoadOutcome::Kind::Restart)
+            return;
+        index = shell.CurrentGame;
+    }
+}
+
+LoadOutcome Educate::setUpGame(int index)
 {
     shell.CardsCleared = 0;
     MenuBar &m = *m_menus;
@@ -290,58 +306,59 @@ void Educate::runGameSetup(int index)
         Img(0)->setPicture(shell.NextPicture);
     shell.NextPicture = QImage();
 
+    LoadOutcome outcome;
     bool laidOut = true;
     switch (index) {
     case GameSounds:
         m_layout->LoadLabels();
-        m_sounds->LoadSounds();
+        outcome = m_games->LoadSounds();
         break;
     case GameColours:
         m_layout->LoadLabels();
-        m_games->LoadColour();
+        outcome = m_games->LoadColour();
         break;
     case GameInitialLetters:
         m_layout->LoadLabels();
         greet();
-        m_games->LoadLetters();
+        outcome = m_games->LoadLetters();
         break;
     case GameFlags:
         m_layout->LoadLabels();
         greet();
-        m_games->LoadFlags();
+        outcome = m_games->LoadFlags();
         break;
     case GameSpelling:
         m_layout->LoadLabels();
         greet();
-        m_games->LoadSpelling();
+        outcome = m_games->LoadSpelling();
         // The loader gives way to events: another game may have started meanwhile.
         if (shell.CurrentGame == GameSpelling)
             SpellBox->show();
         break;
     case GamePairs:
         m_layout->LoadLabels();
-        m_games->LoadPairs();
+        outcome = m_games->LoadPairs();
         break;
     case GameArithmetic:
         m_layout->LoadLabels();
-        m_games->LoadSums();
+        outcome = m_games->LoadSums();
         break;
     case GameWords:
         m_layout->LoadLabels();
-        m_games->LoadWords();
+        outcome = m_games->LoadWords();
         break;
     case GameHideAndSeek:
         m_layout->LoadLabels();
-        m_games->LoadHide();
+        outcome = m_games->LoadHide();
         break;
     case GameJigsaw:
     case GameSliding:
         laidOut = setUpPuzzle(index == GameJigsaw ? kJigsaw : kSliding);
         break;
     case GameNumberCounting:
-        m_settings->MNU_Size_Click(0); // counting is played on the 3 x 3 grid
+        m_settings->MNU_Size_Click(kCountingSizeItem);
         m_layout->LoadLabels();
-        m_games->LoadNumbers();
+        outcome = m_games->LoadNumbers();
         m_layout->ReDraw();
         Img(0)->show();
         m_games->DoNumbers();
@@ -356,13 +373,14 @@ void Educate::runGameSetup(int index)
     default:
         break;
     }
-    if (!laidOut)
-        return;
+    if (!laidOut || outcome.kind == LoadOutcome::Kind::Restart)
+        return outcome;
 
     shell.Loading = false;
     if (index > GameSounds && index != GameHideAndSeek && index != GamePaintBox)
         m_layout->ReDraw();
     setHourglass(false);
+    return outcome;
 }
 
 void Educate::greet()
@@ -395,14 +413,43 @@ bool Educate::setUpPuzzle(int kind)
         setHourglass(false);
         return true;
     }
-    m_platform.dialogs->message(this, QStringLiteral("Picture Not Suitable for Jig Saw Puzzle"),
-                                Dialogs::Icon::Critical);
+    tellParent(QStringLiteral("Picture Not Suitable for Jig Saw Puzzle"), Dialogs::Icon::Critical);
     puzzle.PuzzleRefused = 0;
     setHourglass(false);
     UnloadGame();
     shell.Loading = false;
     return false;
 }
+
+bool Educate::CheckPass(PasswordRequirement which) { return m_password->CheckPass(which); }
+
+void Educate::MNU_Size_Click(int item) { m_settings->MNU_Size_Click(item); }
+
+void Educate::Delay(double seconds) { m_clock->Delay(seconds); }
+
+void Educate::waitWhileSpeaking() { m_speaker->waitWhileSpeaking(); }
+
+void Educate::Talk(const QString &text) { m_speaker->Talk(text); }
+
+void Educate::keepCharacterOnTop()
+{
+    if (CharacterAgent *agent = m_speaker->agent())
+        agent->keepOnTop();
+}
+
+int Educate::characterStripWidth() const
+{
+    const CharacterAgent *agent = m_speaker->agent();
+    return agent && speech.SpeakerLoaded ? agent->reservedWidth() : 0;
+}
+
+void Educate::Timer1_Timer() { m_clock->Timer1_Timer(); }
+
+void Educate::PuzzleResize() { m_puzzle->PuzzleResize(); }
+
+void Educate::Answer_Click(int index) { m_engine->Answer_Click(index); }
+
+void Educate::stopSound() { m_sounds->stop(); }
 
 void Educate::MNU_Again_Click() { MNU_Game_Click(shell.CurrentGame); }
 
@@ -471,7 +518,7 @@ void Educate::UnloadGame()
     ResetImg();
     ResetQuestion();
     ResetAnswer();
-    quiz.CurrentSubject.clear();
+    shell.CurrentSubject.clear();
     quiz.AwaitingAnswer = 0;
     m_layout->ReDraw();
 }
@@ -497,7 +544,7 @@ void Educate::ResetAnswer()
 
 void Educate::ClearUp()
 {
-    m_platform.systemKeys->blockTaskSwitching(false);
+    platform().systemKeys->blockTaskSwitching(false);
     m_speaker->AgentTer();
     m_sounds->stop();
 }
@@ -506,7 +553,7 @@ bool Educate::QueryUnload()
 {
     if (!m_password->CheckPass(PasswordRequirement::Exit))
         return false;
-    m_platform.systemKeys->blockTaskSwitching(false);
+    platform().systemKeys->blockTaskSwitching(false);
     return true;
 }
 

@@ -1,11 +1,13 @@
 // The main window: every game, option and tool lives here and shares its state.
 #pragma once
 
-#include "common/ControlArray.h"
-#include "common/Tiles.h"
 #include "help/HelpHost.h"
-#include "platform/Platform.h"
-#include "shell/EducateState.h"
+#include "paint/PaintState.h"
+#include "puzzle/PuzzleHost.h"
+#include "quiz/LoadOutcome.h"
+#include "quiz/QuizHost.h"
+#include "shell/MenuBar.h"
+#include "speech/SpeechHost.h"
 
 #include <QMainWindow>
 
@@ -16,7 +18,6 @@ class QPushButton;
 
 namespace tw {
 
-class MenuBar;
 class Settings;
 class PasswordLock;
 class GameClock;
@@ -31,7 +32,12 @@ class Help;
 class PaintBox;
 class EducatePaintHost;
 
-class Educate : public QMainWindow, public HelpHost
+// The window implements every room's host; the rooms never see this class.
+class Educate : public QMainWindow,
+                public QuizHost,
+                public PuzzleHost,
+                public SpeechHost,
+                public HelpHost
 {
     Q_OBJECT
 public:
@@ -52,37 +58,27 @@ public:
     void Form_Load();
     void Form_Activate();
 
-    // Shared state, named as the system names it.
-    ShellState shell;
-    QuizState quiz;
-    PuzzleState puzzle;
-    SpeechState speech;
+    // The paint games' state (the palette tiles, the tools, the drawing).
     PaintState paint;
 
-    Platform &platform() { return m_platform; }
-
-    // Controls.
-    QWidget *playArea() const { return m_playArea; }
-    ControlArray<TileLabel> Question;
-    ControlArray<TileLabel> Answer;
-    ControlArray<PictureTile> Img; // element 0 is the backdrop
-    QLineEdit *SpellBox = nullptr;
-    QPushButton *Review[2] = {nullptr, nullptr};
-
-    // The client area (play area) in twips.
-    double scaleWidth() const;
-    double scaleHeight() const;
+    // Stage.
+    QWidget *playArea() const override { return m_playArea; }
+    double scaleWidth() const override;
+    double scaleHeight() const override;
+    QWidget *mainWidget() override { return this; }
+    bool CheckPass(PasswordRequirement which) override;
+    void MNU_Size_Click(int item) override;
 
     // Rooms.
-    MenuBar &menus() { return *m_menus; }
+    MenuBar &menus() override { return *m_menus; }
     Settings &settings() { return *m_settings; }
     PasswordLock &password() { return *m_password; }
     GameClock &clock() { return *m_clock; }
-    QuizEngine &engine() { return *m_engine; }
-    TileLayout &layout() { return *m_layout; }
-    QuizGames &games() { return *m_games; }
-    PictureLibrary &pictures() { return *m_pictures; }
-    SoundPlayer &sounds() { return *m_sounds; }
+    QuizEngine &engine() override { return *m_engine; }
+    TileLayout &layout() override { return *m_layout; }
+    QuizGames &games() override { return *m_games; }
+    PictureLibrary &pictures() override { return *m_pictures; }
+    SoundPlayer &sounds() override { return *m_sounds; }
     Speaker &speaker() { return *m_speaker; }
     Puzzle &puzzles() { return *m_puzzle; }
     Help &help() { return *m_help; }
@@ -90,11 +86,11 @@ public:
 
     // Game switching and closing.
     void MNU_Game_Click(int index);
-    void MNU_Again_Click();
+    void MNU_Again_Click() override;
     void MNU_Exit_Click();
     void MNU_Tools_Click();
     void MNU_PenW_Click();
-    void UnloadGame();
+    void UnloadGame() override;
     void ResetImg();
     void ResetQuestion();
     void ResetAnswer();
@@ -103,18 +99,28 @@ public:
     // saves the settings and releases the character and the sound player.
     bool QueryUnload();
     void Unload();
-    bool unloaded() const { return m_unloaded; }
+    bool unloaded() const override { return m_unloaded; }
 
     // Key presses reach the window before its controls (typed answers); off
     // in the paint games, whose text boxes take the keys.
     bool keyPreview() const { return m_keyPreview; }
 
     // The hourglass pointer doubles as the busy flag while marking or asking.
-    void setHourglass(bool on);
-    bool hourglass() const { return shell.Hourglass; }
+    void setHourglass(bool on) override;
+    void Delay(double seconds) override;
 
-    // Whole seconds since midnight, from the platform clock.
-    long nowSeconds() const;
+    // QuizHost: the character as the quiz sees it, and the puzzle's layout.
+    bool speakerLoaded() const override { return speech.SpeakerLoaded; }
+    void waitWhileSpeaking() override;
+    void Talk(const QString &text) override;
+    void keepCharacterOnTop() override;
+    int characterStripWidth() const override;
+    void Timer1_Timer() override;
+    void PuzzleResize() override;
+    // PuzzleHost: a quiz picture clicked.
+    void Answer_Click(int index) override;
+    // SpeechHost: the sound player gives way to the character.
+    void stopSound() override;
 
     // The Help menu's view of the window.
     bool checkSettingsPassword() override;
@@ -131,6 +137,7 @@ protected:
 
 private:
     void runGameSetup(int index);
+    LoadOutcome setUpGame(int index);
     bool setUpPuzzle(int kind);
     void greet();
     void connectTile(TileLabel *tile, bool question);
@@ -138,7 +145,6 @@ private:
     void enableTextItems();
     bool isPaintGame() const;
 
-    Platform m_platform;
     QWidget *m_playArea = nullptr;
     std::unique_ptr<MenuBar> m_menus;
     std::unique_ptr<Settings> m_settings;

@@ -24,11 +24,11 @@ Random &EducatePaintHost::random() { return *m_window.platform().random; }
 
 int EducatePaintHost::currentGame() const { return m_window.shell.CurrentGame; }
 
-QString EducatePaintHost::subject() const { return m_window.quiz.CurrentSubject; }
+QString EducatePaintHost::subject() const { return m_window.shell.CurrentSubject; }
 
 void EducatePaintHost::setSubject(const QString &subject)
 {
-    m_window.quiz.CurrentSubject = subject;
+    m_window.shell.CurrentSubject = subject;
 }
 
 bool EducatePaintHost::repaintPending() const { return m_window.shell.RepaintPending; }

@@ -37,7 +37,7 @@ bool questionOpen(const Educate &window)
         && game != GameSliding && game != GamePairs && game != GameHideAndSeek;
     const TileLabel *first = window.Question(1);
     return marked && q.QuestionTile == 1 && first && !first->isHidden() && !window.shell.Loading
-        && !q.CurrentSubject.isEmpty();
+        && !window.shell.CurrentSubject.isEmpty();
 }
 
 } // namespace
@@ -119,7 +119,7 @@ void GameClock::timeLimit()
     const long deal = s.Deal;
     if (m_window.speech.SpeakerLoaded && speaker.characterVisible()) {
         q.AwaitingAnswer = 0;
-        q.CurrentSubject.clear();
+        m_window.shell.CurrentSubject.clear();
         m_window.SpellBox->hide();
         if (PictureTile *backdrop = m_window.Img(0))
             backdrop->hide();
@@ -155,7 +155,7 @@ void GameClock::present()
         return;
     s.TickCount = 0;
 
-    const QString subject = q.CurrentSubject;
+    const QString subject = m_window.shell.CurrentSubject;
     const int k = q.QuestionTile;
     TileLabel *question = m_window.Question(k);
     if (subject == QLatin1String("Sounds") || subject == QLatin1String("Hide")) {

@@ -3,10 +3,10 @@
 #include "common/MenuId.h"
 
 #include "platform/SafeFile.h"
+#include "quiz/ArithmeticGame.h"
 #include "quiz/LettersGame.h"
 #include "quiz/PictureLibrary.h"
 #include "quiz/QuizGames.h"
-#include "quiz/SumsGame.h"
 #include "shell/Educate.h"
 #include "shell/MenuBar.h"
 #include "shell/PasswordLock.h"
@@ -255,13 +255,25 @@ void Settings::MNU_PairSubject_Click(int index)
 // keep the values (WordLength, AddMax ...) the menus stand for.
 void Settings::MNU_Letters_Click(int index) { m_window.games().letters().MNU_Letters_Click(index); }
 
-void Settings::MNU_AddMax_Click(int index) { m_window.games().sums().MNU_AddMax_Click(index); }
+void Settings::MNU_AddMax_Click(int index)
+{
+    m_window.games().arithmetic().MNU_AddMax_Click(index);
+}
 
-void Settings::MNU_SubMax_Click(int index) { m_window.games().sums().MNU_SubMax_Click(index); }
+void Settings::MNU_SubMax_Click(int index)
+{
+    m_window.games().arithmetic().MNU_SubMax_Click(index);
+}
 
-void Settings::MNU_MulMax_Click(int index) { m_window.games().sums().MNU_MulMax_Click(index); }
+void Settings::MNU_MulMax_Click(int index)
+{
+    m_window.games().arithmetic().MNU_MulMax_Click(index);
+}
 
-void Settings::MNU_DivMax_Click(int index) { m_window.games().sums().MNU_DivMax_Click(index); }
+void Settings::MNU_DivMax_Click(int index)
+{
+    m_window.games().arithmetic().MNU_DivMax_Click(index);
+}
 
 void Settings::toggleOperator(MenuId name)
 {

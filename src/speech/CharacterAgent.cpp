@@ -3,9 +3,9 @@
 #include "platform/BoundedWait.h"
 
 #include "platform/SpeechEngine.h"
-#include "shell/Educate.h"
 #include "speech/CharacterWidget.h"
 #include "speech/SpeechBalloon.h"
+#include "speech/SpeechHost.h"
 #include "speech/TalkChunks.h"
 
 #include <QEvent>
@@ -38,7 +38,7 @@ constexpr int kMargin = 8;
 
 } // namespace
 
-CharacterAgent::CharacterAgent(Educate &window, QWidget *area)
+CharacterAgent::CharacterAgent(SpeechHost &window, QWidget *area)
     : m_window(window)
     , m_area(area)
 {

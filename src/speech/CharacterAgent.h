@@ -18,7 +18,7 @@
 
 namespace tw {
 
-class Educate;
+class SpeechHost;
 class CharacterWidget;
 class SpeechBalloon;
 class SpeechEngine;
@@ -30,7 +30,7 @@ public:
     enum class LoadResult { Loaded, AlreadyLoaded, Failed };
 
     // The character is drawn over `area` (the main window's play area).
-    CharacterAgent(Educate &window, QWidget *area);
+    CharacterAgent(SpeechHost &window, QWidget *area);
     ~CharacterAgent() override;
 
     // Loads the character file `path` under `id`. AlreadyLoaded when a
@@ -94,7 +94,7 @@ private:
     void finish(bool failed);
     void place();
 
-    Educate &m_window;
+    SpeechHost &m_window;
     QPointer<QWidget> m_area;
     QPointer<CharacterWidget> m_widget;
     QPointer<SpeechBalloon> m_balloon;

@@ -4,13 +4,11 @@
 
 #include "platform/BoundedWait.h"
 
+#include "common/Menus.h"
 #include "platform/Dialogs.h"
-#include "quiz/SoundPlayer.h"
-#include "shell/Educate.h"
-#include "shell/MenuBar.h"
-#include "shell/PasswordLock.h"
 #include "speech/CharacterAgent.h"
 #include "speech/CharacterFile.h"
+#include "speech/SpeechHost.h"
 #include "speech/TalkChunks.h"
 
 #include <QApplication>
@@ -38,7 +36,7 @@ QString failureMessage(const QString &what)
 
 } // namespace
 
-Speaker::Speaker(Educate &window)
+Speaker::Speaker(SpeechHost &window)
     : m_window(window)
 { }
 
@@ -51,7 +49,7 @@ QString Speaker::characterFolder() const
 
 bool Speaker::spkOnChecked() const
 {
-    MenuBar &menus = m_window.menus();
+    Menus &menus = m_window.menus();
     return menus.item(kSpkOn) ? menus.checked(kSpkOn) : m_spkOn;
 }
 
@@ -86,7 +84,7 @@ void Speaker::AgentIni()
 
 void Speaker::LoadSpeaker()
 {
-    MenuBar &menus = m_window.menus();
+    Menus &menus = m_window.menus();
     m_listed.clear();
     SpeakerFile.clear();
     for (int i = 1; i <= kMaxCharacters; ++i) {
@@ -149,7 +147,7 @@ void Speaker::AgentTer()
 
 void Speaker::MNU_SpkOn_Click()
 {
-    if (!m_window.password().CheckPass(PasswordRequirement::Settings))
+    if (!m_window.CheckPass(PasswordRequirement::Settings))
         return;
     setSpkOnChecked(!spkOnChecked());
     if (!spkOnChecked()) {
@@ -159,7 +157,7 @@ void Speaker::MNU_SpkOn_Click()
     AgentIni();
     Dialogs &dialogs = *m_window.platform().dialogs;
     if (m_window.shell.SettingsRead && !spkOnChecked()) {
-        dialogs.message(&m_window,
+        dialogs.message(m_window.mainWidget(),
                         failureMessage(QStringLiteral(
                             "You need to install Microsoft's text to speech system.")),
                         Dialogs::Icon::Critical);
@@ -167,7 +165,7 @@ void Speaker::MNU_SpkOn_Click()
     }
     LoadMerlin();
     if (m_window.shell.SettingsRead && !spkOnChecked())
-        dialogs.message(&m_window,
+        dialogs.message(m_window.mainWidget(),
                         failureMessage(QStringLiteral("You need to install a speaking character.")),
                         Dialogs::Icon::Critical);
 }
@@ -178,7 +176,7 @@ void Speaker::MNU_SpkChr_Click(int index)
     // file written when more characters were installed) keeps the current one.
     if (index < 1 || index > m_listed.size())
         return;
-    MenuBar &menus = m_window.menus();
+    Menus &menus = m_window.menus();
     for (int i = 1; i <= m_window.speech.SpeakerCount; ++i)
         menus.setChecked(kSpkChr, i, false);
     menus.setChecked(kSpkChr, index, true);
@@ -197,14 +195,6 @@ void Speaker::Agent1_Click()
 
 void Speaker::TalkStop() { m_talkStop = 1; }
 
-void Speaker::stopSoundPlayer()
-{
-    SoundPlayer &sounds = m_window.sounds();
-    if (sounds.SoundPlaying)
-        sounds.stop();
-    sounds.SoundPlaying = false;
-}
-
 template<typename Done>
 void Speaker::waitUntil(Done done, double seconds) const
 {
@@ -217,12 +207,10 @@ void Speaker::Talk(const QString &text)
     if (!Agent1 || !Agent1->isLoaded())
         return;
     // A sound file being played gives way to the character.
-    stopSoundPlayer();
+    m_window.stopSound();
     Agent1->show();
     if (Agent1->audioStatus() == kAudioBusy) {
-        SoundPlayer &sounds = m_window.sounds();
-        sounds.stop();
-        sounds.SoundPlaying = false;
+        m_window.stopSound();
     }
     const std::vector<TalkChunk> chunks = TalkChunks(text);
     if (chunks.empty())

@@ -11,13 +11,13 @@
 
 namespace tw {
 
-class Educate;
+class SpeechHost;
 class CharacterAgent;
 
 class Speaker
 {
 public:
-    explicit Speaker(Educate &window);
+    explicit Speaker(SpeechHost &window);
     ~Speaker();
 
     // Start-up: prepare the component, list the characters, load the chosen one.
@@ -66,12 +66,11 @@ private:
     void speechOff();
     bool spkOnChecked() const;
     void setSpkOnChecked(bool on);
-    void stopSoundPlayer();
     // Waits, processing events, until `done` or `seconds` have passed.
     template<typename Done>
     void waitUntil(Done done, double seconds) const;
 
-    Educate &m_window;
+    SpeechHost &m_window;
     std::unique_ptr<CharacterAgent> Agent1;
     // The character files listed in the menu, entry 1 first.
     QStringList m_listed;

@@ -1,7 +1,7 @@
 // The content folder built from content/recipe.tsv: every picture, sound, cursor and background
 // loads, and there is enough of each for every game to run.
+#include "common/PictureLoader.h"
 #include "paint/CursorFile.h"
-#include "quiz/PictureLoader.h"
 
 #include <QDir>
 #include <QFile>

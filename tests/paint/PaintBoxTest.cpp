@@ -60,7 +60,7 @@ TEST(PaintBox, TheScreenFollowsTheWindowSizeWithTheSurfaceRightOfTwoButtonColumn
         EXPECT_EQ(t.box().paper().width(), t.w().playArea()->width() - 2 * side);
         EXPECT_GE(t.maps().width(), t.box().paper().width());
     }
-    EXPECT_EQ(t.w().quiz.CurrentSubject, QStringLiteral("Paint"));
+    EXPECT_EQ(t.w().shell.CurrentSubject, QStringLiteral("Paint"));
     EXPECT_TRUE(t.w().menus().visible(MenuId::MNU_Tools));
     EXPECT_FALSE(t.w().menus().visible(MenuId::MNU_Settings));
 }

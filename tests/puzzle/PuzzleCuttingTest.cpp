@@ -26,7 +26,7 @@ TEST(PuzzleCutting, BackdropBecomesPiecesAndNoPieceFileIsLeft)
     t.load(1, 2, picture);
     Educate &w = t.w();
     ASSERT_EQ(w.puzzle.PuzzleRefused, 0);
-    EXPECT_EQ(w.quiz.CurrentSubject, QStringLiteral("Puzzle"));
+    EXPECT_EQ(w.shell.CurrentSubject, QStringLiteral("Puzzle"));
     EXPECT_FALSE(w.Img(0)->isVisible());
     ASSERT_EQ(w.Img.count(), 9);
     const int widths[] = {100, 100, 101};

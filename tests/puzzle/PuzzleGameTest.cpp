@@ -54,7 +54,7 @@ void startGame(PuzzleWindow &t, int game)
     t.w().settings().MNU_Size_Click(0);
     t.w().MNU_Game_Click(game);
     ASSERT_EQ(t.w().shell.CurrentGame, game);
-    ASSERT_EQ(t.w().quiz.CurrentSubject, QStringLiteral("Puzzle"));
+    ASSERT_EQ(t.w().shell.CurrentSubject, QStringLiteral("Puzzle"));
     ASSERT_EQ(t.w().Img.count(), 9);
 }
 

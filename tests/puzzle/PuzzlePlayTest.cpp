@@ -96,7 +96,7 @@ TEST(PuzzlePlay, JigsawSolvedByDraggingShowsTheWholePicture)
     EXPECT_EQ(w.Img.count(), 0); // the game has ended and the pieces are gone
     EXPECT_TRUE(w.Img(0)->isVisible());
     EXPECT_EQ(w.Img(0)->geometry(), QRect(QPoint(0, 0), w.playArea()->size()));
-    EXPECT_TRUE(w.quiz.CurrentSubject.isEmpty());
+    EXPECT_TRUE(w.shell.CurrentSubject.isEmpty());
 }
 
 TEST(PuzzlePlay, AllHomeWhileShufflingIsNotSolved)

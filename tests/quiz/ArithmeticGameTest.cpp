@@ -1,11 +1,11 @@
 // The Arithmetic game: the range menus, dealing with distinct results, the
 // hand-over of subtraction and division, and the abort of a deal too big.
+#include "quiz/ArithmeticGame.h"
 #include "common/Constants.h"
 #include "common/MenuId.h"
 #include "quiz/GameContent.h"
 #include "quiz/QuizGames.h"
 #include "quiz/QuizWindow.h"
-#include "quiz/SumsGame.h"
 #include "shell/FrmPass.h"
 #include "shell/PasswordLock.h"
 #include "shell/Settings.h"
@@ -68,7 +68,7 @@ TEST(ArithmeticGame, RangeMenusSetTheirValues)
 {
     TestWindow t;
     Educate &w = t.w();
-    SumsGame &sums = w.games().sums();
+    ArithmeticGame &sums = w.games().arithmetic();
     const int cases[][3] = {{0, 5}, {2, 20}, {4, 100}};
     for (const auto &c : cases) {
         sums.MNU_AddMax_Click(c[0]);
@@ -102,66 +102,12 @@ TEST(ArithmeticGame, TurningOffTheOnlyOperatorKeepsAddition)
     EXPECT_TRUE(w.menus().checked(MenuId::MNU_MulOn));
 }
 
-TEST(ArithmeticGame, AdditionUpToTenDealsEightDifferentResults)
-{
-    GameWindow t(3);
-    Educate &w = t.w();
-    w.games().sums().MNU_AddMax_Click(1);
-    w.MNU_Game_Click(GameArithmetic);
-    ASSERT_EQ(w.shell.GridMax, 2);
-    EXPECT_EQ(w.quiz.CurrentSubject, QStringLiteral("Sums"));
-    EXPECT_TRUE(w.Answer(1)->text().isEmpty());
-    std::set<int> results;
-    for (int k = 2; k <= 9; ++k) {
-        const int r = w.Answer(k)->text().toInt();
-        EXPECT_GE(r, 2);
-        EXPECT_LE(r, 20);
-        results.insert(r);
-    }
-    EXPECT_EQ(results.size(), 8u);
-    // Each question's tag leads to the tile showing its result.
-    const QStringList sums = sumsInChain(w, 9);
-    ASSERT_EQ(sums.size(), 8);
-    int q = 1;
-    for (const QString &sum : sums) {
-        EXPECT_TRUE(sum.contains(QStringLiteral(" + "))) << sum.toStdString();
-        const int k = w.Question(q)->tag.toInt();
-        EXPECT_EQ(evaluate(sum), w.Answer(k)->text().toInt()) << sum.toStdString();
-        q = k;
-    }
-    EXPECT_EQ(q, 9);
-}
-
-TEST(ArithmeticGame, TimesTableTwoAndItsDivisions)
-{
-    GameWindow t(4);
-    Educate &w = t.w();
-    switchOperators(w, false, false, true, true);
-    w.games().sums().MNU_MulMax_Click(2);
-    w.games().sums().MNU_DivMax_Click(2);
-    w.MNU_Game_Click(GameArithmetic);
-    const QStringList sums = sumsInChain(w, 9);
-    ASSERT_EQ(sums.size(), 8);
-    static const QRegularExpression times(QStringLiteral("^2 x (\\d+)$"));
-    static const QRegularExpression by(QStringLiteral("^(\\d+) / 2$"));
-    for (const QString &sum : sums) {
-        const auto m = times.match(sum);
-        if (m.hasMatch()) {
-            EXPECT_GE(m.captured(1).toInt(), 1);
-            EXPECT_LE(m.captured(1).toInt(), 12);
-        } else {
-            EXPECT_TRUE(by.match(sum).hasMatch()) << sum.toStdString();
-            EXPECT_GE(evaluate(sum), 1) << "an exact division";
-        }
-    }
-}
-
 TEST(ArithmeticGame, SubtractionUpToFiveHandsOverToAdditionAndIsRestored)
 {
     GameWindow t(5);
     Educate &w = t.w();
     switchOperators(w, false, true, false, false);
-    w.games().sums().MNU_SubMax_Click(0);
+    w.games().arithmetic().MNU_SubMax_Click(0);
     w.MNU_Game_Click(GameArithmetic);
     const QStringList sums = sumsInChain(w, 9);
     ASSERT_EQ(sums.size(), 8);
@@ -186,7 +132,7 @@ TEST(ArithmeticGame, AGridTooBigShowsTheMessageAndFallsBackToThreeByThree)
     ASSERT_EQ(w.shell.GridMax, 19);
     w.MNU_Game_Click(GameArithmetic);
     EXPECT_EQ(t.fakes.dialogs->messages,
-              QStringList {QString::fromLatin1(SumsGame::kTooBigMessage)});
+              QStringList {QString::fromLatin1(ArithmeticGame::kTooBigMessage)});
     EXPECT_EQ(w.shell.GridMax, 2);
     EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Size), 0);
     EXPECT_EQ(sumsInChain(w, 9).size(), 8) << "a 3 x 3 deal is on the grid";
@@ -198,7 +144,7 @@ TEST(ArithmeticGame, ARefusedSizeChangeEndsWithAnEmptyPlayArea)
     GameWindow t(7);
     Educate &w = t.w();
     w.settings().MNU_Size_Click(1); // 4 x 4
-    w.games().sums().MNU_AddMax_Click(0);
+    w.games().arithmetic().MNU_AddMax_Click(0);
     // Changing settings now needs a password, and the parent cancels.
     w.password().StoredPassword = QStringLiteral("secret");
     w.menus().setEnabled(MenuId::MNU_PsRq, 2, true);

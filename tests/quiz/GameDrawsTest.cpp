@@ -34,27 +34,6 @@ TEST(GameDraws, DistinctDrawsNeverRepeatAndAlwaysEnd)
     EXPECT_TRUE(drawCycling(random, 0, 8).empty());
 }
 
-TEST(GameDraws, ChainUsesEveryTileOnceAndEndsOnTheLast)
-{
-    Random random(2);
-    for (int n : {4, 9, 25, 400}) {
-        const std::vector<int> answer = drawChain(random, n);
-        std::set<int> tiles;
-        for (int s = 2; s <= n; ++s)
-            tiles.insert(answer[s]);
-        EXPECT_EQ(static_cast<int>(tiles.size()), n - 1);
-        EXPECT_EQ(*tiles.begin(), 2) << "tile 1 is never an answer";
-        EXPECT_EQ(answer[n], n);
-    }
-}
-
-TEST(GameDraws, FittingSide)
-{
-    const std::map<int, int> cases = {{0, 0}, {3, 1}, {4, 2}, {8, 2}, {9, 3}, {20, 4}, {400, 20}};
-    for (auto [items, side] : cases)
-        EXPECT_EQ(fittingSide(items), side) << items;
-}
-
 TEST(GameDraws, DicePatterns)
 {
     EXPECT_EQ(diceCells(1), std::vector<int>({5}));

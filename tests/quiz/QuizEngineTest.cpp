@@ -88,7 +88,7 @@ TEST(QuizEngine, WordsPlayTheAnswersOwnSoundWhenThereIsOne)
         wav.close();
         startColours(t);
         // Words: the question at the answered tile carries the word.
-        w.quiz.CurrentSubject = QStringLiteral("Words");
+        w.shell.CurrentSubject = QStringLiteral("Words");
         const int right = t.rightTile();
         w.Question(right)->setText(QLatin1String(c.word));
         w.engine().Correct(right, true);
@@ -102,7 +102,7 @@ TEST(QuizEngine, ClickingTheQuestionPresentsItAtOnce)
     Educate &w = t.w();
     startColours(t);
     // A sound question: the tick plays the item's sound.
-    w.quiz.CurrentSubject = QStringLiteral("Sounds");
+    w.shell.CurrentSubject = QStringLiteral("Sounds");
     w.quiz.ItemValue[1] = 4;
     w.quiz.SoundList[4] = w.shell.AppFolder + QStringLiteral("Sounds/Cow.wav");
     w.shell.TickCount = 3;
@@ -137,7 +137,7 @@ TEST(QuizEngine, TypedLettersFollowTheKeyboardOption)
         startColours(t);
         // An Initial Letters question on top of the dealt tiles.
         w.shell.CurrentGame = GameInitialLetters;
-        w.quiz.CurrentSubject = QStringLiteral("Letters");
+        w.shell.CurrentSubject = QStringLiteral("Letters");
         w.Question(1)->setText(QStringLiteral("\nC c"));
         const int right = t.rightTile();
 
@@ -164,7 +164,7 @@ TEST(QuizEngine, PictureSubjectsShowTheItemsPictureAndName)
     }
     w.shell.GridMax = 2;
     w.layout().LoadLabels();
-    w.quiz.CurrentSubject = QStringLiteral("Flags");
+    w.shell.CurrentSubject = QStringLiteral("Flags");
     w.sounds().GetSample(0, 0, true);
     w.engine().DoQuizOrder(m + 1);
     EXPECT_EQ(w.quiz.QuestionTile, 1);
@@ -200,7 +200,7 @@ TEST(QuizEngine, InitialLettersFindAPicturePerLetter)
     }
     w.settings().MNU_Size_Click(2); // 5 x 5: 24 of the 26 letters
     w.layout().LoadLabels();
-    w.quiz.CurrentSubject = QStringLiteral("Letters");
+    w.shell.CurrentSubject = QStringLiteral("Letters");
     w.sounds().GetSample(0, 0, true);
     w.engine().DoQuizOrder(27);
     for (int k = 1; k < 25; ++k) {

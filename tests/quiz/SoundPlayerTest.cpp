@@ -105,7 +105,7 @@ TEST_F(SoundFixture, WindowEventsRunWhileASoundPlaysExceptInPairs)
     int events = 0;
     pump.onPump = [&] { ++events; };
 
-    w.quiz.CurrentSubject = "Sounds";
+    w.shell.CurrentSubject = "Sounds";
     w.setHourglass(true);
     w.sounds().PlaySound(wave("Cow.wav"));
     EXPECT_GT(events, 10);
@@ -113,7 +113,7 @@ TEST_F(SoundFixture, WindowEventsRunWhileASoundPlaysExceptInPairs)
 
     events = 0;
     const long pauses = pump.pauses;
-    w.quiz.CurrentSubject = "Pairs";
+    w.shell.CurrentSubject = "Pairs";
     const double start = clock.now;
     w.sounds().PlaySound(wave("Cow.wav"));
     EXPECT_EQ(events, 0);

@@ -1,5 +1,8 @@
 // The Sounds game: sounds paired with pictures, and a grid that shrinks to fit them.
+#include "quiz/SoundsGame.h"
 #include "common/MenuId.h"
+#include "quiz/GameDraws.h"
+#include "quiz/QuizGames.h"
 #include "quiz/SoundPairs.h"
 #include "quiz/SoundPlayer.h"
 
@@ -17,7 +20,7 @@ using namespace tw;
 
 namespace {
 
-struct SoundsGame : ::testing::Test
+struct SoundsQuiz : ::testing::Test
 {
     test::TestWindow tw;
     Educate &w = tw.w();
@@ -52,7 +55,7 @@ struct SoundsGame : ::testing::Test
 
 } // namespace
 
-TEST_F(SoundsGame, SoundsPairWithTheFirstSubjectsPictureOfTheSameName)
+TEST_F(SoundsQuiz, SoundsPairWithTheFirstSubjectsPictureOfTheSameName)
 {
     sound("Cat.wav");
     sound("COW.WAV"); // capital extension: paired like any other
@@ -65,7 +68,7 @@ TEST_F(SoundsGame, SoundsPairWithTheFirstSubjectsPictureOfTheSameName)
     picture("Animals/Dogfish.png"); // not Dog's picture
     picture("Animals/Dog.v2.png");
 
-    const int m = w.sounds().BuildSoundTables();
+    const int m = w.games().sounds().BuildSoundTables();
     ASSERT_EQ(m, 3);
     const QString a = app.path() + "/";
     EXPECT_EQ(w.quiz.SoundList[1], a + "Sounds/Cat.wav");
@@ -78,7 +81,7 @@ TEST_F(SoundsGame, SoundsPairWithTheFirstSubjectsPictureOfTheSameName)
     EXPECT_EQ(w.quiz.PictureList[4], "");
 }
 
-TEST_F(SoundsGame, PicturesInTheTenthSubjectCountToo)
+TEST_F(SoundsQuiz, PicturesInTheTenthSubjectCountToo)
 {
     for (int k = 6; k <= 10; ++k) {
         w.shell.SubjectFolder[k] = QStringLiteral("Extra%1/").arg(k);
@@ -87,11 +90,11 @@ TEST_F(SoundsGame, PicturesInTheTenthSubjectCountToo)
     w.shell.SubjectCount = 10;
     sound("Comet.wav");
     picture("Extra10/Comet.png");
-    ASSERT_EQ(w.sounds().BuildSoundTables(), 1);
+    ASSERT_EQ(w.games().sounds().BuildSoundTables(), 1);
     EXPECT_EQ(w.quiz.PictureList[1], app.filePath("Extra10/Comet.png"));
 }
 
-TEST_F(SoundsGame, AtMostThreeHundredSoundsFitTheTables)
+TEST_F(SoundsQuiz, AtMostThreeHundredSoundsFitTheTables)
 {
     QList<SoundPair> pairs;
     {
@@ -111,51 +114,50 @@ TEST_F(SoundsGame, AtMostThreeHundredSoundsFitTheTables)
 
 TEST(SoundsGrid, TheLargestSquareThatFits)
 {
-    const std::pair<int, int> cases[]
-        = {{4, 2}, {8, 2}, {9, 3}, {21, 4}, {25, 5}, {170, 13}, {301, 17}, {0, 0}};
+    const std::pair<int, int> cases[] = {{0, 0},  {3, 1},  {4, 2},    {8, 2},    {9, 3},
+                                         {21, 4}, {25, 5}, {170, 13}, {301, 17}, {400, 20}};
     for (auto [total, side] : cases)
-        EXPECT_EQ(fittingGridSide(total), side) << total;
+        EXPECT_EQ(fittingSide(total), side) << total;
 }
 
-TEST_F(SoundsGame, TwentySoundsOnAFiveByFiveGridPlayOnFourByFour)
+TEST_F(SoundsQuiz, TwentySoundsOnAFiveByFiveGridPlayOnFourByFour)
 {
     animals(20);
     w.shell.GridMax = 4;
     w.shell.CurrentGame = 0;
     w.shell.LastGame = 0;
     w.shell.Loading = true;
-    w.sounds().LoadSounds();
+    EXPECT_EQ(w.games().sounds().LoadSounds().kind, LoadOutcome::Kind::Restart);
     EXPECT_EQ(w.shell.GridMax, 3);
     EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Size),
               w.menus().item(MenuId::MNU_Size, 1) ? 1 : -1);
-    EXPECT_EQ(w.quiz.CurrentSubject, "Sounds");
 }
 
-TEST_F(SoundsGame, ThreeSoundsOnAThreeByThreeGridPlayOnTwoByTwo)
+TEST_F(SoundsQuiz, ThreeSoundsOnAThreeByThreeGridPlayOnTwoByTwo)
 {
     animals(3);
     w.shell.GridMax = 2;
     w.shell.CurrentGame = 0;
     w.shell.LastGame = 0;
     w.shell.Loading = true;
-    w.sounds().LoadSounds();
+    EXPECT_EQ(w.games().sounds().LoadSounds().kind, LoadOutcome::Kind::Restart);
     EXPECT_EQ(w.shell.GridMax, 1);
     EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Size), -1); // no item stands for 2 x 2
 }
 
-TEST_F(SoundsGame, TooFewSoundsShowNothingAndKeepTheGrid)
+TEST_F(SoundsQuiz, TooFewSoundsShowNothingAndKeepTheGrid)
 {
     animals(2);
     sound("Lonely.wav");
     w.shell.GridMax = 2;
     w.shell.Loading = true;
-    w.sounds().LoadSounds();
+    w.games().sounds().LoadSounds();
     EXPECT_EQ(w.shell.GridMax, 2);
-    EXPECT_EQ(w.quiz.CurrentSubject, "Sounds");
+    EXPECT_EQ(w.shell.CurrentSubject, "Sounds");
     EXPECT_TRUE(tw.fakes.sound->opened.isEmpty());
 }
 
-TEST_F(SoundsGame, AFullGridDealsAndPlaysTheFirstSound)
+TEST_F(SoundsQuiz, AFullGridDealsAndPlaysTheFirstSound)
 {
     animals(8);
     w.shell.GridMax = 2;
@@ -163,7 +165,7 @@ TEST_F(SoundsGame, AFullGridDealsAndPlaysTheFirstSound)
     w.shell.LastGame = 0;
     w.shell.Loading = true;
     w.layout().LoadLabels();
-    w.sounds().LoadSounds();
+    w.games().sounds().LoadSounds();
     EXPECT_EQ(w.shell.GridMax, 2);
     EXPECT_FALSE(w.shell.Loading);
     ASSERT_FALSE(tw.fakes.sound->opened.isEmpty());

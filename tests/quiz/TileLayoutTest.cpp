@@ -160,7 +160,7 @@ TEST(TileLayout, ATinyWindowNeitherCrashesNorShrinksTextBelowOnePoint)
         Educate &w = t.w();
         w.settings().MNU_Size_Click(17); // 20 x 20
         w.layout().LoadLabels();
-        w.quiz.CurrentSubject = QStringLiteral("Letters");
+        w.shell.CurrentSubject = QStringLiteral("Letters");
         w.Question(1)->setText(QStringLiteral("\nA a"));
         t.setPlayArea(area);
         w.layout().ReDraw();
@@ -200,17 +200,17 @@ TEST(TileLayout, StackingPerSubject)
     w.layout().LoadLabels();
     w.shell.CurrentGame = GameColours;
 
-    w.quiz.CurrentSubject = QStringLiteral("Colour");
+    w.shell.CurrentSubject = QStringLiteral("Colour");
     w.layout().ReDraw();
     EXPECT_LT(stackIndex(w.Question(4)), stackIndex(w.Img(4)));
     EXPECT_LT(stackIndex(w.Img(4)), stackIndex(w.Answer(4))) << "the answer lies on top";
 
-    w.quiz.CurrentSubject = QStringLiteral("Flags");
+    w.shell.CurrentSubject = QStringLiteral("Flags");
     w.layout().ReDraw();
     EXPECT_GT(stackIndex(w.Img(4)), stackIndex(w.Answer(4))) << "the flag covers the caption";
 
     for (const char *subject : {"Spelling", "Letters"}) {
-        w.quiz.CurrentSubject = QLatin1String(subject);
+        w.shell.CurrentSubject = QLatin1String(subject);
         w.layout().ReDraw();
         // A 20-pixel (300 twips) strip above the picture shows the caption at size 10.
         EXPECT_EQ(w.Img(4)->geometry(), QRect(0, 100, 100, 60)) << subject;

@@ -162,7 +162,7 @@ TEST(WordGames, InitialLettersPlaysOnAtMostFiveByFive)
     w.settings().MNU_Size_Click(3); // 6 x 6
     w.MNU_Game_Click(GameInitialLetters);
     EXPECT_EQ(w.shell.GridMax, 4);
-    EXPECT_EQ(w.quiz.CurrentSubject, QStringLiteral("Letters"));
+    EXPECT_EQ(w.shell.CurrentSubject, QStringLiteral("Letters"));
     EXPECT_EQ(t.playDealRight(25).size(), 24);
     EXPECT_TRUE(t.againEnabled());
 }
@@ -175,13 +175,15 @@ TEST(WordGames, InitialLettersByKeyboardFollowsTheKeyboardOptions)
     w.MNU_Game_Click(GameInitialLetters);
     const int first = t.rightTile();
     const QChar letter = w.Question(w.quiz.QuestionTile)->text().at(1);
-    w.engine().KeyPress(letter.toLower());
+    // Keys go to the window, which hands them to the game before any control.
+    const char key = letter.toLower().toLatin1();
+    QTest::keyClick(&w, key);
     EXPECT_EQ(t.rightTile(), first);
 
     w.settings().MNU_Kbd_Click(3); // keyboard only: clicks do nothing
     QuizWindow::click(w.Answer(first));
     EXPECT_EQ(t.rightTile(), first);
-    w.engine().KeyPress(letter.toLower()); // a small letter is right too
+    QTest::keyClick(&w, key); // a small letter is right too
     EXPECT_NE(t.rightTile(), first);
     EXPECT_TRUE(w.Answer(first)->isHidden());
 }

@@ -149,7 +149,7 @@ TEST(GameClock, TheQuestionIsPresentedEveryElevenTicks)
     ClockWindow t;
     const QString moo = t.wave(QStringLiteral("Moo.wav"));
     QuizState &q = t.w().quiz;
-    q.CurrentSubject = QStringLiteral("Sounds");
+    t.w().shell.CurrentSubject = QStringLiteral("Sounds");
     q.QuestionTile = 1;
     q.ItemValue[1] = 3;
     q.SoundList[3] = moo;
@@ -181,7 +181,7 @@ TEST(GameClock, LettersPlayTheAnswersOwnSound)
     w.Answer(2)->setText(QStringLiteral("Apple"));
     w.quiz.QuestionTile = 1;
     for (const char *subject : {"Letters", "Spelling", "Colour", "Sums", "Words", "Numbers"}) {
-        w.quiz.CurrentSubject = QLatin1String(subject);
+        w.shell.CurrentSubject = QLatin1String(subject);
         const int before = t.played(apple);
         w.shell.TickCount = 12;
         t.tickAt(kTen + 1);

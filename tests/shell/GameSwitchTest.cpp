@@ -86,7 +86,7 @@ TEST(GameSwitch, UnloadGameLeavesOnlyTheTemplates)
         ASSERT_TRUE(w.Answer.load(i));
     for (int i : {1, 4})
         ASSERT_TRUE(w.Img.load(i));
-    w.quiz.CurrentSubject = QStringLiteral("Colour");
+    w.shell.CurrentSubject = QStringLiteral("Colour");
     w.quiz.AwaitingAnswer = 1;
     w.SpellBox->show();
     w.UnloadGame();
@@ -95,7 +95,7 @@ TEST(GameSwitch, UnloadGameLeavesOnlyTheTemplates)
     EXPECT_EQ(w.Img.count(), 0);
     EXPECT_NE(w.Img(0), nullptr);
     EXPECT_NE(w.Question(0), nullptr);
-    EXPECT_TRUE(w.quiz.CurrentSubject.isEmpty());
+    EXPECT_TRUE(w.shell.CurrentSubject.isEmpty());
     EXPECT_EQ(w.quiz.AwaitingAnswer, 0);
     EXPECT_FALSE(w.SpellBox->isVisibleTo(&w));
 }

@@ -38,21 +38,6 @@ struct LockedWindow : TestWindow
     PasswordLock &lock() { return w().password(); }
 };
 
-TEST(PasswordLock, TheDialogLooksAsItShould)
-{
-    TestWindow t;
-    FrmPass *d = t.w().password().dialog();
-    EXPECT_EQ(d->windowTitle(), QStringLiteral("Tumblewick"));
-    EXPECT_FALSE(d->isModal());
-    EXPECT_EQ(d->LabPass(0)->text(), QStringLiteral(" Type in Password"));
-    EXPECT_EQ(d->LabPass(1)->text(), QStringLiteral(" Type New Password"));
-    EXPECT_EQ(d->LabPass(2)->text(), QStringLiteral(" Repeat Password"));
-    EXPECT_EQ(d->ComOK()->text(), QStringLiteral("O.K"));
-    EXPECT_EQ(d->ComCancel()->text(), QStringLiteral("Cancel"));
-    for (int row = 0; row < 3; ++row)
-        EXPECT_EQ(d->PassBox(row)->echoMode(), QLineEdit::Password);
-}
-
 TEST(PasswordLock, WithNoPasswordNothingIsEverAsked)
 {
     TestWindow t;

@@ -70,8 +70,6 @@ INSTANTIATE_TEST_SUITE_P(
         return n;
     });
 
-TEST(TalkChunks, SeventyCharacterExampleIsSeventyLong) { EXPECT_EQ(kSeventy.size(), 70); }
-
 TEST(TalkChunks, ChunksTogetherSayTheWholeTextOnce)
 {
     const QStringList texts = {

@@ -1,12 +1,10 @@
-#include "quiz/SumsGame.h"
+#include "quiz/ArithmeticGame.h"
 #include "common/MenuId.h"
 
 #include "common/Constants.h"
+#include "common/Menus.h"
 #include "common/Tiles.h"
-#include "shell/Educate.h"
-#include "shell/MenuBar.h"
-#include "shell/PasswordLock.h"
-#include "shell/Settings.h"
+#include "quiz/QuizHost.h"
 
 #include <algorithm>
 #include <array>
@@ -31,15 +29,16 @@ constexpr MenuId kDivOn = MenuId::MNU_DivOn;
 
 } // namespace
 
-const char *const SumsGame::kTooBigMessage = "Puzzle size too big for the number of solutions";
+const char *const ArithmeticGame::kTooBigMessage
+    = "Puzzle size too big for the number of solutions";
 
-SumsGame::SumsGame(Educate &window)
+ArithmeticGame::ArithmeticGame(QuizHost &window)
     : m_window(window)
 { }
 
-bool SumsGame::setNumbersRange(MenuId group, int index, int &value)
+bool ArithmeticGame::setNumbersRange(MenuId group, int index, int &value)
 {
-    if (!m_window.password().CheckPass(PasswordRequirement::Settings))
+    if (!m_window.CheckPass(PasswordRequirement::Settings))
         return false;
     if (index < 0 || index >= static_cast<int>(kNumberRanges.size()))
         return false;
@@ -48,9 +47,9 @@ bool SumsGame::setNumbersRange(MenuId group, int index, int &value)
     return true;
 }
 
-bool SumsGame::setTablesRange(MenuId group, int index, int &value)
+bool ArithmeticGame::setTablesRange(MenuId group, int index, int &value)
 {
-    if (!m_window.password().CheckPass(PasswordRequirement::Settings))
+    if (!m_window.CheckPass(PasswordRequirement::Settings))
         return false;
     if (std::find(kTableItems.begin(), kTableItems.end(), index) == kTableItems.end())
         return false;
@@ -59,26 +58,26 @@ bool SumsGame::setTablesRange(MenuId group, int index, int &value)
     return true;
 }
 
-void SumsGame::MNU_AddMax_Click(int index)
+void ArithmeticGame::MNU_AddMax_Click(int index)
 {
     setNumbersRange(MenuId::MNU_AddMax, index, m_window.quiz.AddMax);
 }
-void SumsGame::MNU_SubMax_Click(int index)
+void ArithmeticGame::MNU_SubMax_Click(int index)
 {
     setNumbersRange(MenuId::MNU_SubMax, index, m_window.quiz.SubMax);
 }
-void SumsGame::MNU_MulMax_Click(int index)
+void ArithmeticGame::MNU_MulMax_Click(int index)
 {
     setTablesRange(MenuId::MNU_MulMax, index, m_window.quiz.MulMax);
 }
-void SumsGame::MNU_DivMax_Click(int index)
+void ArithmeticGame::MNU_DivMax_Click(int index)
 {
     setTablesRange(MenuId::MNU_DivMax, index, m_window.quiz.DivMax);
 }
 
-SumSwitches SumsGame::switches() const
+SumSwitches ArithmeticGame::switches() const
 {
-    const MenuBar &menus = m_window.menus();
+    const Menus &menus = m_window.menus();
     SumSwitches s;
     s.addition = menus.checked(kAddOn);
     s.multiplication = menus.checked(kMulOn);
@@ -89,16 +88,16 @@ SumSwitches SumsGame::switches() const
     return s;
 }
 
-SumRanges SumsGame::ranges() const
+SumRanges ArithmeticGame::ranges() const
 {
     const QuizState &q = m_window.quiz;
     return SumRanges {q.AddMax, q.SubMax, q.MulMax, q.DivMax};
 }
 
-void SumsGame::LoadSums()
+LoadOutcome ArithmeticGame::LoadSums()
 {
-    Educate &w = m_window;
-    w.quiz.CurrentSubject = QStringLiteral("Sums");
+    QuizHost &w = m_window;
+    w.shell.CurrentSubject = QStringLiteral("Sums");
     w.setHourglass(true);
     const int side = w.shell.GridMax + 1;
     const int n = side * side;
@@ -106,10 +105,8 @@ void SumsGame::LoadSums()
     // The item tables hold 300 tiles; a larger grid cannot be dealt.
     if (side >= 1 && n < kTableSize)
         deal = dealSums(*w.platform().random, n, switches(), ranges());
-    if (!deal.complete) {
-        abortDeal();
-        return;
-    }
+    if (!deal.complete)
+        return abortDeal();
     // Operators that ran out of results handed over to addition only for
     // this deal: the menus were never changed, so the parent's choice stands.
     for (int s = 2; s <= n; ++s) {
@@ -126,28 +123,28 @@ void SumsGame::LoadSums()
     }
     w.quiz.QuestionTile = 1;
     w.setHourglass(false);
+    return LoadOutcome::dealt();
 }
 
-void SumsGame::abortDeal()
+LoadOutcome ArithmeticGame::abortDeal()
 {
-    Educate &w = m_window;
+    QuizHost &w = m_window;
     w.shell.Loading = false;
     w.shell.LoadTimeout = false;
     w.setHourglass(false);
-    w.platform().dialogs->message(&w, QString::fromLatin1(kTooBigMessage),
-                                  Dialogs::Icon::Information);
+    const QString message = QString::fromLatin1(kTooBigMessage);
     if (w.shell.GridMax <= kSmallestGridMax) {
         // Nothing smaller to fall back to: leave the play area empty.
         w.UnloadGame();
-        return;
+        return LoadOutcome::giveUp(message);
     }
-    w.settings().MNU_Size_Click(kSmallestSizeItem);
+    w.MNU_Size_Click(kSmallestSizeItem);
     if (w.shell.GridMax != kSmallestGridMax) {
         // The password kept the size: dealing again would fail the same way.
         w.UnloadGame();
-        return;
+        return LoadOutcome::giveUp(message);
     }
-    w.MNU_Game_Click(GameArithmetic);
+    return LoadOutcome::restart(message);
 }
 
 } // namespace tw

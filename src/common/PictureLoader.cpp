@@ -1,4 +1,4 @@
-#include "quiz/PictureLoader.h"
+#include "common/PictureLoader.h"
 
 #include <QCache>
 #include <QDateTime>

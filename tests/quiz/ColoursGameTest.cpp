@@ -3,6 +3,7 @@
 #include "common/MenuId.h"
 
 #include "common/Constants.h"
+#include "quiz/ColoursGame.h"
 #include "quiz/QuizGames.h"
 #include "shell/Settings.h"
 
@@ -25,22 +26,6 @@ long colourOf(const QString &caption)
     return -1;
 }
 
-TEST(ColourGame, TheTableHoldsTheFifteenColoursInOrder)
-{
-    // Values are red + 256 green + 65536 blue.
-    struct Rgb
-    {
-        int r, g, b;
-    };
-    const Rgb rgb[]
-        = {{0, 0, 0},     {255, 255, 255}, {0, 0, 255},    {255, 0, 0},     {255, 255, 0},
-           {0, 255, 0},   {255, 128, 0},   {128, 64, 0},   {0, 255, 255},   {255, 192, 192},
-           {192, 0, 192}, {128, 128, 128}, {255, 217, 96}, {249, 105, 141}, {255, 224, 192}};
-    for (int i = 0; i < 15; ++i)
-        EXPECT_EQ(kColourTable[i].value, rgb[i].r + 256 * rgb[i].g + 65536 * rgb[i].b)
-            << kColourTable[i].name;
-}
-
 TEST(ColourGame, EachGridAsksTheColoursOfItsQuestionSlotsOnceAndEndsWithPlayAgain)
 {
     struct Case
@@ -55,7 +40,7 @@ TEST(ColourGame, EachGridAsksTheColoursOfItsQuestionSlotsOnceAndEndsWithPlayAgai
         w.settings().MNU_Size_Click(c.sizeItem);
         w.MNU_Game_Click(GameColours);
         const int n = c.side * c.side;
-        ASSERT_EQ(w.quiz.CurrentSubject, QStringLiteral("Colour"));
+        ASSERT_EQ(w.shell.CurrentSubject, QStringLiteral("Colour"));
         ASSERT_EQ(w.Answer.count(), n);
         EXPECT_FALSE(t.againEnabled());
 
@@ -118,7 +103,7 @@ TEST(ColourGame, ALargeGridIsSwitchedToFourByFour)
     EXPECT_EQ(w.shell.GridMax, 3);
     EXPECT_EQ(w.Answer.count(), 16);
     EXPECT_EQ(w.Question.count(), 16);
-    EXPECT_EQ(w.quiz.CurrentSubject, QStringLiteral("Colour"));
+    EXPECT_EQ(w.shell.CurrentSubject, QStringLiteral("Colour"));
     EXPECT_TRUE(w.menus().checked(MenuId::MNU_Size, 1)) << "\"&4 x 4\" is checked";
     EXPECT_FALSE(w.menus().checked(MenuId::MNU_Size, 17));
     EXPECT_EQ(t.playDealRight(16).size(), 15);
@@ -147,7 +132,7 @@ TEST(ColourGame, AWrongClickStartsANewDeal)
     QuizWindow::click(w.Answer(wrong));
 
     EXPECT_GE(t.fakes.clock->now - clockBefore, 1.0) << "a pause after the error sound";
-    EXPECT_EQ(w.quiz.CurrentSubject, QStringLiteral("Colour"));
+    EXPECT_EQ(w.shell.CurrentSubject, QStringLiteral("Colour"));
     EXPECT_EQ(w.quiz.QuestionTile, 1);
     EXPECT_EQ(w.quiz.AwaitingAnswer, 1);
     EXPECT_FALSE(w.hourglass());

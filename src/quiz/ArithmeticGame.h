@@ -1,6 +1,8 @@
 // The Arithmetic game: its operator and range menus and the dealing of sums.
 #pragma once
 
+#include "quiz/LoadOutcome.h"
+
 #include "common/MenuId.h"
 
 #include "quiz/SumDeal.h"
@@ -9,12 +11,12 @@
 
 namespace tw {
 
-class Educate;
+class QuizHost;
 
-class SumsGame
+class ArithmeticGame
 {
 public:
-    explicit SumsGame(Educate &window);
+    explicit ArithmeticGame(QuizHost &window);
 
     // Range groups; the index is the item's index in its menu. An index
     // without an item (a damaged settings file) keeps the range.
@@ -24,7 +26,7 @@ public:
     void MNU_DivMax_Click(int index);
 
     // Deals the sums of a new game onto the tiles LoadLabels created.
-    void LoadSums();
+    LoadOutcome LoadSums();
 
     // The operator switches as the menus show them.
     SumSwitches switches() const;
@@ -35,9 +37,9 @@ public:
 private:
     bool setNumbersRange(MenuId group, int index, int &value);
     bool setTablesRange(MenuId group, int index, int &value);
-    void abortDeal();
+    LoadOutcome abortDeal();
 
-    Educate &m_window;
+    QuizHost &m_window;
 };
 
 } // namespace tw

@@ -1,7 +1,7 @@
 // Every accepted picture format loads; broken, truncated and oversized files load as nothing.
-#include "quiz/PictureLoader.h"
+#include "common/PictureLoader.h"
 
-#include "PictureFiles.h"
+#include "quiz/PictureFiles.h"
 
 #include <QElapsedTimer>
 #include <QStandardPaths>
