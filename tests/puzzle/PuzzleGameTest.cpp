@@ -64,6 +64,7 @@ void expectWholePicture(PuzzleWindow &t)
     EXPECT_EQ(w.Img.count(), 0);
     EXPECT_TRUE(w.Img(0)->isVisible());
     EXPECT_EQ(w.Img(0)->geometry(), QRect(QPoint(0, 0), w.playArea()->size()));
+    EXPECT_TRUE(w.shell.CurrentSubject.isEmpty());
     QAction *again = w.menus().item(MenuId::MNU_Again);
     ASSERT_NE(again, nullptr);
     EXPECT_TRUE(again->isEnabled());

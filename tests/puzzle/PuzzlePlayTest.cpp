@@ -79,26 +79,6 @@ TEST(PuzzlePlay, DroppingAPieceOnItselfOrOffTheBoardChangesNothing)
     EXPECT_EQ(t.w().Img(before[5])->geometry(), t.layout().slotRect(5));
 }
 
-TEST(PuzzlePlay, JigsawSolvedByDraggingShowsTheWholePicture)
-{
-    PuzzleWindow t(5);
-    startJigsaw(t);
-    Educate &w = t.w();
-    int drags = 0;
-    for (int s = 1; s <= 9 && w.Img.count() > 0; ++s) {
-        if (t.pieceAt()[size_t(s)] == s)
-            continue;
-        // Drag the piece that belongs here onto the one that is here.
-        t.dragSlot(board::slotOf(t.pieceAt(), 9, s), s);
-        ++drags;
-        ASSERT_LT(drags, 9);
-    }
-    EXPECT_EQ(w.Img.count(), 0); // the game has ended and the pieces are gone
-    EXPECT_TRUE(w.Img(0)->isVisible());
-    EXPECT_EQ(w.Img(0)->geometry(), QRect(QPoint(0, 0), w.playArea()->size()));
-    EXPECT_TRUE(w.shell.CurrentSubject.isEmpty());
-}
-
 TEST(PuzzlePlay, AllHomeWhileShufflingIsNotSolved)
 {
     PuzzleWindow t;

@@ -120,29 +120,24 @@ TEST(SoundsGrid, TheLargestSquareThatFits)
         EXPECT_EQ(fittingSide(total), side) << total;
 }
 
-TEST_F(SoundsQuiz, TwentySoundsOnAFiveByFiveGridPlayOnFourByFour)
+// Too few sounds for the grid: the largest square that fits, with its size
+// item checked, or none when no item stands for it (2 x 2); then a restart.
+TEST_F(SoundsQuiz, TooFewSoundsForTheGridRestartOnTheLargestSquareThatFits)
 {
-    animals(20);
-    w.shell.GridMax = 4;
-    w.shell.CurrentGame = 0;
-    w.shell.LastGame = 0;
-    w.shell.Loading = true;
-    EXPECT_EQ(w.games().sounds().LoadSounds().kind, LoadOutcome::Kind::Restart);
-    EXPECT_EQ(w.shell.GridMax, 3);
-    EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Size),
-              w.menus().item(MenuId::MNU_Size, 1) ? 1 : -1);
-}
-
-TEST_F(SoundsQuiz, ThreeSoundsOnAThreeByThreeGridPlayOnTwoByTwo)
-{
-    animals(3);
-    w.shell.GridMax = 2;
-    w.shell.CurrentGame = 0;
-    w.shell.LastGame = 0;
-    w.shell.Loading = true;
-    EXPECT_EQ(w.games().sounds().LoadSounds().kind, LoadOutcome::Kind::Restart);
-    EXPECT_EQ(w.shell.GridMax, 1);
-    EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Size), -1); // no item stands for 2 x 2
+    const struct
+    {
+        int sounds, gridMax, newGridMax, checkedItem;
+    } cases[] = {{3, 2, 1, -1}, {20, 4, 3, 1}}; // the second adds to the first's sounds
+    for (const auto &c : cases) {
+        animals(c.sounds);
+        w.shell.GridMax = c.gridMax;
+        w.shell.CurrentGame = 0;
+        w.shell.LastGame = 0;
+        w.shell.Loading = true;
+        EXPECT_EQ(w.games().sounds().LoadSounds().kind, LoadOutcome::Kind::Restart);
+        EXPECT_EQ(w.shell.GridMax, c.newGridMax);
+        EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Size), c.checkedItem) << c.sounds;
+    }
 }
 
 TEST_F(SoundsQuiz, TooFewSoundsShowNothingAndKeepTheGrid)
