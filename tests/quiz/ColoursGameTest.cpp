@@ -147,21 +147,5 @@ TEST(ColourGame, AWrongClickStartsANewDeal)
     EXPECT_TRUE(t.againEnabled());
 }
 
-TEST(ColourGame, AfterUnloadingOnlyTheTemplatesAndBackdropRemain)
-{
-    QuizWindow t;
-    Educate &w = t.w();
-    w.settings().MNU_Size_Click(1);
-    w.MNU_Game_Click(GameColours);
-    ASSERT_EQ(w.Img.count(), 16);
-    w.UnloadGame();
-    EXPECT_EQ(w.Question.count(), 0);
-    EXPECT_EQ(w.Answer.count(), 0);
-    EXPECT_EQ(w.Img.count(), 0);
-    EXPECT_NE(w.Img(0), nullptr);
-    EXPECT_NE(w.Question(0), nullptr);
-    EXPECT_NE(w.Answer(0), nullptr);
-}
-
 } // namespace
 } // namespace tw

@@ -4,6 +4,8 @@
 #include "quiz/QuizWindow.h"
 #include "shell/Settings.h"
 
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 using namespace tw;
@@ -50,6 +52,22 @@ TEST(FlagsGame, QuestionsNameTheFlagsShown)
     EXPECT_TRUE(QStringList({QStringLiteral("France"), QStringLiteral("Japan"),
                              QStringLiteral("Peru"), QStringLiteral("Chad")})
                     .contains(name));
+}
+
+TEST(FlagsGame, AChildsClickOnTheRightFlagReachesItThroughTheWidgetOnTop)
+{
+    GameWindow t(2);
+    Educate &w = t.w();
+    addPictures(w.shell.AppFolder, QStringLiteral("Flags"), shortNames(4));
+    w.MNU_Game_Click(GameFlags);
+    ASSERT_EQ(w.shell.GridMax, 1);
+    const int right = t.rightTile();
+    // The flag lies over its answer tile: the click lands on the picture.
+    const QPoint centre = w.Answer(right)->geometry().center();
+    QWidget *top = w.playArea()->childAt(centre);
+    ASSERT_NE(qobject_cast<PictureTile *>(top), nullptr);
+    QTest::mouseClick(top, Qt::LeftButton, {}, top->mapFrom(w.playArea(), centre));
+    EXPECT_EQ(w.quiz.QuestionTile, right); // marked right: the answer asks next
 }
 
 TEST(FlagsGame, TooFewFlagsDealNothing)

@@ -95,6 +95,7 @@ TEST(GameSwitch, UnloadGameLeavesOnlyTheTemplates)
     EXPECT_EQ(w.Img.count(), 0);
     EXPECT_NE(w.Img(0), nullptr);
     EXPECT_NE(w.Question(0), nullptr);
+    EXPECT_NE(w.Answer(0), nullptr);
     EXPECT_TRUE(w.shell.CurrentSubject.isEmpty());
     EXPECT_EQ(w.quiz.AwaitingAnswer, 0);
     EXPECT_FALSE(w.SpellBox->isVisibleTo(&w));

@@ -8,7 +8,9 @@
 #include "shell/Settings.h"
 #include "support/TestWindow.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QMenu>
 
 #include <gtest/gtest.h>
 
@@ -117,6 +119,24 @@ TEST(PasswordLock, ARefusedExitKeepsTheWindowOpenAndTheKeysBlocked)
     EXPECT_TRUE(t.w().unloaded());
     EXPECT_FALSE(t.fakes.keys->blocked);
     EXPECT_EQ(t.dialogsAnswered, 2);
+}
+
+TEST(PasswordLock, TheToolsMenuClosesForThePasswordAndOpensAgainWhenItIsRight)
+{
+    const int tools = static_cast<int>(PasswordRequirement::Tools);
+    for (const bool right : {true, false}) {
+        LockedWindow t({tools});
+        t.w().show();
+        QMenu *menu = t.w().menus().menu(MenuId::MNU_Tools);
+        ASSERT_NE(menu, nullptr);
+        t.passAnswers.push_back({right ? QStringLiteral("tiger") : QStringLiteral("wrong")});
+        menu->popup(QPoint(10, 10)); // the child opens the menu: its handler asks
+        QApplication::processEvents();
+        QApplication::processEvents();
+        EXPECT_EQ(t.dialogsAnswered, 1) << right;
+        EXPECT_EQ(menu->isVisible(), right);
+        menu->hide();
+    }
 }
 
 TEST(PasswordLock, NothingIsAskedWhileLoading)
