@@ -2,6 +2,7 @@
 // loads, and there is enough of each for every game to run.
 #include "common/PictureLoader.h"
 #include "paint/CursorFile.h"
+#include "platform/WaveHeader.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +11,6 @@
 #include <QImageReader>
 #include <QRegularExpression>
 #include <QSet>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -44,50 +44,11 @@ QStringList pictureNames(const QString &subject)
     return names;
 }
 
-struct WaveInfo
+// A PCM wave file that holds sound.
+tw::WaveInfo readWave(const QString &path)
 {
-    bool valid = false;
-    int sampleRate = 0;
-    int channels = 0;
-    int bitsPerSample = 0;
-    qint64 dataBytes = 0;
-    double seconds() const
-    {
-        const int frameBytes = channels * bitsPerSample / 8;
-        return valid && frameBytes > 0 && sampleRate > 0
-            ? double(dataBytes) / frameBytes / sampleRate
-            : 0.0;
-    }
-};
-
-// Reads the RIFF/WAVE chunks: a PCM format chunk and a data chunk that the file really holds.
-WaveInfo readWave(const QString &path)
-{
-    WaveInfo info;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return info;
-    const QByteArray bytes = file.readAll();
-    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
-        return info;
-    const char *data = bytes.constData();
-    qsizetype pos = 12;
-    bool haveFormat = false;
-    while (pos + 8 <= bytes.size()) {
-        const QByteArray id = bytes.mid(pos, 4);
-        const quint32 size = qFromLittleEndian<quint32>(data + pos + 4);
-        if (id == "fmt " && size >= 16 && pos + 8 + 16 <= bytes.size()) {
-            haveFormat = qFromLittleEndian<quint16>(data + pos + 8) == 1; // PCM
-            info.channels = qFromLittleEndian<quint16>(data + pos + 10);
-            info.sampleRate = int(qFromLittleEndian<quint32>(data + pos + 12));
-            info.bitsPerSample = qFromLittleEndian<quint16>(data + pos + 22);
-        } else if (id == "data") {
-            info.dataBytes = size;
-            info.valid = haveFormat && size > 0 && pos + 8 + qsizetype(size) <= bytes.size();
-            return info;
-        }
-        pos += 8 + qsizetype(size) + (size & 1);
-    }
+    tw::WaveInfo info = tw::readWaveInfo(path);
+    info.valid = info.valid && info.formatTag == 1 && info.dataBytes > 0;
     return info;
 }
 
@@ -221,12 +182,12 @@ TEST_F(ShippedContent, EveryNameOfTheFirstFourSubjectsHasItsSpokenSound)
     EXPECT_LE(sounds.size(), MaxSoundFiles);
 
     for (const QString &name : names) {
-        const WaveInfo wave = readWave(contentPath(QStringLiteral("Sounds/") + name + ".wav"));
+        const auto wave = readWave(contentPath(QStringLiteral("Sounds/") + name + ".wav"));
         EXPECT_TRUE(wave.valid) << name.toStdString();
         EXPECT_EQ(wave.channels, 1) << name.toStdString();
         EXPECT_EQ(wave.bitsPerSample, 16) << name.toStdString();
-        EXPECT_GT(wave.seconds(), 0.2) << name.toStdString();
-        EXPECT_LT(wave.seconds(), 4.0) << name.toStdString();
+        EXPECT_GT(wave.seconds, 0.2) << name.toStdString();
+        EXPECT_LT(wave.seconds, 4.0) << name.toStdString();
     }
 }
 
@@ -234,13 +195,13 @@ TEST_F(ShippedContent, FeedbackSoundsAreShortPleasantWaves)
 {
     const char *const feedback[] = {"Chimes.wav", "Error.wav"};
     for (const char *file : feedback) {
-        const WaveInfo wave = readWave(contentPath(QString::fromLatin1(file)));
+        const auto wave = readWave(contentPath(QString::fromLatin1(file)));
         ASSERT_TRUE(wave.valid) << file;
         EXPECT_EQ(wave.sampleRate, SampleRate) << file;
         EXPECT_EQ(wave.channels, 1) << file;
         EXPECT_EQ(wave.bitsPerSample, 16) << file;
-        EXPECT_GT(wave.seconds(), 0.3) << file;
-        EXPECT_LT(wave.seconds(), 1.0) << file << ": feedback must not hold up the next question";
+        EXPECT_GT(wave.seconds, 0.3) << file;
+        EXPECT_LT(wave.seconds, 1.0) << file << ": feedback must not hold up the next question";
     }
 }
 

@@ -11,11 +11,8 @@
 #include "shell/Settings.h"
 
 #include <QPushButton>
-#include <QRegularExpression>
 
 #include <gtest/gtest.h>
-
-#include <set>
 
 using namespace tw;
 using namespace tw::test;
@@ -41,25 +38,6 @@ QStringList sumsInChain(Educate &w, int n)
         q = w.Question(q)->tag.toInt();
     }
     return sums;
-}
-
-int evaluate(const QString &sum)
-{
-    static const QRegularExpression re(QStringLiteral("^(\\d+) ([-+x/]) (\\d+)$"));
-    const auto m = re.match(sum);
-    if (!m.hasMatch())
-        return -1000;
-    const int a = m.captured(1).toInt(), b = m.captured(3).toInt();
-    switch (m.captured(2).at(0).toLatin1()) {
-    case '+':
-        return a + b;
-    case '-':
-        return a - b;
-    case 'x':
-        return a * b;
-    default:
-        return b != 0 && a % b == 0 ? a / b : -1000;
-    }
 }
 
 } // namespace
@@ -109,16 +87,11 @@ TEST(ArithmeticGame, SubtractionUpToFiveHandsOverToAdditionAndIsRestored)
     switchOperators(w, false, true, false, false);
     w.games().arithmetic().MNU_SubMax_Click(0);
     w.MNU_Game_Click(GameArithmetic);
+    // The hand-over itself is the deal's (SumDeal): here, that the game
+    // passes it the subtraction range and restores the parent's switches.
     const QStringList sums = sumsInChain(w, 9);
     ASSERT_EQ(sums.size(), 8);
-    int subtractions = 0;
-    std::set<int> results;
-    for (const QString &sum : sums) {
-        subtractions += sum.contains(QStringLiteral(" - ")) ? 1 : 0;
-        results.insert(evaluate(sum));
-    }
-    EXPECT_EQ(subtractions, 4) << "only the results 1 to 4 exist";
-    EXPECT_EQ(results.size(), 8u);
+    EXPECT_EQ(sums.filter(QStringLiteral(" - ")).size(), 4) << "only the results 1 to 4 exist";
     EXPECT_TRUE(t.fakes.dialogs->messages.isEmpty());
     EXPECT_TRUE(w.menus().checked(MenuId::MNU_SubOn));
     EXPECT_FALSE(w.menus().checked(MenuId::MNU_AddOn));
@@ -165,16 +138,4 @@ TEST(ArithmeticGame, ARefusedSizeChangeEndsWithAnEmptyPlayArea)
     EXPECT_FALSE(w.Question(1)) << "no deal is left half made";
     EXPECT_FALSE(w.shell.Loading);
     EXPECT_FALSE(w.hourglass());
-}
-
-TEST(ArithmeticGame, ADealPlaysToTheEnd)
-{
-    GameWindow t(8);
-    Educate &w = t.w();
-    switchOperators(w, true, true, true, true);
-    w.MNU_Game_Click(GameArithmetic);
-    const QStringList asked = t.playDealRight(9);
-    EXPECT_EQ(asked.size(), 8);
-    EXPECT_TRUE(t.againEnabled());
-    EXPECT_EQ(w.quiz.QuestionTile, 9);
 }

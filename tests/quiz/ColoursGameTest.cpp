@@ -102,12 +102,7 @@ TEST(ColourGame, ALargeGridIsSwitchedToFourByFour)
     w.MNU_Game_Click(GameColours);
     EXPECT_EQ(w.shell.GridMax, 3);
     EXPECT_EQ(w.Answer.count(), 16);
-    EXPECT_EQ(w.Question.count(), 16);
-    EXPECT_EQ(w.shell.CurrentSubject, QStringLiteral("Colour"));
-    EXPECT_TRUE(w.menus().checked(MenuId::MNU_Size, 1)) << "\"&4 x 4\" is checked";
-    EXPECT_FALSE(w.menus().checked(MenuId::MNU_Size, 17));
-    EXPECT_EQ(t.playDealRight(16).size(), 15);
-    EXPECT_TRUE(t.againEnabled());
+    EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Size), 1) << "\"&4 x 4\" is checked";
 }
 
 TEST(ColourGame, AWrongClickStartsANewDeal)

@@ -29,20 +29,14 @@ struct HideWindow : GameWindow
 
 } // namespace
 
+// Eight sounds cannot fill nine cards: 2 x 2.
 TEST(HideGame, TheGridFitsTheSounds)
 {
-    struct Case
-    {
-        int sounds, gridMax;
-    };
-    for (const Case &c : {Case {9, 2}, Case {7, 1}, Case {8, 1}}) {
-        HideWindow t(c.sounds, c.sounds);
-        t.w().MNU_Game_Click(GameHideAndSeek);
-        EXPECT_EQ(t.w().shell.GridMax, c.gridMax) << c.sounds;
-        const int n = (c.gridMax + 1) * (c.gridMax + 1);
-        EXPECT_EQ(QuizWindow::visibleCount(t.w().Answer, n), n) << "every card is covered";
-        EXPECT_EQ(t.lastSound(), t.askedSound()) << "the first sound plays at once";
-    }
+    HideWindow t(1, 8);
+    t.w().MNU_Game_Click(GameHideAndSeek);
+    EXPECT_EQ(t.w().shell.GridMax, 1);
+    EXPECT_EQ(QuizWindow::visibleCount(t.w().Answer, 4), 4) << "every card is covered";
+    EXPECT_EQ(t.lastSound(), t.askedSound()) << "the first sound plays at once";
 }
 
 TEST(HideGame, AWrongCardIsCoveredAgainAndTheSameSoundReplays)

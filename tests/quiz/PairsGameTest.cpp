@@ -128,22 +128,6 @@ TEST(PairsGame, ASecondClickOnTheOpenCardIsAFailedTurn)
     EXPECT_FALSE(faceUp(w, b));
 }
 
-TEST(PairsGame, AGamePlaysToTheEnd)
-{
-    PairsWindow t(4);
-    Educate &w = t.w();
-    w.MNU_Game_Click(GamePairs);
-    for (const auto &[name, places] : cardsByName(w, 16)) {
-        EXPECT_FALSE(t.againEnabled());
-        QuizWindow::click(w.Answer(places[0]));
-        QuizWindow::click(w.Answer(places[1]));
-    }
-    EXPECT_EQ(w.quiz.PairsFound, 16);
-    EXPECT_EQ(w.shell.CardsCleared, 16);
-    EXPECT_TRUE(t.againEnabled());
-    EXPECT_EQ(QuizWindow::visibleCount(w.Answer, 16), 0);
-}
-
 TEST(PairsGame, TooFewPicturesWidenTheSubjectsThenSettleOrSaySo)
 {
     // 10 pictures on 4 x 4: one more subject is switched on.

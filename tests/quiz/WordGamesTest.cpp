@@ -140,20 +140,6 @@ TEST(WordGames, WhenNothingIsLeftToWidenTheGameShrinksOrSaysSo)
     EXPECT_FALSE(u.w().shell.Loading);
 }
 
-TEST(WordGames, WordsPlaysToTheEnd)
-{
-    GameWindow t(6);
-    Educate &w = t.w();
-    addPictures(w.shell.AppFolder, QStringLiteral("Animals"), kThreeLetterAnimals);
-    checkOnlySubjects(w, {2});
-    w.MNU_Game_Click(GameWords);
-    const QStringList asked = t.playDealRight(9);
-    ASSERT_EQ(asked.size(), 8);
-    for (const QString &word : asked)
-        EXPECT_TRUE(kThreeLetterAnimals.contains(word)) << word.toStdString();
-    EXPECT_TRUE(t.againEnabled());
-}
-
 TEST(WordGames, InitialLettersPlaysOnAtMostFiveByFive)
 {
     GameWindow t(7);

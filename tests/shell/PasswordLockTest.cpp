@@ -19,14 +19,23 @@ namespace {
 
 constexpr MenuId kRq = MenuId::MNU_PsRq;
 
-// A window playing Paint Box (no content needed) with the password set by
-// the parent through the dialog and the given requirements checked.
-struct LockedWindow : TestWindow
+// A window with its settings loaded and the password dialog answered by script.
+struct OpenWindow : TestWindow
 {
-    explicit LockedWindow(std::initializer_list<int> required = {1, 2, 3})
+    OpenWindow()
     {
         scriptPasswords();
         w().settings().LoadData();
+    }
+    PasswordLock &lock() { return w().password(); }
+};
+
+// A window playing Paint Box (no content needed) with the password set by
+// the parent through the dialog and the given requirements checked.
+struct LockedWindow : OpenWindow
+{
+    explicit LockedWindow(std::initializer_list<int> required = {1, 2, 3})
+    {
         w().shell.LastGame = GamePaintBox;
         w().MNU_Game_Click(GamePaintBox);
         passAnswers.push_back({{}, QStringLiteral("tiger"), QStringLiteral("tiger")});
@@ -37,15 +46,12 @@ struct LockedWindow : TestWindow
         }
         dialogsAnswered = 0;
     }
-    PasswordLock &lock() { return w().password(); }
 };
 
 TEST(PasswordLock, WithNoPasswordNothingIsEverAsked)
 {
-    TestWindow t;
-    t.scriptPasswords();
+    OpenWindow t;
     Educate &w = t.w();
-    w.settings().LoadData();
     w.password().setUpMenus();
     for (int i = 1; i <= 3; ++i) {
         EXPECT_FALSE(w.menus().enabled(kRq, i));
@@ -61,13 +67,22 @@ TEST(PasswordLock, WithNoPasswordNothingIsEverAsked)
     EXPECT_EQ(t.unexpectedDialogs, 0);
 }
 
-TEST(PasswordLock, CreatingThePasswordEnablesTheRequirements)
+TEST(PasswordLock, CreatingAndEmptyingThePasswordSwitchTheRequirements)
 {
-    LockedWindow t({});
+    LockedWindow t;
     EXPECT_EQ(t.lock().StoredPassword, QStringLiteral("tiger"));
     EXPECT_EQ(t.w().menus().caption(MenuId::MNU_PsCreate), QStringLiteral("Change Password"));
     for (int i = 1; i <= 3; ++i)
         EXPECT_TRUE(t.w().menus().enabled(kRq, i));
+
+    t.passAnswers.push_back({QStringLiteral("tiger"), {}, {}});
+    t.lock().MNU_PsCreate_Click();
+    EXPECT_TRUE(t.lock().StoredPassword.isEmpty());
+    EXPECT_EQ(t.w().menus().caption(MenuId::MNU_PsCreate), QStringLiteral("Create Password"));
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_FALSE(t.w().menus().enabled(kRq, i));
+    t.w().MNU_Game_Click(GameColouringBook);
+    EXPECT_EQ(t.w().shell.CurrentGame, GameColouringBook);
     EXPECT_EQ(t.unexpectedDialogs, 0);
 }
 
@@ -172,31 +187,15 @@ TEST(PasswordLock, ChangingNeedsTheExactOldPasswordNotTheMasterWord)
     EXPECT_EQ(t.lock().StoredPassword, QStringLiteral("lions"));
 }
 
-TEST(PasswordLock, EmptyingThePasswordUnlocksEverything)
-{
-    LockedWindow t;
-    t.passAnswers.push_back({QStringLiteral("tiger"), {}, {}});
-    t.lock().MNU_PsCreate_Click();
-    EXPECT_TRUE(t.lock().StoredPassword.isEmpty());
-    EXPECT_EQ(t.w().menus().caption(MenuId::MNU_PsCreate), QStringLiteral("Create Password"));
-    for (int i = 1; i <= 3; ++i)
-        EXPECT_FALSE(t.w().menus().enabled(kRq, i));
-    t.w().MNU_Game_Click(GameColouringBook);
-    EXPECT_EQ(t.w().shell.CurrentGame, GameColouringBook);
-    EXPECT_EQ(t.unexpectedDialogs, 0);
-}
-
 TEST(PasswordLock, PasswordsThatWouldNotProtectAreRefused)
 {
     for (const QString &weak : {QStringLiteral("abc"), QStringLiteral("ti,ger")}) {
-        TestWindow t;
-        t.scriptPasswords();
-        t.w().settings().LoadData();
-        t.w().password().setUpMenus();
+        OpenWindow t;
+        t.lock().setUpMenus();
         t.passAnswers.push_back({{}, weak, weak});
         t.passAnswers.push_back({{}, {}, {}, true});
-        t.w().password().MNU_PsCreate_Click();
-        EXPECT_TRUE(t.w().password().StoredPassword.isEmpty());
+        t.lock().MNU_PsCreate_Click();
+        EXPECT_TRUE(t.lock().StoredPassword.isEmpty());
         EXPECT_EQ(t.fakes.dialogs->messages.size(), 1);
         EXPECT_FALSE(t.w().menus().enabled(kRq, 1));
     }
@@ -204,32 +203,28 @@ TEST(PasswordLock, PasswordsThatWouldNotProtectAreRefused)
 
 TEST(PasswordLock, AShortStoredPasswordLocksNothingAndCanBeReplaced)
 {
-    TestWindow t;
-    t.scriptPasswords();
-    t.w().settings().LoadData();
-    t.w().password().StoredPassword = QStringLiteral("ab"); // from an old settings file
+    OpenWindow t;
+    t.lock().StoredPassword = QStringLiteral("ab"); // from an old settings file
     t.w().menus().setChecked(kRq, 2, true);
-    t.w().password().setUpMenus();
+    t.lock().setUpMenus();
     EXPECT_FALSE(t.w().menus().enabled(kRq, 2));
-    EXPECT_TRUE(t.w().password().CheckPass(PasswordRequirement::Settings));
+    EXPECT_TRUE(t.lock().CheckPass(PasswordRequirement::Settings));
 
     t.passAnswers.push_back({{}, QStringLiteral("tiger"), QStringLiteral("tiger")});
-    t.w().password().MNU_PsCreate_Click();
-    EXPECT_EQ(t.w().password().StoredPassword, QStringLiteral("tiger"));
+    t.lock().MNU_PsCreate_Click();
+    EXPECT_EQ(t.lock().StoredPassword, QStringLiteral("tiger"));
 }
 
 TEST(PasswordLock, MismatchWithoutAPasswordClearsTheRequirements)
 {
-    TestWindow t;
-    t.scriptPasswords();
-    t.w().settings().LoadData();
+    OpenWindow t;
     t.w().menus().setChecked(kRq, 1, true);
     t.passAnswers.push_back({{}, QStringLiteral("tiger"), QStringLiteral("tigre")});
     t.passAnswers.push_back({{}, {}, {}, true});
-    t.w().password().MNU_PsCreate_Click();
+    t.lock().MNU_PsCreate_Click();
     EXPECT_FALSE(t.w().menus().checked(kRq, 1));
     EXPECT_FALSE(t.w().menus().enabled(kRq, 1));
-    EXPECT_TRUE(t.w().password().StoredPassword.isEmpty());
+    EXPECT_TRUE(t.lock().StoredPassword.isEmpty());
 }
 
 TEST(PasswordLock, RequirementTogglesNeedThePassword)
