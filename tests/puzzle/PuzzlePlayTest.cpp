@@ -54,19 +54,7 @@ TEST(PuzzlePlay, PiecesTileTheWholeWindowAndOnlyMisplacedOnesAreOutlined)
               QPoint(w.playArea()->width() - 1, w.playArea()->height() - 1));
 }
 
-TEST(PuzzlePlay, DraggingAPieceOntoAnotherSwapsThem)
-{
-    PuzzleWindow t;
-    startJigsaw(t);
-    const PieceTable before = t.pieceAt();
-    t.dragSlot(1, 9);
-    EXPECT_EQ(t.pieceAt()[1], before[9]);
-    EXPECT_EQ(t.pieceAt()[9], before[1]);
-    EXPECT_EQ(t.w().Img(before[1])->geometry(), t.layout().slotRect(9));
-    EXPECT_EQ(t.w().Img(before[9])->geometry(), t.layout().slotRect(1));
-}
-
-TEST(PuzzlePlay, DroppingAPieceOnItselfOrOffTheBoardChangesNothing)
+TEST(PuzzlePlay, DraggingAPieceOntoAnotherSwapsThemAndOntoItselfOrOffTheBoardDoesNot)
 {
     PuzzleWindow t;
     startJigsaw(t);
@@ -77,6 +65,12 @@ TEST(PuzzlePlay, DroppingAPieceOnItselfOrOffTheBoardChangesNothing)
     t.drag(centre, QPoint(-40, centre.y())); // released outside the window
     EXPECT_EQ(t.pieceAt(), before);
     EXPECT_EQ(t.w().Img(before[5])->geometry(), t.layout().slotRect(5));
+
+    t.dragSlot(1, 9);
+    EXPECT_EQ(t.pieceAt()[1], before[9]);
+    EXPECT_EQ(t.pieceAt()[9], before[1]);
+    EXPECT_EQ(t.w().Img(before[1])->geometry(), t.layout().slotRect(9));
+    EXPECT_EQ(t.w().Img(before[9])->geometry(), t.layout().slotRect(1));
 }
 
 // The board itself is shuffled by board::shuffleSliding (BoardTest): here, that

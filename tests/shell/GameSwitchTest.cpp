@@ -184,7 +184,8 @@ TEST(GameSwitch, ASwitchAskedForDuringASwitchRunsAfterIt)
     EXPECT_FALSE(w.shell.Loading);
 }
 
-TEST(GameSwitch, ExitSavesTheSettingsAndReleasesTheKeys)
+// What closing saves is checked below, for a close at any moment of the start.
+TEST(GameSwitch, ExitClosesTheWindowAndStopsTheClock)
 {
     TestWindow t;
     t.w().start();
@@ -194,12 +195,6 @@ TEST(GameSwitch, ExitSavesTheSettingsAndReleasesTheKeys)
     EXPECT_FALSE(t.w().isVisible());
     EXPECT_FALSE(t.fakes.keys->blocked);
     EXPECT_FALSE(t.w().clock().timerRunning());
-    EXPECT_TRUE(parseSettings([&] {
-                    QFile f(t.w().settings().settingsPath());
-                    f.open(QIODevice::ReadOnly);
-                    return f.readAll();
-                }())
-                    .complete());
 }
 
 TEST(GameSwitch, AClosingAtAnyMomentOfTheStartEndsTheProgramWithTheSettingsSaved)
