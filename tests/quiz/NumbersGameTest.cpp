@@ -46,7 +46,8 @@ TEST(NumbersGame, ADealUsesEightNumbersAndEightPicturesOnThreeByThree)
     Educate &w = t.w();
     w.settings().MNU_Size_Click(2);
     w.MNU_Game_Click(GameNumberCounting);
-    ASSERT_EQ(w.shell.GridMax, 2);
+    ASSERT_EQ(w.shell.GridMax, 2) << "played on 3 x 3 whatever the size chosen";
+    EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Size), 0);
     std::set<int> numbers, pictures;
     for (int k = 2; k <= 9; ++k)
         numbers.insert(w.Answer(k)->text().toInt());

@@ -62,7 +62,7 @@ TEST_F(SoundFixture, ALongSoundIsStoppedAfterTenSecondsEvenAcrossMidnight)
     }
 }
 
-TEST_F(SoundFixture, MissingOrNonWaveFilesReturnAtOnceAndSilently)
+TEST_F(SoundFixture, FilesThatCannotPlayReturnAtOnceAndSilently)
 {
     QFile text(tw.appDir.filePath("Fake.wav"));
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
@@ -81,14 +81,12 @@ TEST_F(SoundFixture, MissingOrNonWaveFilesReturnAtOnceAndSilently)
         EXPECT_FALSE(w.sounds().SoundPlaying);
     }
     EXPECT_TRUE(device.opened.isEmpty());
-}
 
-TEST_F(SoundFixture, AFileThePlayerCannotOpenReturnsAtOnce)
-{
+    // A wave file the player cannot open: at most the first sound's paint turn.
     device.failOpen = true;
     const double start = clock.now;
     w.sounds().PlaySound(wave("Broken.wav"));
-    EXPECT_LE(clock.now - start, pump.step + 1e-9); // at most the first sound's paint turn
+    EXPECT_LE(clock.now - start, pump.step + 1e-9);
     EXPECT_FALSE(w.sounds().SoundPlaying);
 }
 

@@ -121,18 +121,6 @@ TEST(GameSwitch, ASwitchSetsUpTheMenusAndTheClock)
     EXPECT_FALSE(w.shell.Loading);
 }
 
-TEST(GameSwitch, NumberCountingPlaysOnThreeByThree)
-{
-    TestWindow t;
-    Educate &w = t.w();
-    w.settings().LoadData();
-    w.settings().MNU_Size_Click(12);
-    w.shell.LastGame = GameNumberCounting;
-    w.MNU_Game_Click(GameNumberCounting);
-    EXPECT_EQ(w.shell.GridMax, 2);
-    EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Size), 0);
-}
-
 TEST(GameSwitch, ARefusedPuzzlePictureLeavesAUsableWindow)
 {
     for (int game : {GameJigsaw, GameSliding}) {

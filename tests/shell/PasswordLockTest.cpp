@@ -86,15 +86,6 @@ TEST(PasswordLock, CreatingAndEmptyingThePasswordSwitchTheRequirements)
     EXPECT_EQ(t.unexpectedDialogs, 0);
 }
 
-TEST(PasswordLock, ChoosingTheGameBeingPlayedAsksNothing)
-{
-    LockedWindow t;
-    t.w().MNU_Game_Click(GamePaintBox);
-    t.w().MNU_Again_Click();
-    EXPECT_EQ(t.unexpectedDialogs, 0);
-    EXPECT_EQ(t.w().shell.CurrentGame, GamePaintBox);
-}
-
 TEST(PasswordLock, ARefusedGameChangeRestartsTheGameBeingPlayed)
 {
     const struct
@@ -154,9 +145,12 @@ TEST(PasswordLock, TheToolsMenuClosesForThePasswordAndOpensAgainWhenItIsRight)
     }
 }
 
-TEST(PasswordLock, NothingIsAskedWhileLoading)
+TEST(PasswordLock, NothingIsAskedForTheGameBeingPlayedOrWhileLoading)
 {
     LockedWindow t;
+    t.w().MNU_Game_Click(GamePaintBox);
+    t.w().MNU_Again_Click();
+    EXPECT_EQ(t.w().shell.CurrentGame, GamePaintBox);
     t.w().shell.Loading = true;
     EXPECT_TRUE(t.lock().CheckPass(PasswordRequirement::Exit));
     EXPECT_TRUE(t.lock().CheckPass(PasswordRequirement::Settings));

@@ -72,14 +72,6 @@ TEST_F(TalkTest, SentencesAreSpokenOneAfterAnotherAndTalkWaitsForEach)
     EXPECT_TRUE(statusWhileSaying.contains(QStringLiteral("Bye now.")));
 }
 
-TEST_F(TalkTest, EmptyTextShowsTheCharacterAndSaysNothing)
-{
-    ASSERT_FALSE(speaker().characterVisible());
-    EXPECT_LT(talk(QString()), 0.5);
-    EXPECT_TRUE(voice->said.empty());
-    EXPECT_TRUE(speaker().characterVisible());
-}
-
 TEST_F(TalkTest, AClickStopsAfterTheCurrentChunkAndTheNextTalkIsWhole)
 {
     win.fakes.pump->onPump = [&] {
@@ -205,11 +197,14 @@ TEST_F(TalkTest, TheCharacterStaysOnTopOfTheTiles)
     }
 }
 
-TEST_F(TalkTest, GetAttentionPlaysOnlyWhileTheCharacterIsShown)
+TEST_F(TalkTest, EmptyTextShowsTheCharacterAndGetAttentionPlaysOnlyThen)
 {
     speaker().GetAttention();
     EXPECT_FALSE(speaker().agent()->widget()->attentionPlaying());
-    speaker().Talk(QString());
+    // Empty text shows the character and says nothing.
+    EXPECT_LT(talk(QString()), 0.5);
+    EXPECT_TRUE(voice->said.empty());
+    EXPECT_TRUE(speaker().characterVisible());
     speaker().GetAttention();
     EXPECT_TRUE(speaker().agent()->widget()->attentionPlaying());
     EXPECT_EQ(speaker().agent()->widget()->look(), CharacterLook::Attention);
