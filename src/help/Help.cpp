@@ -60,9 +60,19 @@ void Help::MNU_Manual_Click()
         bringForward(m_manual);
         return;
     }
-    if (Desktop *desktop = m_host.desktop(); desktop && desktop->openDocument(path))
+    Desktop *desktop = m_host.desktop();
+    if (!desktop) {
+        showOwnManual(path);
         return;
-    m_manual = new ManualWindow(m_host.mainWindow(), path);
+    }
+    // The desktop answers later; where no browser opens, our own window shows the manual.
+    desktop->openDocument(path, m_host.mainWindow(), [this, path] { showOwnManual(path); });
+}
+
+void Help::showOwnManual(const QString &path)
+{
+    if (!m_manual)
+        m_manual = new ManualWindow(m_host.mainWindow(), path);
     bringForward(m_manual);
 }
 

@@ -38,6 +38,7 @@ public:
 
 private:
     QString manualProblem(const QString &path) const;
+    void showOwnManual(const QString &path);
 
     HelpHost &m_host;
     QPointer<frmAbout> m_about;

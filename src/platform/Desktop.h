@@ -4,15 +4,22 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+class QObject;
+
 namespace tw {
 
 class Desktop
 {
 public:
     virtual ~Desktop() = default;
-    // Opens the file `path` with the program the desktop associates with it
-    // (a browser for a web page). False when no such program could be started.
-    virtual bool openDocument(const QString &path) = 0;
+    // Asks the desktop to open the file `path` with the program it associates with it (a
+    // browser for a web page). The desktop answers later: when no program could open it,
+    // `couldNotOpen` is called from the event loop, unless `context` is gone by then.
+    virtual void openDocument(const QString &path, QObject *context,
+                              std::function<void()> couldNotOpen)
+        = 0;
     // The full path of the program `name` on the PATH; empty when it is not installed.
     virtual QString findProgram(const QString &name) const = 0;
     // Starts `program` on its own (it outlives us); false when it could not start.

@@ -62,7 +62,7 @@ Platform Platform::makeReal()
     p.sound = std::make_unique<QtSoundDevice>(output);
     p.dialogs = std::make_unique<QtDialogs>();
     p.systemKeys = std::make_unique<DesktopKeys>();
-    p.desktop = std::make_unique<QtDesktop>();
+    p.desktop = std::make_unique<QtDesktop>(QtDesktop::sessionOpener());
     p.speech = makeSystemSpeechEngine(output);
     return p;
 }

@@ -179,7 +179,6 @@ void TileLayout::placeTiles()
 {
     QuizHost &w = m_window;
     const ShellState &shell = w.shell;
-    const QuizState &quiz = w.quiz;
     if (shell.GridMax <= 0 || shell.CurrentSubject == QLatin1String("Puzzle"))
         return;
     const int n = tileCount(shell.GridMax);

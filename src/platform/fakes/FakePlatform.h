@@ -128,10 +128,11 @@ public:
 class FakeDesktop : public Desktop
 {
 public:
-    bool openDocument(const QString &path) override
+    void openDocument(const QString &path, QObject *, std::function<void()> couldNotOpen) override
     {
         opened << path;
-        return canOpen;
+        if (!canOpen && couldNotOpen)
+            couldNotOpen();
     }
     QString findProgram(const QString &name) const override { return installed.value(name); }
     bool startProgram(const QString &program, const QStringList &arguments) override

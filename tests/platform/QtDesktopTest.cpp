@@ -1,0 +1,84 @@
+// Opening a document through the desktop's opener: an opener that finds no program says so
+// through its exit code, and only then does the caller hear "could not open".
+#include "platform/QtDesktop.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace tw;
+
+namespace {
+
+// Runs the event loop until `done` or for at most `limitMs`.
+template<typename Done>
+void pumpUntil(Done done, int limitMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < limitMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+QString writeOpener(const QTemporaryDir &dir, const char *body)
+{
+    const QString path = dir.filePath(QStringLiteral("opener"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(QByteArray("#!/bin/sh\n") + body + '\n');
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+} // namespace
+
+TEST(QtDesktop, OnlyAnOpenerThatFailsMeansTheDocumentDidNotOpen)
+{
+    struct Case
+    {
+        const char *name;
+        const char *script; // null: the opener does not exist
+        bool noOpener;
+        bool expectFailure;
+    };
+    const Case cases[] = {
+        {"no browser found", "exit 3", false, true},
+        {"browser opened", "exit 0", false, false},
+        {"opener missing", nullptr, false, true},
+        {"no desktop at all", nullptr, true, true},
+    };
+    for (const Case &c : cases) {
+        QTemporaryDir dir;
+        QString opener;
+        if (!c.noOpener)
+            opener = c.script ? writeOpener(dir, c.script) : dir.filePath(QStringLiteral("none"));
+        QtDesktop desktop(opener);
+        QObject context;
+        bool failed = false;
+        desktop.openDocument(dir.filePath(QStringLiteral("Manual.htm")), &context,
+                             [&] { failed = true; });
+        // The answer comes from the event loop, never during the call.
+        EXPECT_FALSE(failed) << c.name;
+        pumpUntil([&] { return failed; }, 1500);
+        EXPECT_EQ(failed, c.expectFailure) << c.name;
+    }
+}
+
+TEST(QtDesktop, NoAnswerReachesACallerThatIsGone)
+{
+    QTemporaryDir dir;
+    QtDesktop desktop(writeOpener(dir, "exit 4"));
+    bool failed = false;
+    auto context = std::make_unique<QObject>();
+    desktop.openDocument(dir.filePath(QStringLiteral("Manual.htm")), context.get(),
+                         [&] { failed = true; });
+    context.reset();
+    pumpUntil([] { return false; }, 800);
+    EXPECT_FALSE(failed);
+}
