@@ -128,7 +128,7 @@ TEST_F(LibraryFixture, PickMenuOffersTheFirstHundredPicturesInNameOrder)
     EXPECT_EQ(w.quiz.FileList[0], "cat.png");
 }
 
-TEST_F(LibraryFixture, APickCaptionFindsItsOwnPictureAndSound)
+TEST_F(LibraryFixture, APickedPictureComesWithItsOwnSound)
 {
     builtInSubjects();
     folders({"Animals", "Sounds"});
@@ -147,27 +147,20 @@ TEST_F(LibraryFixture, APickCaptionFindsItsOwnPictureAndSound)
     EXPECT_EQ(lib.soundFor("Cat"), app.filePath("Sounds/cat.WAV"));
     EXPECT_EQ(lib.soundFor("Caterpillar"), "");
     EXPECT_EQ(lib.soundFor("Dog"), "");
-}
 
-TEST_F(LibraryFixture, PickingAPicturePlacesItAndPlaysItsSound)
-{
-    builtInSubjects();
-    folders({"Animals", "Sounds"});
-    picture("Animals/Dog.jpg");
-    picture("Animals/Cat.png");
-    ASSERT_TRUE(test::writeWave(app.filePath("Sounds/Dog.wav"), 0.1));
+    // Chosen from the Pick menu: the picture is placed and its sound plays.
     w.menus().checkOnly(MenuId::MNU_Subject, 1);
     lib.DoFiles(2);
     std::vector<std::pair<bool, QString>> placed;
     lib.placePickedPicture
         = [&](const QImage &p, const QString &sound) { placed.emplace_back(!p.isNull(), sound); };
-    lib.MNU_PList1_Click(1); // Dog
-    lib.MNU_PList1_Click(0); // Cat, no sound
+    lib.MNU_PList1_Click(0); // CAT
+    lib.MNU_PList1_Click(3); // Dog, no sound
     lib.MNU_PList1_Click(57); // hidden, empty item
     ASSERT_EQ(placed.size(), 2u);
-    EXPECT_EQ(placed[0], std::make_pair(true, app.filePath("Sounds/Dog.wav")));
+    EXPECT_EQ(placed[0], std::make_pair(true, app.filePath("Sounds/cat.WAV")));
     EXPECT_EQ(placed[1], std::make_pair(true, QString()));
-    EXPECT_EQ(tw.fakes.sound->opened, QStringList {app.filePath("Sounds/Dog.wav")});
+    EXPECT_EQ(tw.fakes.sound->opened, QStringList {app.filePath("Sounds/cat.WAV")});
 }
 
 TEST_F(LibraryFixture, RandomPicturesReachEveryFileEqually)

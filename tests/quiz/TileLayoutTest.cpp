@@ -46,7 +46,7 @@ TEST(TileLayout, LoadLabelsCreatesHiddenTilesForTheWholeGrid)
     }
 }
 
-TEST(TileLayout, TilesFillTheClientAreaRowByRow)
+TEST(TileLayout, TilesFillTheClientAreaRowByRowAndOnlyAGridFollowsItsSize)
 {
     QuizWindow t(1, QSize(300, 240)); // 4500 by 3600 twips
     Educate &w = t.w();
@@ -58,6 +58,17 @@ TEST(TileLayout, TilesFillTheClientAreaRowByRow)
     EXPECT_EQ(w.Img(5)->geometry(), fifth);
     EXPECT_EQ(w.Answer(9)->geometry(), QRect(200, 160, 100, 80));
     EXPECT_EQ(w.Img(0)->geometry(), QRect(0, 0, 300, 240)) << "the backdrop covers the area";
+
+    // With no grid only the backdrop follows the window.
+    const int recorded = w.layout().layoutWidth();
+    w.shell.GridMax = 0;
+    w.setHourglass(true);
+    t.setPlayArea(QSize(450, 300));
+    w.layout().ReDraw();
+    EXPECT_EQ(w.Img(0)->geometry(), QRect(0, 0, 450, 300));
+    EXPECT_EQ(w.Answer(5)->geometry(), fifth);
+    EXPECT_EQ(w.layout().layoutWidth(), recorded);
+    EXPECT_TRUE(w.hourglass()) << "the pointer is left as it is";
 }
 
 TEST(TileLayout, EveryCaptionSharesOneSizeThatFitsTheLongestName)
@@ -121,23 +132,6 @@ TEST(TileLayout, NoSnapBackBeforeAnySizeWasRecorded)
     fresh.ReDraw();
     EXPECT_EQ(w.size(), before);
     EXPECT_EQ(fresh.layoutWidth(), 0);
-}
-
-TEST(TileLayout, WithNoGridOnlyTheBackdropFollowsTheWindow)
-{
-    QuizWindow t(1, QSize(300, 240));
-    Educate &w = t.w();
-    dealColours(t, 0);
-    const QRect tile = w.Answer(5)->geometry();
-    const int recorded = w.layout().layoutWidth();
-    w.shell.GridMax = 0;
-    w.setHourglass(true);
-    t.setPlayArea(QSize(450, 300));
-    w.layout().ReDraw();
-    EXPECT_EQ(w.Img(0)->geometry(), QRect(0, 0, 450, 300));
-    EXPECT_EQ(w.Answer(5)->geometry(), tile);
-    EXPECT_EQ(w.layout().layoutWidth(), recorded);
-    EXPECT_TRUE(w.hourglass()) << "the pointer is left as it is";
 }
 
 TEST(TileLayout, ATinyWindowNeitherCrashesNorShrinksTextBelowOnePoint)

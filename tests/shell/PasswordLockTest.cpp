@@ -74,6 +74,13 @@ TEST(PasswordLock, CreatingAndEmptyingThePasswordSwitchTheRequirements)
     EXPECT_EQ(t.w().menus().caption(MenuId::MNU_PsCreate), QStringLiteral("Change Password"));
     for (int i = 1; i <= 3; ++i)
         EXPECT_TRUE(t.w().menus().enabled(kRq, i));
+    // Toggling a requirement needs the password.
+    t.passAnswers.push_back({QStringLiteral("wrong")});
+    t.lock().MNU_PsRq_Click(4);
+    EXPECT_FALSE(t.w().menus().checked(kRq, 4));
+    t.passAnswers.push_back({QStringLiteral("tiger")});
+    t.lock().MNU_PsRq_Click(4);
+    EXPECT_TRUE(t.w().menus().checked(kRq, 4));
 
     t.passAnswers.push_back({QStringLiteral("tiger"), {}, {}});
     t.lock().MNU_PsCreate_Click();
@@ -219,17 +226,6 @@ TEST(PasswordLock, MismatchWithoutAPasswordClearsTheRequirements)
     EXPECT_FALSE(t.w().menus().checked(kRq, 1));
     EXPECT_FALSE(t.w().menus().enabled(kRq, 1));
     EXPECT_TRUE(t.lock().StoredPassword.isEmpty());
-}
-
-TEST(PasswordLock, RequirementTogglesNeedThePassword)
-{
-    LockedWindow t({});
-    t.passAnswers.push_back({QStringLiteral("wrong")});
-    t.lock().MNU_PsRq_Click(4);
-    EXPECT_FALSE(t.w().menus().checked(kRq, 4));
-    t.passAnswers.push_back({QStringLiteral("tiger")});
-    t.lock().MNU_PsRq_Click(4);
-    EXPECT_TRUE(t.w().menus().checked(kRq, 4));
 }
 
 TEST(PasswordLock, EnterConfirmsEscapeAndTheCloseBoxCancel)
