@@ -12,7 +12,7 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   libgtest-dev libgmock-dev libbenchmark-dev \
   fonts-noto-color-emoji fonts-sil-andika espeak-ng pulseaudio pulseaudio-utils \
   libwmf-bin emf2svg gstreamer1.0-plugins-good \
-  xvfb xauth imagemagick clang-format fonts-urw-base35 \
+  xvfb xauth imagemagick poppler-utils clang-format fonts-urw-base35 \
   chromium desktop-file-utils appstream dpkg-dev file >/dev/null
 
 # Vector art for the shipped pictures, from the npm registry, pinned to exact versions and

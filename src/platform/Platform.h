@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
+#include "platform/Printer.h"
 #include "platform/Random.h"
 #include "platform/SoundDevice.h"
 #include "platform/SystemKeys.h"
@@ -24,6 +25,7 @@ struct Platform
     std::unique_ptr<Dialogs> dialogs;
     std::unique_ptr<SystemKeys> systemKeys;
     std::unique_ptr<Desktop> desktop;
+    std::unique_ptr<Printer> printer;
     // May be null: the character then shows its words without a voice.
     std::unique_ptr<SpeechEngine> speech;
 

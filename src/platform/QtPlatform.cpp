@@ -2,6 +2,7 @@
 #include "platform/QtAudioOutput.h"
 #include "platform/QtDesktop.h"
 #include "platform/QtDialogs.h"
+#include "platform/QtPrinter.h"
 #include "platform/QtSoundDevice.h"
 #include "platform/SpeechEngine.h"
 
@@ -63,6 +64,7 @@ Platform Platform::makeReal()
     p.dialogs = std::make_unique<QtDialogs>();
     p.systemKeys = std::make_unique<DesktopKeys>();
     p.desktop = std::make_unique<QtDesktop>(QtDesktop::sessionOpener());
+    p.printer = std::make_unique<QtPrinter>();
     p.speech = makeSystemSpeechEngine(output);
     return p;
 }

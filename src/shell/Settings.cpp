@@ -107,10 +107,12 @@ void Settings::apply(const SettingsParse &read)
         m_window.shell.BackdropFile = v.BackdropFile;
     if (read.has(F::StoredPassword))
         m_window.password().StoredPassword = v.StoredPassword;
-    // The printer colour is one radio group: exactly one item stays checked,
-    // colour only when the file says colour and not black and white.
+    // The two printer colour items are stored as two flags and restored as
+    // they were written.
+    if (read.has(F::ColourBlackWhite))
+        m.setChecked(MenuId::MNU_Color, 0, v.ColourBlackWhite == 1);
     if (read.has(F::Colour))
-        m.checkOnly(MenuId::MNU_Color, v.Colour == 1 && v.ColourBlackWhite != 1 ? 1 : 0);
+        m.setChecked(MenuId::MNU_Color, 1, v.Colour == 1);
 }
 
 void Settings::applyDefaults()

@@ -133,22 +133,22 @@ TEST(Settings, TheLastOperatorCannotBeSwitchedOff)
     EXPECT_TRUE(t.w().menus().checked(MenuId::MNU_AddOn));
 }
 
-TEST(Settings, TheColourItemsStayOneChoice)
+TEST(Settings, TheTwoColourFlagsComeBackAsTheFileHoldsThem)
 {
-    const struct
-    {
-        QByteArray flags;
-        int checked;
-    } cases[]
-        = {{" 1\r\n 0\r\n", 0}, {" 0\r\n 1\r\n", 1}, {" 1\r\n 1\r\n", 0}, {" 0\r\n 0\r\n", 0}};
-    for (const auto &c : cases) {
-        TestWindow t;
-        QByteArray text = writeSettings(SettingsValues {});
-        text.chop(8); // the two colour lines
-        writeFile(t.w().settings().settingsPath(), text + c.flags);
-        t.w().settings().LoadData();
-        EXPECT_EQ(t.w().menus().checkedIndex(MenuId::MNU_Color), c.checked);
-        EXPECT_EQ(t.w().menus().checked(MenuId::MNU_Color, 1 - c.checked), false);
+    for (int blackWhite : {0, 1}) {
+        for (int colour : {0, 1}) {
+            TestWindow t;
+            SettingsValues v;
+            v.ColourBlackWhite = blackWhite;
+            v.Colour = colour;
+            writeFile(t.w().settings().settingsPath(), writeSettings(v));
+            t.w().settings().LoadData();
+            EXPECT_EQ(t.w().menus().checked(MenuId::MNU_Color, 0), blackWhite == 1);
+            EXPECT_EQ(t.w().menus().checked(MenuId::MNU_Color, 1), colour == 1);
+            const SettingsValues back = t.w().settings().currentValues();
+            EXPECT_EQ(back.ColourBlackWhite, blackWhite);
+            EXPECT_EQ(back.Colour, colour);
+        }
     }
 }
 

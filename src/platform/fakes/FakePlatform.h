@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 
 #include <QMap>
+#include <QPagedPaintDevice>
 #include <QStringList>
 
 #include <deque>
@@ -147,6 +148,19 @@ public:
     bool canStart = true;
 };
 
+// No printer unless a test gives it one: `open` then returns what `device` makes.
+class FakePrinter : public Printer
+{
+public:
+    std::unique_ptr<QPagedPaintDevice> open(const PageSetup &page) override
+    {
+        opened << page;
+        return device ? device(page) : nullptr;
+    }
+    std::function<std::unique_ptr<QPagedPaintDevice>(const PageSetup &)> device;
+    QList<PageSetup> opened;
+};
+
 // A platform built of fakes; the raw pointers stay valid while the Platform lives.
 struct FakePlatform
 {
@@ -156,6 +170,7 @@ struct FakePlatform
     FakeDialogs *dialogs = nullptr;
     FakeSystemKeys *keys = nullptr;
     FakeDesktop *desktop = nullptr;
+    FakePrinter *printer = nullptr;
     Random *random = nullptr;
 
     // Builds the fakes into `p` (seeded random) and returns handles to them.
@@ -180,6 +195,9 @@ struct FakePlatform
         auto desktop = std::make_unique<FakeDesktop>();
         f.desktop = desktop.get();
         p.desktop = std::move(desktop);
+        auto printer = std::make_unique<FakePrinter>();
+        f.printer = printer.get();
+        p.printer = std::move(printer);
         p.random = std::make_unique<Random>(seed);
         f.random = p.random.get();
         return f;

@@ -1,0 +1,113 @@
+// The colouring book and printing over a full-screen picture: building the colour
+// classes at the finest step, one click's recolouring, and a page printed to PDF.
+#include "paint/ColourClasses.h"
+#include "platform/QtPrinter.h"
+#include "print/Printing.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRandomGenerator>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kWidth = 1600;
+constexpr int kHeight = 1000;
+constexpr int kFine = 25;
+
+// Smooth shading with sensor noise, like a photograph.
+QImage photo()
+{
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QRandomGenerator random(3);
+    for (int y = 0; y < kHeight; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < kWidth; ++x) {
+            const int noise = int(random.bounded(9)) - 4;
+            auto byte = [noise](double v) { return std::clamp(int(v) + noise, 0, 255); };
+            line[x]
+                = qRgb(byte(128 + 120 * std::sin(x / 160.0)), byte(128 + 120 * std::cos(y / 90.0)),
+                       byte(255.0 * (x + y) / (kWidth + kHeight)));
+        }
+    }
+    return image;
+}
+
+void BM_ColourBookDoCmapFine(benchmark::State &state)
+{
+    const QImage source = photo();
+    std::vector<std::uint32_t> pixelColour(size_t(kWidth) * kHeight);
+    tw::ColourClasses classes;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QImage shown = source;
+        shown.detach();
+        state.ResumeTiming();
+        classes.build(shown, kFine, pixelColour);
+        benchmark::DoNotOptimize(shown.constBits());
+    }
+    state.counters["classes"] = classes.count();
+}
+BENCHMARK(BM_ColourBookDoCmapFine)->Unit(benchmark::kMillisecond);
+
+void BM_ColourBookDoColouring(benchmark::State &state)
+{
+    QImage shown = photo();
+    std::vector<std::uint32_t> pixelColour(size_t(kWidth) * kHeight);
+    tw::ColourClasses classes;
+    classes.build(shown, kFine, pixelColour);
+    std::uint32_t colour = 0;
+    for (auto _ : state) {
+        colour ^= 0x0080FF;
+        benchmark::DoNotOptimize(classes.colourAt({800, 500}, colour, shown, pixelColour));
+    }
+}
+BENCHMARK(BM_ColourBookDoColouring)->Unit(benchmark::kMillisecond);
+
+// A full drawing (every pixel painted) with pictures and texts on A4.
+void BM_PrintFullDrawingToPdf(benchmark::State &state)
+{
+    tw::PrintedDrawing drawing;
+    drawing.pixels = QSize(kWidth, kHeight);
+    // Every pixel painted, in pen widths from 1 to 18.
+    const QImage source = photo();
+    std::vector<std::uint32_t> colours(size_t(kWidth) * kHeight);
+    std::vector<std::uint8_t> widths(colours.size());
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) {
+            colours[size_t(y) * kWidth + x] = tw::rgbToBgr(source.pixel(x, y));
+            widths[size_t(y) * kWidth + x] = std::uint8_t(1 + (x / 40 + y / 40) % 18);
+        }
+    drawing.strokes.size = drawing.pixels;
+    drawing.strokes.stride = kWidth;
+    drawing.strokes.colour = colours;
+    drawing.strokes.width = widths;
+    for (int w = 1; w <= 18; ++w)
+        drawing.strokes.widthUsed[size_t(w)] = true;
+    QImage picture(200, 150, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(40);
+    for (int i = 0; i < 10; ++i) {
+        drawing.pictures.append({QRectF(i * 150, i * 90, 200, 150), picture});
+        drawing.texts.append(
+            {QPointF(i * 140, i * 95), QStringLiteral("Hello\nworld"), font, Qt::blue});
+    }
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(300);
+        pdf.setPageLayout(tw::pageLayoutOf(tw::PageSetup {9, 2, 2}));
+        if (!tw::printDrawing(pdf, drawing, false))
+            state.SkipWithError("the page was not drawn");
+        state.counters["bytes"] = double(buffer.size());
+    }
+}
+BENCHMARK(BM_PrintFullDrawingToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace

@@ -1,0 +1,38 @@
+// A surface and a window for the printing and picture-file tests, without widgets.
+#pragma once
+
+#include "platform/fakes/FakePlatform.h"
+#include "print/PrintHost.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+
+namespace tw::test {
+
+struct FakePrintHost : PrintHost
+{
+    FakePrintHost() { writeFolderPath = dir.path() + QLatin1Char('/'); }
+    QWidget *window() override { return nullptr; }
+    Dialogs &dialogs() override { return fakeDialogs; }
+    Printer &printer() override { return fakePrinter; }
+    void setBusy(bool busy) override { busyNow = busy; }
+    QString appFolder() const override { return dir.path() + QLatin1Char('/'); }
+    QString writeFolder() const override { return writeFolderPath; }
+    QImage loadPicture(const QString &path) override { return QImage(path); }
+    QImage shownPicture() override { return shown; }
+    void showPicture(const QImage &picture) override { shown = picture; }
+    void clearPicture() override { shown.fill(Qt::white); }
+    void stickDownObjects() override { ++stuckDown; }
+    PrintedDrawing drawing() override { return printed; }
+
+    QTemporaryDir dir;
+    QString writeFolderPath;
+    FakeDialogs fakeDialogs;
+    FakePrinter fakePrinter;
+    QImage shown;
+    PrintedDrawing printed;
+    bool busyNow = false;
+    int stuckDown = 0;
+};
+
+} // namespace tw::test

@@ -1,0 +1,167 @@
+// Printing the drawing: pages written as PDF files and rendered back to pixels.
+#include "print/Printing.h"
+#include "print/FakePrintHost.h"
+
+#include <gtest/gtest.h>
+
+#include <QPdfWriter>
+#include <QProcess>
+
+namespace tw {
+namespace {
+
+constexpr int kRenderDpi = 30;
+constexpr double kMmPerInch = 25.4;
+constexpr double kMarginMm = 10;
+
+// The first page of a PDF file as pdftoppm (poppler-utils) draws it.
+QImage renderPage(const QString &pdf)
+{
+    const QString prefix = pdf + QStringLiteral("-page");
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-r"), QString::number(kRenderDpi), QStringLiteral("-png"),
+                       QStringLiteral("-singlefile"), pdf, prefix});
+    return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+// The bounding box of the pixels darker than light grey.
+QRect inkBox(const QImage &page, QRect within = {})
+{
+    if (within.isNull())
+        within = page.rect();
+    QRect box;
+    for (int y = within.top(); y <= within.bottom(); ++y)
+        for (int x = within.left(); x <= within.right(); ++x)
+            if (qGray(page.pixel(x, y)) < 200)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+double mmToRender(double mm) { return mm / kMmPerInch * kRenderDpi; }
+
+// A recorded drawing of `size` pixels, all white (nothing drawn) at width 1.
+struct Strokes
+{
+    explicit Strokes(QSize size)
+        : colour(size_t(size.width() * size.height()), 0xFFFFFF)
+        , width(colour.size(), 1)
+    {
+        record.size = size;
+        record.stride = size.width();
+        record.colour = colour;
+        record.width = width;
+    }
+    void dot(int x, int y, std::uint32_t bgr, int w)
+    {
+        colour[size_t(y * record.stride + x)] = bgr;
+        width[size_t(y * record.stride + x)] = std::uint8_t(w);
+        record.widthUsed[size_t(w)] = true;
+    }
+    std::vector<std::uint32_t> colour;
+    std::vector<std::uint8_t> width;
+    StrokeRecord record;
+};
+
+TEST(PrintGraphic, WiderStrokesGoUnderNarrowerOnesWhateverTheirOrder)
+{
+    Strokes strokes(QSize(16, 16));
+    strokes.dot(5, 4, 0xFF0000, 1); // blue, above the wide dot
+    strokes.dot(5, 5, 0x0000FF, 9); // red, 9 pixels across
+    const QImage layer = strokeLayer(strokes.record);
+    EXPECT_EQ(layer.pixel(5, 4), qRgb(0, 0, 255));
+    for (QPoint red : {QPoint(5, 9), QPoint(1, 5), QPoint(9, 5), QPoint(5, 1)})
+        EXPECT_EQ(layer.pixel(red), qRgb(255, 0, 0)) << red.x() << "," << red.y();
+    for (QPoint clear : {QPoint(0, 5), QPoint(5, 10), QPoint(1, 1), QPoint(12, 12)})
+        EXPECT_EQ(qAlpha(layer.pixel(clear)), 0) << clear.x() << "," << clear.y();
+}
+
+struct PrintingTest : ::testing::Test
+{
+    PrintingTest() { printing.page.colourMode = 2; }
+    QImage print(const PrintedDrawing &drawing)
+    {
+        const QString path = host.dir.filePath(QStringLiteral("page.pdf"));
+        EXPECT_EQ(printing.printToPdf(path, drawing), QString());
+        return renderPage(path);
+    }
+    test::FakePrintHost host;
+    Printing printing {host};
+};
+
+TEST_F(PrintingTest, AWideDrawingFillsThePrintableWidthWithoutDistortion)
+{
+    PrintedDrawing drawing;
+    drawing.pixels = QSize(200, 100);
+    Strokes strokes(drawing.pixels);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 200; ++x)
+            strokes.dot(x, y, 0x0000FF, 1);
+    drawing.strokes = strokes.record;
+    const QImage page = print(drawing); // portrait A4
+    ASSERT_FALSE(page.isNull()) << "pdftoppm (poppler-utils) is needed";
+    const QRect box = inkBox(page);
+    const double width = mmToRender(210 - 2 * kMarginMm);
+    EXPECT_NEAR(box.left(), mmToRender(kMarginMm), 1.5);
+    EXPECT_NEAR(box.width(), width, 2);
+    EXPECT_NEAR(box.height(), width / 2, 2);
+    const QRgb inside = page.pixel(box.center());
+    EXPECT_GT(qRed(inside), 200);
+    EXPECT_LT(qGreen(inside), 60);
+
+    printing.MNU_Color_Click(0); // black and white
+    printing.MNU_PapLand_Click(1); // landscape: still the width limits
+    const QImage grey = print(drawing);
+    const QRgb c = grey.pixel(inkBox(grey).center());
+    EXPECT_NEAR(qRed(c), qGreen(c), 3);
+    EXPECT_NEAR(inkBox(grey).height(), mmToRender(297 - 2 * kMarginMm) / 2, 2);
+}
+
+TEST_F(PrintingTest, EveryLineOfATextStartsUnderTheFirst)
+{
+    PrintedDrawing drawing;
+    drawing.pixels = QSize(200, 100);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(20);
+    drawing.texts.append({QPointF(40, 10), QStringLiteral("HH\nH"), font, Qt::black});
+    const QImage page = print(drawing);
+    const QRect all = inkBox(page);
+    ASSERT_TRUE(all.isValid());
+    const QRect first = inkBox(page, QRect(0, all.top(), page.width(), all.height() / 2));
+    const QRect second
+        = inkBox(page, QRect(0, all.center().y() + 1, page.width(), all.height() / 2));
+    ASSERT_TRUE(first.isValid() && second.isValid());
+    EXPECT_NEAR(first.left(), second.left(), 1);
+    EXPECT_GT(first.width(), second.width() * 3 / 2); // "HH" over "H"
+    EXPECT_GT(second.top(), first.bottom());
+}
+
+TEST_F(PrintingTest, WithoutAPrinterThePageCanGoToAPdfAndAFailingPrinterSaysSo)
+{
+    const QString pdf = host.writeFolder() + QStringLiteral("Tumblewick.pdf");
+    host.printed.pixels = QSize(300, 200); // nothing drawn: an empty page
+    host.fakeDialogs.askAnswer = false;
+    printing.MNU_Print_Click();
+    EXPECT_FALSE(QFile::exists(pdf));
+    host.fakeDialogs.askAnswer = true;
+    printing.MNU_Print_Click();
+    EXPECT_EQ(host.stuckDown, 2);
+    ASSERT_EQ(host.fakeDialogs.messages.size(), 3);
+    EXPECT_TRUE(host.fakeDialogs.messages[0].startsWith("Cannot Find Printer"));
+    EXPECT_EQ(host.fakeDialogs.messages[2], QStringLiteral("Picture Saved as\n") + pdf);
+    const QImage page = renderPage(pdf);
+    ASSERT_FALSE(page.isNull());
+    EXPECT_FALSE(inkBox(page).isValid());
+
+    // A printer that cannot take the page.
+    host.fakePrinter.device = [this](const PageSetup &) {
+        return std::make_unique<QPdfWriter>(host.dir.filePath(QStringLiteral("no/such/x.pdf")));
+    };
+    printing.MNU_PaperSize_Click(7);
+    printing.MNU_Print_Click();
+    EXPECT_EQ(host.fakeDialogs.messages.last(), QStringLiteral("Cannot Find Printer"));
+    EXPECT_EQ(host.fakePrinter.opened.last().paperSize, 8); // A3
+    EXPECT_FALSE(host.busyNow);
+}
+
+} // namespace
+} // namespace tw
