@@ -1,12 +1,12 @@
 #include "print/PictureFiles.h"
 
 #include "platform/Dialogs.h"
+#include "platform/SafeFile.h"
 #include "print/PrintHost.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <cstring>
@@ -88,24 +88,6 @@ QByteArray encodeSavedPicture(const QImage &picture)
     return out;
 }
 
-QString replaceFile(const QString &path, const QByteArray &bytes)
-{
-    const QFileInfo info(path);
-    if (info.isSymLink() || (info.exists() && !info.isFile()))
-        return QStringLiteral("Something that is not an ordinary file is in its place.");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
-}
-
 PictureFiles::PictureFiles(PrintHost &host)
     : m_host(host)
 { }
@@ -117,9 +99,11 @@ void PictureFiles::MNU_Save_Click()
     const QString path = savedPath();
     m_host.setBusy(true);
     const QByteArray bytes = encodeSavedPicture(m_host.shownPicture());
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    const QString failure = bytes.isEmpty() ? QStringLiteral("There is no picture on the screen.")
-                                            : replaceFile(path, bytes);
+    QString failure;
+    if (bytes.isEmpty())
+        failure = QStringLiteral("There is no picture on the screen.");
+    else if (!replaceFile(path, bytes, &failure) && failure.isEmpty())
+        failure = QStringLiteral("The folder cannot be written.");
     m_host.setBusy(false);
     const QString shown = QDir::toNativeSeparators(path);
     if (failure.isEmpty()) {

@@ -16,12 +16,6 @@ class PrintHost;
 // saved as they show on white. A null picture gives an empty array.
 QByteArray encodeSavedPicture(const QImage &picture);
 
-// Replaces the file at `path` with `bytes` in one step (a temporary file beside
-// it, then a rename), so a failure keeps the previous file whole. A link or
-// anything but an ordinary file at `path` is left alone and refused. Returns
-// an empty string, or why the file could not be written.
-QString replaceFile(const QString &path, const QByteArray &bytes);
-
 class PictureFiles
 {
 public:

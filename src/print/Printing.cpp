@@ -1,7 +1,7 @@
 #include "print/Printing.h"
 
 #include "platform/Dialogs.h"
-#include "print/PictureFiles.h"
+#include "platform/SafeFile.h"
 #include "print/PrintHost.h"
 
 #include "platform/QtPrinter.h"
@@ -195,7 +195,10 @@ QString Printing::printToPdf(const QString &path, const PrintedDrawing &drawing)
         if (!printDrawing(pdf, drawing, page.monochrome()))
             return QStringLiteral("The page could not be drawn.");
     }
-    return replaceFile(path, buffer.data());
+    QString failure;
+    if (!replaceFile(path, buffer.data(), &failure) && failure.isEmpty())
+        failure = QStringLiteral("The folder cannot be written.");
+    return failure;
 }
 
 void Printing::MNU_Print_Click()
@@ -227,7 +230,6 @@ void Printing::offerPdf(const PrintedDrawing &drawing)
                                   + shown))
         return;
     m_host.setBusy(true);
-    QDir().mkpath(QFileInfo(path).absolutePath());
     const QString failure = printToPdf(path, drawing);
     m_host.setBusy(false);
     if (failure.isEmpty()) {
