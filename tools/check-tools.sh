@@ -32,6 +32,8 @@ check convert "screenshots (imagemagick)" \
     bash -c "convert -size 4x4 xc:red '$work/c.png' && $(declare -f nonempty); nonempty '$work/c.png'"
 check pulseaudio "the recorded-sound tests (a private server and its recorder)" \
     bash -c "pulseaudio --version && command -v parec"
+check pdftoppm "the printing tests read their pages back (poppler-utils)" \
+    bash -c "pdftoppm -v"
 check xvfb-run "looking at the program without a display" bash -c "command -v xvfb-run"
 check clang-format "the format check" bash -c "clang-format --version"
 art="${TUMBLEWICK_ART_DIR:-$HOME/.cache/tumblewick/art}"
