@@ -1,7 +1,11 @@
 // The message box and file dialogs, behind one small interface.
 #pragma once
 
+#include <QColor>
+#include <QFont>
 #include <QString>
+
+#include <optional>
 
 class QWidget;
 
@@ -24,6 +28,9 @@ public:
     virtual QString saveFile(QWidget *parent, const QString &title, const QString &folder,
                              const QString &filter)
         = 0;
+    // The colour and font dialogs, preset with the given choice; nothing when cancelled.
+    virtual std::optional<QColor> chooseColour(QWidget *parent, const QColor &colour) = 0;
+    virtual std::optional<QFont> chooseFont(QWidget *parent, const QFont &font) = 0;
 };
 
 } // namespace tw

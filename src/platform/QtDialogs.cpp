@@ -1,6 +1,8 @@
 #include "platform/QtDialogs.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 
 namespace tw {
@@ -48,6 +50,23 @@ QString QtDialogs::saveFile(QWidget *parent, const QString &title, const QString
                             const QString &filter)
 {
     return QFileDialog::getSaveFileName(parent, title, folder, filter);
+}
+
+std::optional<QColor> QtDialogs::chooseColour(QWidget *parent, const QColor &colour)
+{
+    const QColor chosen = QColorDialog::getColor(colour, parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+std::optional<QFont> QtDialogs::chooseFont(QWidget *parent, const QFont &font)
+{
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, parent);
+    if (!ok)
+        return std::nullopt;
+    return chosen;
 }
 
 } // namespace tw

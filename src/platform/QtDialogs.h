@@ -1,4 +1,4 @@
-// Message boxes and file dialogs from Qt Widgets.
+// Message boxes, file, colour and font dialogs from Qt Widgets.
 #pragma once
 
 #include "platform/Dialogs.h"
@@ -14,6 +14,8 @@ public:
                      const QString &filter) override;
     QString saveFile(QWidget *parent, const QString &title, const QString &folder,
                      const QString &filter) override;
+    std::optional<QColor> chooseColour(QWidget *parent, const QColor &colour) override;
+    std::optional<QFont> chooseFont(QWidget *parent, const QFont &font) override;
 };
 
 } // namespace tw

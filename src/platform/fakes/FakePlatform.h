@@ -111,9 +111,24 @@ public:
     {
         return nextFile;
     }
+    std::optional<QColor> chooseColour(QWidget *, const QColor &colour) override
+    {
+        offeredColour = colour;
+        return nextColour;
+    }
+    std::optional<QFont> chooseFont(QWidget *, const QFont &font) override
+    {
+        offeredFont = font;
+        return nextFont;
+    }
     QStringList messages;
     bool askAnswer = true;
     QString nextFile;
+    // What the colour and font dialogs return (nothing: cancelled) and were offered.
+    std::optional<QColor> nextColour;
+    std::optional<QFont> nextFont;
+    QColor offeredColour;
+    QFont offeredFont;
 };
 
 class FakeSystemKeys : public SystemKeys
