@@ -103,13 +103,21 @@ void Paper::drawLine(QPoint from, QPoint to, quint32 colour, int width)
     update(QRect(from, to).normalized().adjusted(-reach, -reach, reach, reach));
 }
 
-QImage Paper::composed(const QWidget *skip) const
+QImage Paper::composed(const QWidget *skip) const { return composedArea(m_buffer.rect(), skip); }
+
+QImage Paper::composedArea(const QRect &pixels, const QWidget *skip) const
 {
-    QImage picture = m_buffer.copy();
+    const QRect area = pixels & m_buffer.rect();
+    QImage picture = m_buffer.copy(area);
+    if (area.isEmpty())
+        return picture;
     QPainter painter(&picture);
+    painter.translate(-area.topLeft());
+    if (paintObjects)
+        paintObjects(painter);
     for (QObject *child : children()) {
         auto *widget = qobject_cast<QWidget *>(child);
-        if (widget && widget != skip && widget->isVisible())
+        if (widget && widget != skip && widget->isVisible() && widget->geometry().intersects(area))
             widget->render(&painter, widget->pos(), QRegion(), QWidget::DrawChildren);
     }
     return picture;
@@ -119,6 +127,10 @@ void Paper::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.drawImage(event->rect(), m_buffer, event->rect());
+    if (paintObjects) {
+        painter.setClipRect(event->rect());
+        paintObjects(painter);
+    }
 }
 
 void Paper::report(QMouseEvent *event, int kind)

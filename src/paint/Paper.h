@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class QPainter;
+
 namespace tw {
 
 // What is shown lives in a screen buffer. Brushes draw straight into it;
@@ -45,6 +47,12 @@ public:
     // The picture as the child sees it: the buffer with the objects lying on
     // it (child widgets other than `skip`), for reading surface colours.
     QImage composed(const QWidget *skip = nullptr) const;
+    // The same picture cut to `pixels` (clipped to the surface).
+    QImage composedArea(const QRect &pixels, const QWidget *skip = nullptr) const;
+
+    // Draws the objects that lie over the buffer (pixels): shown and read with
+    // the surface, never written into the buffer.
+    std::function<void(QPainter &)> paintObjects;
 
     // Repaint handler: the area (pixels) whose background was just restored.
     std::function<void(const QRect &)> onRepaint;

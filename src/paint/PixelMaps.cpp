@@ -42,6 +42,62 @@ void PixelMaps::growTo(int width, int height)
     *this = std::move(bigger);
 }
 
+QRect PixelMaps::differenceFrom(const PixelMaps &other) const
+{
+    if (other.m_width != m_width || other.m_height != m_height)
+        return QRect(0, 0, std::max(m_width, other.m_width), std::max(m_height, other.m_height));
+    int left = m_width;
+    int right = -1;
+    int top = -1;
+    int bottom = -1;
+    for (int y = 0; y < m_height; ++y) {
+        const size_t row = index(0, y);
+        const bool sameColour = std::equal(m_colour.begin() + row, m_colour.begin() + row + m_width,
+                                           other.m_colour.begin() + row);
+        const bool sameWidth = std::equal(m_widths.begin() + row, m_widths.begin() + row + m_width,
+                                          other.m_widths.begin() + row);
+        if (sameColour && sameWidth)
+            continue;
+        for (int x = 0; x < m_width; ++x) {
+            const size_t i = row + size_t(x);
+            if (m_colour[i] != other.m_colour[i] || m_widths[i] != other.m_widths[i]) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+        if (top < 0)
+            top = y;
+        bottom = y;
+    }
+    return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+PixelMaps PixelMaps::section(const QRect &pixels) const
+{
+    const QRect area = pixels & QRect(0, 0, m_width, m_height);
+    PixelMaps part(area.width(), area.height());
+    for (int y = 0; y < area.height(); ++y) {
+        std::copy_n(m_colour.begin() + index(area.left(), area.top() + y), area.width(),
+                    part.m_colour.begin() + part.index(0, y));
+        std::copy_n(m_widths.begin() + index(area.left(), area.top() + y), area.width(),
+                    part.m_widths.begin() + part.index(0, y));
+    }
+    return part;
+}
+
+void PixelMaps::paste(const PixelMaps &part, QPoint at)
+{
+    const QRect area
+        = QRect(at, QSize(part.m_width, part.m_height)) & QRect(0, 0, m_width, m_height);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const size_t from = part.index(area.left() - at.x(), y - at.y());
+        std::copy_n(part.m_colour.begin() + from, area.width(),
+                    m_colour.begin() + index(area.left(), y));
+        std::copy_n(part.m_widths.begin() + from, area.width(),
+                    m_widths.begin() + index(area.left(), y));
+    }
+}
+
 void PixelMaps::record(int x, int y, quint32 colour, int width)
 {
     if (!contains(x, y))

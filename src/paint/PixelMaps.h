@@ -58,6 +58,16 @@ public:
     // True when nothing at all is recorded.
     bool empty() const;
 
+    // The smallest rectangle holding every pixel whose colour or width differs
+    // from `other`; null when they are equal. Maps of another size differ
+    // everywhere.
+    QRect differenceFrom(const PixelMaps &other) const;
+    // The area `pixels` (clipped to the maps) as maps of its own, and back:
+    // paste() writes such a part with its top-left at `at`, skipping what
+    // falls outside.
+    PixelMaps section(const QRect &pixels) const;
+    void paste(const PixelMaps &part, QPoint at);
+
     // True for every width (0 to 30) that has been recorded with.
     const std::array<bool, kMaxPenWidth + 1> &widthUsed() const { return m_widthUsed; }
     void markWidthUsed(int width);
