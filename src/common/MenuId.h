@@ -19,6 +19,8 @@ namespace tw {
     X(MNU_Exit)                                                                                    \
     X(MNU_Subject)                                                                                 \
     X(MNU_PList1)                                                                                  \
+    X(MNU_Undo)                                                                                    \
+    X(MNU_Redo)                                                                                    \
     X(MNU_AddText)                                                                                 \
     X(MNU_AddImg)                                                                                  \
     X(MNU_ShapeOpt)                                                                                \

@@ -394,6 +394,8 @@ void PaintBox::Paper_MouseUp(int button, double x, double y)
         objects.release(clampTwips(x), clampTwips(y));
     m_host.setPenDown(false);
     m_rubbing = false;
+    if (objects.changeEnded)
+        objects.changeEnded();
 }
 
 void PaintBox::recordDot(QPoint pixel, int width)

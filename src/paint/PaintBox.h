@@ -43,6 +43,8 @@ struct PaintObjectHooks
     std::function<bool(int button, double x, double y)> drag;
     // A left release: ends the bending of a curve.
     std::function<void(double x, double y)> release;
+    // A left release on the surface: a stroke, an erasing or a move ended.
+    std::function<void()> changeEnded;
     // Tools 7 and 9: a new line or shape object at once.
     std::function<void()> newLine;
     std::function<void()> newShape;
@@ -109,6 +111,10 @@ public:
     bool textSelected() const;
 
     int strokeWidth() const { return m_strokeWidth; }
+    // The surface's stroke width until the next move of a stroke resets it.
+    void setStrokeWidth(int width) { m_strokeWidth = saneWidth(width); }
+    // The maps were changed from outside (undo, stick down): keep them.
+    void mapsChanged() { m_changed = true; }
     bool eraserArmed() const;
     QRectF rubberTwips() const { return m_rubber; }
     QToolButton *toolButton(int index) const { return m_tools.at(size_t(index)); }

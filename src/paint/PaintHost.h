@@ -2,8 +2,13 @@
 // flags.
 #pragma once
 
+#include <QFont>
+#include <QImage>
 #include <QRect>
 #include <QString>
+
+#include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -50,6 +55,45 @@ public:
     virtual void setPaletteColour(int index, long colour) = 0;
     // The "Redraw" (0) and "Clear" (1) buttons placed at `pixels` and shown.
     virtual void showReviewButton(int index, const QRect &pixels) = 0;
+
+    // The items of the Tools menu that the objects on the drawing show,
+    // enable and name.
+    enum class ToolsItem {
+        AddImg,
+        AddText,
+        EdFont,
+        EdText,
+        EdColor,
+        PenW,
+        ShapeOpt,
+        Map,
+        Delete,
+        Glue,
+        ShapeFill,
+        Undo,
+        Redo
+    };
+    virtual bool toolsItemVisible(ToolsItem item) const = 0;
+    virtual void setToolsItemVisible(ToolsItem item, bool on) = 0;
+    virtual void setToolsItemEnabled(ToolsItem item, bool on) = 0;
+    virtual void setToolsItemCaption(ToolsItem item, const QString &caption) = 0;
+    // The kind of new shapes: the checked "Change Shape" item (the last when
+    // several are), and checking one.
+    virtual int checkedShapeKind() const = 0;
+    virtual void checkShapeKind(int kind) = 0;
+    // Pops the Tools menu up at the pointer without waiting; `closed` runs
+    // when it closes.
+    virtual void popUpTools(std::function<void()> closed) = 0;
+    // The colour dialog preset with `colour` (0x00BBGGRR); nothing when cancelled.
+    virtual std::optional<long> chooseColour(long colour) = 0;
+    // The font dialog preset with `font`; nothing when cancelled.
+    virtual std::optional<QFont> chooseFont(const QFont &font) = 0;
+    // The open-file dialog for a picture; empty when cancelled.
+    virtual QString choosePictureFile() = 0;
+    // A picture file of any format the program reads: null when it cannot be
+    // read; nothing (after telling the child) when it is far too large.
+    virtual std::optional<QImage> loadPicture(const QString &path) = 0;
+    virtual void playSound(const QString &path) = 0;
 };
 
 } // namespace tw

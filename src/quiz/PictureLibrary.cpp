@@ -140,6 +140,8 @@ bool PictureLibrary::GetRandPic(int folder)
 
 QImage PictureLibrary::loadPicture(const QString &path) { return PictureLoader::load(path); }
 
+QString PictureLibrary::pictureFilter() { return QLatin1String(kPictureFilter); }
+
 QString PictureLibrary::pickFile(int folder, const QString &caption) const
 {
     if (caption.isEmpty())

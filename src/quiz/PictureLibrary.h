@@ -45,6 +45,8 @@ public:
     // Loads any picture file the program understands; a null image when the
     // file is missing, broken or too large.
     static QImage loadPicture(const QString &path);
+    // The file dialog's filter for every picture format the program reads.
+    static QString pictureFilter();
 
     // "&Change Picture": asks for the settings password, lets the parent choose
     // the backdrop picture and restarts the game.

@@ -5,6 +5,8 @@
 #include "common/Twips.h"
 #include "help/Help.h"
 #include "paint/PaintBox.h"
+#include "paint/PaintObjects.h"
+#include "paint/UserObjects.h"
 #include "platform/ReadingFont.h"
 #include "puzzle/Puzzle.h"
 #include "quiz/PictureLibrary.h"
@@ -21,6 +23,7 @@
 #include "speech/CharacterAgent.h"
 #include "speech/Speaker.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -125,6 +128,22 @@ Educate::Educate(Platform platform, const QString &appFolder, const QString &wri
     m_help = std::make_unique<Help>(*this);
     m_paintHost = std::make_unique<EducatePaintHost>(*this);
     m_paint = std::make_unique<PaintBox>(*m_paintHost, paint);
+    m_objects = std::make_unique<PaintObjects>(*m_paintHost, paint, *m_paint);
+    m_pictures->placePickedPicture = [this](const QImage &picture, const QString &sound) {
+        m_objects->user().placePicked(picture, sound);
+    };
+    // Undo and redo answer their keys wherever the window has the focus.
+    const std::pair<MenuId, QList<QKeySequence>> keys[] = {
+        {MenuId::MNU_Undo, {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
+        {MenuId::MNU_Redo,
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
+    };
+    for (const auto &[name, sequences] : keys) {
+        if (QAction *action = m_menus->item(name)) {
+            action->setShortcuts(sequences);
+            addAction(action);
+        }
+    }
     m_engine->paletteClick = [this](int i) { m_paint->Answer_Click(i); };
     resize(800, 600);
 }

@@ -30,6 +30,7 @@ class Speaker;
 class Puzzle;
 class Help;
 class PaintBox;
+class PaintObjects;
 class EducatePaintHost;
 
 // The window implements every room's host; the rooms never see this class.
@@ -83,6 +84,7 @@ public:
     Puzzle &puzzles() { return *m_puzzle; }
     Help &help() { return *m_help; }
     PaintBox &paintBox() { return *m_paint; }
+    PaintObjects &paintObjects() { return *m_objects; }
 
     // Game switching and closing.
     void MNU_Game_Click(int index);
@@ -160,6 +162,7 @@ private:
     std::unique_ptr<Help> m_help;
     std::unique_ptr<EducatePaintHost> m_paintHost;
     std::unique_ptr<PaintBox> m_paint;
+    std::unique_ptr<PaintObjects> m_objects;
     bool m_unloaded = false;
     bool m_keyPreview = true;
     int m_switchWaiting = 0; // a game switch is waiting (password, greeting)

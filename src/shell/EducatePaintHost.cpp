@@ -1,10 +1,18 @@
 #include "shell/EducatePaintHost.h"
 
+#include "common/PictureLoader.h"
+#include "paint/DotStamp.h"
 #include "quiz/PictureLibrary.h"
+#include "quiz/SoundPlayer.h"
 #include "shell/Educate.h"
 #include "shell/MenuBar.h"
 
+#include <QCursor>
+#include <QImageReader>
+#include <QMenu>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace tw {
 
@@ -93,5 +101,98 @@ void EducatePaintHost::showReviewButton(int index, const QRect &pixels)
     button->show();
     button->raise();
 }
+
+namespace {
+
+// The menu item of each Tools item the objects reach, in ToolsItem order.
+const MenuId kToolsItems[]
+    = {MenuId::MNU_AddImg,  MenuId::MNU_AddText, MenuId::MNU_EdFont,    MenuId::MNU_EdText,
+       MenuId::MNU_EdColor, MenuId::MNU_PenW,    MenuId::MNU_ShapeOpt,  MenuId::MNU_Map,
+       MenuId::MNU_Delete,  MenuId::MNU_Glue,    MenuId::MNU_ShapeFill, MenuId::MNU_Undo,
+       MenuId::MNU_Redo};
+
+MenuId itemName(PaintHost::ToolsItem item) { return kToolsItems[size_t(item)]; }
+
+} // namespace
+
+bool EducatePaintHost::toolsItemVisible(ToolsItem item) const
+{
+    return m_window.menus().visible(itemName(item));
+}
+
+void EducatePaintHost::setToolsItemVisible(ToolsItem item, bool on)
+{
+    m_window.menus().setVisible(itemName(item), -1, on);
+}
+
+void EducatePaintHost::setToolsItemEnabled(ToolsItem item, bool on)
+{
+    m_window.menus().setEnabled(itemName(item), -1, on);
+}
+
+void EducatePaintHost::setToolsItemCaption(ToolsItem item, const QString &caption)
+{
+    m_window.menus().setCaption(itemName(item), -1, caption);
+}
+
+int EducatePaintHost::checkedShapeKind() const
+{
+    return std::max(0, m_window.menus().checkedIndex(MenuId::MNU_Shape));
+}
+
+void EducatePaintHost::checkShapeKind(int kind)
+{
+    m_window.menus().checkOnly(MenuId::MNU_Shape, kind);
+}
+
+void EducatePaintHost::popUpTools(std::function<void()> closed)
+{
+    QMenu *tools = m_window.menus().menu(MenuId::MNU_Tools);
+    if (!tools) {
+        closed();
+        return;
+    }
+    QObject::connect(tools, &QMenu::aboutToHide, tools, std::move(closed),
+                     Qt::SingleShotConnection);
+    tools->popup(QCursor::pos());
+}
+
+std::optional<long> EducatePaintHost::chooseColour(long colour)
+{
+    const std::optional<QColor> chosen = m_window.platform().dialogs->chooseColour(
+        &m_window, QColor::fromRgb(rgbFromColour(quint32(colour))));
+    if (!chosen)
+        return std::nullopt;
+    return long(colourFromRgb(chosen->rgb()));
+}
+
+std::optional<QFont> EducatePaintHost::chooseFont(const QFont &font)
+{
+    return m_window.platform().dialogs->chooseFont(&m_window, font);
+}
+
+QString EducatePaintHost::choosePictureFile()
+{
+    return m_window.platform().dialogs->openFile(&m_window, QStringLiteral("Add Image"),
+                                                 m_window.shell.AppFolder,
+                                                 PictureLibrary::pictureFilter());
+}
+
+std::optional<QImage> EducatePaintHost::loadPicture(const QString &path)
+{
+    // A picture claiming more pixels than the loader takes is refused with a
+    // word to the child rather than left as an empty object.
+    const QSize claimed = QImageReader(path).size();
+    if (claimed.isValid()
+        && qint64(claimed.width()) * claimed.height() > PictureLoader::kMaxPixels) {
+        m_window.platform().dialogs->message(&m_window,
+                                             QStringLiteral("This picture is too big to use."),
+                                             Dialogs::Icon::Information);
+        return std::nullopt;
+    }
+    return PictureLibrary::loadPicture(path);
+}
+
+void EducatePaintHost::playSound(const QString &path) { m_window.sounds().PlaySound(path); }
 
 } // namespace tw

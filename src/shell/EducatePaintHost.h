@@ -32,6 +32,18 @@ public:
     long paletteColour(int index) const override;
     void setPaletteColour(int index, long colour) override;
     void showReviewButton(int index, const QRect &pixels) override;
+    bool toolsItemVisible(ToolsItem item) const override;
+    void setToolsItemVisible(ToolsItem item, bool on) override;
+    void setToolsItemEnabled(ToolsItem item, bool on) override;
+    void setToolsItemCaption(ToolsItem item, const QString &caption) override;
+    int checkedShapeKind() const override;
+    void checkShapeKind(int kind) override;
+    void popUpTools(std::function<void()> closed) override;
+    std::optional<long> chooseColour(long colour) override;
+    std::optional<QFont> chooseFont(const QFont &font) override;
+    QString choosePictureFile() override;
+    std::optional<QImage> loadPicture(const QString &path) override;
+    void playSound(const QString &path) override;
 
 private:
     Educate &m_window;

@@ -4,6 +4,8 @@
 
 #include "help/Help.h"
 #include "paint/PaintBox.h"
+#include "paint/PaintObjects.h"
+#include "paint/UserObjects.h"
 #include "quiz/PictureLibrary.h"
 #include "quiz/TileLayout.h"
 #include "shell/Educate.h"
@@ -75,10 +77,33 @@ void MenuBar::installRoutes()
     setHandler(MenuId::MNU_PenW, [&w](int) { w.MNU_PenW_Click(); });
     setHandler(MenuId::MNU_PenWidth, [&w](int i) { w.paintBox().MNU_PenWidth_Click(i); });
 
+    // Objects on the drawing.
+    setHandler(MenuId::MNU_Shape, [&w](int i) { w.paintObjects().MNU_Shape_Click(i); });
+    const QList<std::pair<MenuId, void (PaintObjects::*)()>> objectItems = {
+        {MenuId::MNU_ShapeFill, &PaintObjects::MNU_ShapeFill_Click},
+        {MenuId::MNU_ShapeFillCol, &PaintObjects::MNU_ShapeFillCol_Click},
+        {MenuId::MNU_ShapeFillCurCol, &PaintObjects::MNU_ShapeFillCurCol_Click},
+        {MenuId::MNU_Delete, &PaintObjects::MNU_Delete_Click},
+        {MenuId::MNU_Glue, &PaintObjects::MNU_Glue_Click},
+        {MenuId::MNU_Undo, &PaintObjects::MNU_Undo_Click},
+        {MenuId::MNU_Redo, &PaintObjects::MNU_Redo_Click},
+    };
+    for (const auto &[name, method] : objectItems)
+        setHandler(name, [&w, m = method](int) { (w.paintObjects().*m)(); });
+    const QList<std::pair<MenuId, void (UserObjects::*)()>> userItems = {
+        {MenuId::MNU_AddText, &UserObjects::MNU_AddText_Click},
+        {MenuId::MNU_AddImg, &UserObjects::MNU_AddImg_Click},
+        {MenuId::MNU_EdText, &UserObjects::MNU_EdText_Click},
+        {MenuId::MNU_EdFont, &UserObjects::MNU_EdFont_Click},
+        {MenuId::MNU_EdColor, &UserObjects::MNU_EdColor_Click},
+    };
+    for (const auto &[name, method] : userItems)
+        setHandler(name, [&w, m = method](int) { (w.paintObjects().user().*m)(); });
+
     // Radio groups of the paint and print rooms: until those rooms take over
     // their routes, a click simply moves the check mark.
-    for (MenuId group : {MenuId::MNU_Shape, MenuId::MNU_Cmap, MenuId::MNU_PaperSize,
-                         MenuId::MNU_PapLand, MenuId::MNU_Color}) {
+    for (MenuId group :
+         {MenuId::MNU_Cmap, MenuId::MNU_PaperSize, MenuId::MNU_PapLand, MenuId::MNU_Color}) {
         const MenuId name = group;
         setHandler(name, [this, name](int i) { checkOnly(name, i); });
     }

@@ -56,6 +56,8 @@ const Row kRows[] = {
     {MenuId::MNU_Pics1, MenuId::MNU_PList1, 0, "", MenuHidden, 99},
 
     // Tools (paint box).
+    {MenuId::MNU_Tools, MenuId::MNU_Undo, -1, "&Undo", MenuDisabled},
+    {MenuId::MNU_Tools, MenuId::MNU_Redo, -1, "&Redo", MenuDisabled},
     {MenuId::MNU_Tools, MenuId::MNU_AddText, -1, "&Add Text", 0},
     {MenuId::MNU_Tools, MenuId::MNU_AddImg, -1, "Add &Image", 0},
     {MenuId::MNU_Tools, MenuId::MNU_ShapeOpt, -1, "Shape &Options", Sub},

@@ -1,0 +1,116 @@
+// Text and picture objects: the editor, fonts, pictures from a file or the Pick menu, dropping.
+#include "paint/UserObjects.h"
+#include "common/Constants.h"
+#include "paint/PaintBox.h"
+#include "paint/PaintObjects.h"
+#include "paint/Paper.h"
+#include "quiz/PictureLibrary.h"
+#include "quiz/QuizWindow.h"
+#include "shell/GameClock.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+#include <gtest/gtest.h>
+
+namespace tw::test {
+namespace {
+
+struct UserWindow : QuizWindow
+{
+    UserWindow()
+        : QuizWindow(1, QSize(780, 520))
+    {
+        w().start();
+        w().clock().stopTimer();
+        w().MNU_Game_Click(GamePaintBox);
+    }
+    UserObjects &user() { return w().paintObjects().user(); }
+    const PaintObjectSet &set() { return w().paintObjects().objects(); }
+    MenuBar &menus() { return w().menus(); }
+    // A left-button drag of `widget` between two points of the surface (pixels).
+    void drag(QWidget *widget, QPoint from, QPoint to)
+    {
+        send(widget, QEvent::MouseButtonPress, from, Qt::LeftButton);
+        send(widget, QEvent::MouseMove, to, Qt::LeftButton);
+        send(widget, QEvent::MouseButtonRelease, to, Qt::NoButton);
+    }
+    static void send(QWidget *widget, QEvent::Type type, QPoint onPaper, Qt::MouseButtons buttons)
+    {
+        const QPointF local = onPaper - widget->pos();
+        QMouseEvent event(type, local, widget->mapToGlobal(local), Qt::LeftButton, buttons, {});
+        QApplication::sendEvent(widget, &event);
+    }
+};
+
+TEST(UserObjects, NewTextOpensTheEditorAndAnEditIsKeptAndUndone)
+{
+    UserWindow t;
+    t.menus().click(MenuId::MNU_AddText);
+    t.menus().click(MenuId::MNU_AddText);
+    ASSERT_EQ(t.user().TextCount(), 2);
+    for (int i = 1; i <= 2; ++i) {
+        EXPECT_EQ(t.set().texts[size_t(i)].Caption, QStringLiteral("  Add Text  "));
+        EXPECT_EQ(t.set().texts[size_t(i)].bounds().topLeft(), QPointF(0, 0));
+    }
+    EXPECT_TRUE(t.user().editing());
+    EXPECT_EQ(t.w().paint.SelectedIndex, 2);
+    const QObjectList &stack = t.w().paintBox().paper().children();
+    EXPECT_GT(stack.indexOf(t.user().label(2)), stack.indexOf(t.user().label(1)));
+
+    t.user().textEdit()->setText(QStringLiteral("Cat"));
+    t.fakes.dialogs->nextFont = QFont(QStringLiteral("Serif"), 30);
+    t.menus().click(MenuId::MNU_EdFont); // while editing: the font is taken
+    EXPECT_FALSE(t.user().editing());
+    const TextObject &text = t.set().texts[2];
+    EXPECT_EQ(text.Caption, QStringLiteral("Cat"));
+    EXPECT_EQ(text.FontSize, 30);
+    EXPECT_GT(text.Height, 30 * 15); // sized to its caption in the new font
+
+    t.menus().click(MenuId::MNU_EdFont); // not editing: nothing changes
+    EXPECT_EQ(text.FontSize, 30);
+    t.menus().click(MenuId::MNU_Undo);
+    EXPECT_EQ(t.set().texts[2].Caption, QStringLiteral("  Add Text  "));
+}
+
+TEST(UserObjects, PicturesComeFromFilesAndThePickMenuAndDropOnlyWhereAllowed)
+{
+    UserWindow t;
+    const QString broken = t.writeDir.filePath(QStringLiteral("broken.png"));
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a picture");
+    file.close();
+    t.fakes.dialogs->nextFile = broken;
+    t.menus().click(MenuId::MNU_AddImg);
+    ASSERT_EQ(t.user().ImageCount(), 1);
+    EXPECT_TRUE(t.set().pictures[1].Picture.isNull());
+    t.menus().click(MenuId::MNU_Delete); // the empty object can go
+    EXPECT_FALSE(t.set().pictures[1].live());
+
+    QImage red(40, 40, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    t.w().pictures().placePickedPicture(red, QString());
+    ASSERT_EQ(t.user().ImageCount(), 2);
+    EXPECT_EQ(t.set().pictures[2].bounds(), QRectF(0, 0, 1500, 1500));
+    EXPECT_EQ(t.w().paintBox().paper().composed().pixel(50, 50), qRgb(255, 0, 0));
+
+    t.menus().click(MenuId::MNU_AddText);
+    t.w().paintBox().Tool_Click(6);
+    QLabel *picture = t.user().image(2);
+    t.drag(picture, QPoint(50, 50), QPoint(350, 350)); // onto the bare surface
+    EXPECT_EQ(t.set().pictures[2].bounds().topLeft(), QPointF(300 * 15, 300 * 15));
+    t.drag(picture, QPoint(350, 350), QPoint(20, 10)); // onto the text: it goes back
+    EXPECT_EQ(t.set().pictures[2].bounds().topLeft(), QPointF(300 * 15, 300 * 15));
+    t.drag(t.user().label(1), QPoint(20, 10), QPoint(320, 320)); // text onto the picture
+    EXPECT_EQ(t.set().texts[1].bounds().topLeft(), QPointF(300 * 15, 310 * 15));
+
+    t.w().paintBox().Tool_Click(0); // a pen stroke passes over the picture
+    t.drag(picture, QPoint(380, 380), QPoint(390, 380));
+    EXPECT_EQ(t.w().paintBox().maps().colour(385, 380), 0u);
+}
+
+} // namespace
+} // namespace tw::test
