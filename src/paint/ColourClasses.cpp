@@ -8,7 +8,7 @@ namespace tw {
 
 namespace {
 
-constexpr std::array kMapSteps = {25, 50, 75, 85, 120};
+constexpr std::array<int, kColourMapItems> kMapSteps = {25, 50, 75, 85, 120};
 constexpr int kMediumIndex = 2;
 constexpr int kByteMax = 255;
 

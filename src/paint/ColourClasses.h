@@ -14,6 +14,9 @@ namespace tw {
 // Colours are 0x00BBGGRR values (red in the low byte), as the pixel maps keep them.
 constexpr std::uint32_t kClassWhite = 0xFFFFFF;
 
+// The "&Map Color" items, "Fine" to "Coarse".
+constexpr int kColourMapItems = 5;
+
 // The reduction step of each "&Map Color" item: "Fine" 25 to "Coarse" 120. An index
 // outside the menu gives the step of "Medium", the item checked at start.
 int colourMapStep(int mapIndex);

@@ -50,18 +50,18 @@ const QString kRubber = QStringLiteral("Rubber");
 
 double clampTwips(double v) { return std::clamp(v, -kMaxTwips, kMaxTwips); }
 
-// The rectangle of the strip cells (column, row) spanning `columns` x `rows`
-// buttons of side `side`, edges rounded so neighbours touch.
-QRect cell(double side, int column, int row, int columns = 1, int rows = 1)
+} // namespace
+
+// Edges are rounded so that neighbouring cells touch.
+QRect PaintBox::stripCell(int areaHeight, int column, int row, int columns, int rows)
 {
+    const double side = areaHeight / double(kRowsOfButtons);
     const int x0 = int(std::lround(column * side));
     const int y0 = int(std::lround(row * side));
     const int x1 = int(std::lround((column + columns) * side));
     const int y1 = int(std::lround((row + rows) * side));
     return QRect(x0, y0, x1 - x0, y1 - y0);
 }
-
-} // namespace
 
 PaintBox::PaintBox(PaintHost &host, PaintState &state)
     : m_host(host)
@@ -129,21 +129,22 @@ void PaintBox::LoadPaintBox()
 bool PaintBox::layOut()
 {
     const QWidget *area = m_host.playArea();
-    const double side = area->height() / double(kRowsOfButtons);
+    const int h = area->height();
+    const double side = h / double(kRowsOfButtons);
     for (int i = 0; i < kToolCount; ++i) {
         QToolButton *button = m_tools[size_t(i)];
-        button->setGeometry(cell(side, i & 1, i / 2));
+        button->setGeometry(stripCell(h, i & 1, i / 2));
         const int icon = int(side * kButtonIconShare);
         button->setIconSize(QSize(icon, icon));
     }
     for (int i = 0; i < kPlainColours; ++i)
-        m_host.showPaletteTile(i, cell(side, i & 1, kPaletteRow + i / 2), QString());
-    m_host.showPaletteTile(kMixTile, cell(side, 0, kMixRow, kStripColumns, 2),
+        m_host.showPaletteTile(i, stripCell(h, i & 1, kPaletteRow + i / 2), QString());
+    m_host.showPaletteTile(kMixTile, stripCell(h, 0, kMixRow, kStripColumns, 2),
                            QLatin1String(kMixTip));
-    m_host.showReviewButton(0, cell(side, 0, kReviewRow, kStripColumns, 1));
-    m_host.showReviewButton(1, cell(side, 0, kReviewRow + 1, kStripColumns, 1));
+    m_host.showReviewButton(0, stripCell(h, 0, kReviewRow, kStripColumns, 1));
+    m_host.showReviewButton(1, stripCell(h, 0, kReviewRow + 1, kStripColumns, 1));
 
-    const int left = cell(side, kStripColumns, 0).left();
+    const int left = stripCell(h, kStripColumns, 0).left();
     const QRect surface(left, 0, std::max(0, area->width() - left), area->height());
     const bool resized = surface.size() != m_paper->size();
     m_paper->setGeometry(surface);

@@ -56,6 +56,9 @@ struct PaintObjectHooks
     // refresh of its colour map at a repaint.
     std::function<void(double x, double y)> colourAt;
     std::function<void()> colourBookRepaint;
+    // The colouring book colours the drawing alone: every object hidden until
+    // the paint screen shows them again (showLive).
+    std::function<void()> hideAll;
 };
 
 class PaintBox
@@ -63,6 +66,10 @@ class PaintBox
 public:
     PaintBox(PaintHost &host, PaintState &state);
     ~PaintBox();
+
+    // The cell (column, row) of the strip left of the surface, spanning
+    // `columns` x `rows` buttons; a button is 1/13 of the play area's height.
+    static QRect stripCell(int areaHeight, int column, int row, int columns = 1, int rows = 1);
 
     PaintObjectHooks objects;
 

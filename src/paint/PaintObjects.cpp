@@ -74,8 +74,16 @@ PaintObjects::PaintObjects(PaintHost &host, PaintState &state, PaintBox &box)
         recordStep();
     };
     hooks.showLive = [this] {
+        m_shown = true;
+        m_user->setShown(true);
         m_history.reset(m_box.maps(), m_set);
         updateUndoItems();
+        refresh();
+    };
+    hooks.hideAll = [this] {
+        SpClear();
+        m_shown = false;
+        m_user->setShown(false);
         refresh();
     };
     hooks.clearSelection = [this] { SpClear(); };
@@ -103,6 +111,8 @@ void PaintObjects::refresh() { m_box.paper().update(); }
 
 void PaintObjects::paint(QPainter &painter) const
 {
+    if (!m_shown)
+        return;
     const double tx = m_state.TwipsX;
     const double ty = m_state.TwipsY;
     for (const ObjectRef &ref : m_set.order) {
@@ -540,19 +550,7 @@ void PaintObjects::MNU_Glue_Click()
         return;
     m_host.setHourglass(true);
     if (line) {
-        // The line is drawn as a stroke of the widest pen in its own width and
-        // colour; the pen colour is the child's again afterwards.
-        const LineObject stuck = *line;
-        const long penColour = m_state.PenColour;
-        m_state.PenColour = long(stuck.BorderColor);
-        m_state.CurrentTool = kPenTool;
-        m_box.setStrokeWidth(stuck.BorderWidth);
-        m_box.StartDrawing(stuck.X1, stuck.Y1);
-        m_box.setStrokeWidth(stuck.BorderWidth);
-        m_box.DrawLine(stuck.X2, stuck.Y2);
-        m_host.setPenDown(false);
-        m_state.PenColour = penColour;
-        m_state.CurrentTool = kPointerTool;
+        stickLine(*line);
     } else {
         // The handles go first, so only the drawing and the objects are copied.
         const QRectF stuck = *bounds;
@@ -566,6 +564,77 @@ void PaintObjects::MNU_Glue_Click()
     }
     MNU_Delete_Click();
     m_box.Tool_Click(kPointerTool);
+    repaintAll();
+}
+
+// The line is drawn as a stroke of the widest pen in its own width and colour;
+// the pen colour and tool are the child's again afterwards.
+void PaintObjects::stickLine(const LineObject &line)
+{
+    const LineObject stuck = line;
+    const long penColour = m_state.PenColour;
+    const int tool = m_state.CurrentTool;
+    m_state.PenColour = long(stuck.BorderColor);
+    m_state.CurrentTool = kPenTool;
+    m_box.setStrokeWidth(stuck.BorderWidth);
+    m_box.StartDrawing(stuck.X1, stuck.Y1);
+    m_box.setStrokeWidth(stuck.BorderWidth);
+    m_box.DrawLine(stuck.X2, stuck.Y2);
+    m_host.setPenDown(false);
+    m_state.PenColour = penColour;
+    m_state.CurrentTool = tool;
+}
+
+// The shape's own pixels (it draws without antialiasing) go into the maps at
+// width 1; what lies under or over it stays as it is.
+void PaintObjects::stickShape(const ShapeObject &shape)
+{
+    const double tx = m_state.TwipsX;
+    const double ty = m_state.TwipsY;
+    const int reach = shape.BorderWidth + 1;
+    const QRect area = QRectF(shape.Left / tx, shape.Top / ty, shape.Width / tx, shape.Height / ty)
+                           .toAlignedRect()
+                           .adjusted(-reach, -reach, reach, reach)
+        & m_box.paper().buffer().rect();
+    if (area.isEmpty())
+        return;
+    QImage drawn(area.size(), QImage::Format_ARGB32);
+    drawn.fill(Qt::transparent);
+    {
+        QPainter painter(&drawn);
+        painter.translate(-area.topLeft());
+        paintShape(painter, shape, tx, ty);
+    }
+    PixelMaps &maps = m_box.maps();
+    maps.markWidthUsed(1);
+    for (int y = 0; y < drawn.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(drawn.constScanLine(y));
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (qAlpha(line[x]) != 0)
+                maps.record(area.x() + x, area.y() + y, colourFromRgb(line[x]), 1);
+        }
+    }
+}
+
+void PaintObjects::stickDownAll()
+{
+    SpClear();
+    m_host.setHourglass(true);
+    for (const ObjectRef &ref : m_set.order) {
+        if (ref.kind == ObjectKind::Line) {
+            const LineObject &line = m_set.lines.at(size_t(ref.index));
+            if (line.live())
+                stickLine(line);
+        } else {
+            const ShapeObject &shape = m_set.shapes.at(size_t(ref.index));
+            if (shape.live())
+                stickShape(shape);
+        }
+    }
+    ResetLines();
+    ResetShapes();
+    m_box.mapsChanged();
+    recordStep();
     repaintAll();
 }
 

@@ -80,6 +80,10 @@ public:
 
     // Copies the shown pixels of the twips rectangle into the maps, width 1.
     void Glue(int x1, int x2, int y1, int y2);
+    // Before printing (PrintLines, PrintShapes): every live line and shape is
+    // stuck down into the drawing, back to front as the screen shows them,
+    // and every line and shape object goes; one step of undo.
+    void stickDownAll();
     // The curve tool: stage 0 on the press, 1 on each move, 2 on the release,
     // which paints the curve into the drawing and leaves its last point in x, y.
     void Bezier(double &x, double &y, int stage);
@@ -95,6 +99,8 @@ private:
     void paint(QPainter &painter) const;
     void bringToFront(int kind, int index);
     void curveRelease(double x, double y);
+    void stickLine(const LineObject &line);
+    void stickShape(const ShapeObject &shape);
     void updateUndoItems();
     void showAgain(const PaintObjectSet &objects);
     LineObject *selectedLine();
@@ -116,6 +122,7 @@ private:
     // The control points of the curve being bent (twips), and its preview.
     std::array<QPointF, 4> m_curve {};
     bool m_previewShown = false;
+    bool m_shown = true; // false while the colouring book hides the objects
     bool m_menuUp = false;
 };
 

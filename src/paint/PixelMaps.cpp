@@ -112,6 +112,22 @@ void PixelMaps::recordColour(int x, int y, quint32 colour)
         m_colour[index(x, y)] = colour & kNothingDrawn;
 }
 
+void PixelMaps::recordPicture(const QImage &picture)
+{
+    const int w = std::min(picture.width(), m_width);
+    const int h = std::min(picture.height(), m_height);
+    if (w <= 0 || h <= 0 || picture.depth() != 32)
+        return;
+    for (int y = 0; y < h; ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        quint32 *colours = m_colour.data() + index(0, y);
+        for (int x = 0; x < w; ++x)
+            colours[x] = colourFromRgb(line[x]) & kNothingDrawn;
+        std::fill_n(m_widths.begin() + index(0, y), w, quint8(1));
+    }
+    markWidthUsed(1);
+}
+
 void PixelMaps::erase(const QRect &pixels)
 {
     const QRect area = pixels & QRect(0, 0, m_width, m_height);

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace tw {
@@ -50,6 +51,9 @@ public:
     void record(int x, int y, quint32 colour, int width);
     // Records the colour only, keeping the width already there.
     void recordColour(int x, int y, quint32 colour);
+    // Records every pixel of `picture` (Format_RGB32 or ARGB32, its top-left
+    // on the maps' top-left) as a dot of width 1; white records nothing.
+    void recordPicture(const QImage &picture);
     // Resets every pixel of `pixels` (inclusive edges) to nothing drawn, width 1.
     void erase(const QRect &pixels);
     // Takes away every recorded dot that covers any pixel of `pixels`, so a
@@ -67,6 +71,10 @@ public:
     // falls outside.
     PixelMaps section(const QRect &pixels) const;
     void paste(const PixelMaps &part, QPoint at);
+
+    // The maps row by row, width() entries a row.
+    std::span<const quint32> colours() const { return m_colour; }
+    std::span<const quint8> widths() const { return m_widths; }
 
     // True for every width (0 to 30) that has been recorded with.
     const std::array<bool, kMaxPenWidth + 1> &widthUsed() const { return m_widthUsed; }

@@ -116,7 +116,7 @@ void UserObjects::syncText(int index)
     if (widget->font() != font)
         widget->setFont(font);
     widget->setGeometry(pixels(text.bounds()));
-    widget->setVisible(text.live() && !(m_editing == index && editing()));
+    widget->setVisible(m_shown && text.live() && !(m_editing == index && editing()));
 }
 
 void UserObjects::syncPicture(int index)
@@ -139,7 +139,13 @@ void UserObjects::syncPicture(int index)
                                                    : QPixmap::fromImage(picture.Picture));
     }
     widget->setGeometry(pixels(picture.bounds()));
-    widget->setVisible(picture.live());
+    widget->setVisible(m_shown && picture.live());
+}
+
+void UserObjects::setShown(bool shown)
+{
+    m_shown = shown;
+    sync();
 }
 
 void UserObjects::sync()

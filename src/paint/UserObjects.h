@@ -59,6 +59,8 @@ public:
 
     // Brings the widgets in step with the values (after undo, a move, a restyle).
     void sync();
+    // Hides every object (the colouring book) or shows the live ones again.
+    void setShown(bool shown);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -84,6 +86,7 @@ private:
     QLineEdit *m_edit = nullptr;
     int m_editing = 0; // the text object the editor shows, 0 for none
     bool m_dragging = false;
+    bool m_shown = true;
     QPointF m_dragStart; // where the dragged object was (twips)
 };
 

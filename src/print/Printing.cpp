@@ -153,9 +153,10 @@ bool printDrawing(QPagedPaintDevice &device, const PrintedDrawing &drawing, bool
         painter.setClipRect(QRect(QPoint(0, 0), drawing.pixels));
         if (!drawing.background.isNull())
             painter.drawImage(QPointF(0, 0), shade(drawing.background, monochrome));
+        // As the screen shows them: the objects lie over the drawing.
+        PrintGraphic(painter, drawing.strokes, monochrome);
         PrintImg(painter, drawing.pictures, monochrome);
         PrintEvent(painter, drawing.texts, monochrome);
-        PrintGraphic(painter, drawing.strokes, monochrome);
     }
     return painter.end();
 }

@@ -26,11 +26,12 @@ void PrintEvent(QPainter &painter, const QList<PrintedText> &texts, bool monochr
 // nothing is drawn: every dot round, of its own width and colour, the widest
 // pens first so that narrower strokes lie over them.
 QImage strokeLayer(const StrokeRecord &strokes);
-// Draws the recorded strokes over everything else.
+// Draws the recorded strokes over the background.
 void PrintGraphic(QPainter &painter, const StrokeRecord &strokes, bool monochrome);
 
 // Prints `drawing` on one page of `device`, from the top-left of its printable
-// area, scaled to fit. False when the device could not be painted on or did not
+// area, scaled to fit, in the order the screen shows it: background, strokes,
+// then the picture and text objects. False when the device could not be painted on or did not
 // finish the page; the drawing itself is never changed.
 bool printDrawing(QPagedPaintDevice &device, const PrintedDrawing &drawing, bool monochrome);
 

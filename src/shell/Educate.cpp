@@ -4,10 +4,13 @@
 #include "common/Constants.h"
 #include "common/Twips.h"
 #include "help/Help.h"
+#include "paint/ColourBook.h"
 #include "paint/PaintBox.h"
 #include "paint/PaintObjects.h"
 #include "paint/UserObjects.h"
 #include "platform/ReadingFont.h"
+#include "print/PictureFiles.h"
+#include "print/Printing.h"
 #include "puzzle/Puzzle.h"
 #include "quiz/PictureLibrary.h"
 #include "quiz/QuizEngine.h"
@@ -15,6 +18,7 @@
 #include "quiz/SoundPlayer.h"
 #include "quiz/TileLayout.h"
 #include "shell/EducatePaintHost.h"
+#include "shell/EducatePictureHost.h"
 #include "shell/GameClock.h"
 #include "shell/MenuBar.h"
 #include "shell/PasswordLock.h"
@@ -129,6 +133,11 @@ Educate::Educate(Platform platform, const QString &appFolder, const QString &wri
     m_paintHost = std::make_unique<EducatePaintHost>(*this);
     m_paint = std::make_unique<PaintBox>(*m_paintHost, paint);
     m_objects = std::make_unique<PaintObjects>(*m_paintHost, paint, *m_paint);
+    m_pictureHost = std::make_unique<EducatePictureHost>(*this);
+    m_colourBook = std::make_unique<ColourBook>(*m_paintHost, *m_pictureHost, paint, *m_paint);
+    m_printing = std::make_unique<Printing>(*m_pictureHost);
+    m_pictureFiles = std::make_unique<PictureFiles>(*m_pictureHost);
+    m_clock->colourBookRepaint = [this] { m_colourBook->replayDrawing(); };
     m_pictures->placePickedPicture = [this](const QImage &picture, const QString &sound) {
         m_objects->user().placePicked(picture, sound);
     };
@@ -384,6 +393,7 @@ LoadOutcome Educate::setUpGame(int index)
         break;
     case GameColouringBook:
         m_keyPreview = false;
+        m_colourBook->LoadColorBook();
         break;
     case GamePaintBox:
         m_keyPreview = false;
@@ -396,7 +406,8 @@ LoadOutcome Educate::setUpGame(int index)
         return outcome;
 
     shell.Loading = false;
-    if (index > GameSounds && index != GameHideAndSeek && index != GamePaintBox)
+    if (index > GameSounds && index != GameHideAndSeek && index != GameColouringBook
+        && index != GamePaintBox)
         m_layout->ReDraw();
     setHourglass(false);
     return outcome;
@@ -520,6 +531,17 @@ void Educate::MNU_PenW_Click()
         m_menus->setCaption(MenuId::MNU_PenWidth, i, captions.at(i));
 }
 
+void Educate::MNU_Print_Click()
+{
+    PageSetup &page = m_printing->page;
+    page.paperSize = std::max(0, m_menus->checkedIndex(MenuId::MNU_PaperSize)) + 1;
+    page.orientation = std::max(0, m_menus->checkedIndex(MenuId::MNU_PapLand)) + 1;
+    // Both colour items may be checked by an old settings file: colour wins, as
+    // the second of the two replayed clicks would.
+    page.colourMode = m_menus->checked(MenuId::MNU_Color, 1) ? 2 : 1;
+    m_printing->MNU_Print_Click();
+}
+
 bool Educate::isPaintGame() const
 {
     return shell.CurrentGame == GameColouringBook || shell.CurrentGame == GamePaintBox;
@@ -611,8 +633,11 @@ void Educate::resizeEvent(QResizeEvent *event)
     QMainWindow::resizeEvent(event);
     if (PictureTile *backdrop = Img(0))
         backdrop->setGeometry(0, 0, m_playArea->width(), m_playArea->height());
+    // The palette tiles of the paint games are not a quiz grid.
     if (shell.CurrentGame == GamePaintBox)
-        m_paint->layOut(); // the palette tiles are not a quiz grid
+        m_paint->layOut();
+    else if (shell.CurrentGame == GameColouringBook)
+        m_colourBook->layOut();
     else
         m_layout->ReDraw();
 }

@@ -32,6 +32,10 @@ class Help;
 class PaintBox;
 class PaintObjects;
 class EducatePaintHost;
+class EducatePictureHost;
+class ColourBook;
+class Printing;
+class PictureFiles;
 
 // The window implements every room's host; the rooms never see this class.
 class Educate : public QMainWindow,
@@ -85,6 +89,11 @@ public:
     Help &help() { return *m_help; }
     PaintBox &paintBox() { return *m_paint; }
     PaintObjects &paintObjects() { return *m_objects; }
+    ColourBook &colourBook() { return *m_colourBook; }
+    Printing &printing() { return *m_printing; }
+    PictureFiles &pictureFiles() { return *m_pictureFiles; }
+    // "&Print" with the page of the "Print S&ettings" menus as they are checked.
+    void MNU_Print_Click();
 
     // Game switching and closing.
     void MNU_Game_Click(int index);
@@ -163,6 +172,10 @@ private:
     std::unique_ptr<EducatePaintHost> m_paintHost;
     std::unique_ptr<PaintBox> m_paint;
     std::unique_ptr<PaintObjects> m_objects;
+    std::unique_ptr<EducatePictureHost> m_pictureHost;
+    std::unique_ptr<ColourBook> m_colourBook;
+    std::unique_ptr<Printing> m_printing;
+    std::unique_ptr<PictureFiles> m_pictureFiles;
     bool m_unloaded = false;
     bool m_keyPreview = true;
     int m_switchWaiting = 0; // a game switch is waiting (password, greeting)

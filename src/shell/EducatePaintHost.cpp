@@ -59,8 +59,10 @@ void EducatePaintHost::showPaintMenus()
     for (MenuId id :
          {MenuId::MNU_SubjTop, MenuId::MNU_Pics1, MenuId::MNU_Tools, MenuId::MNU_File,
           MenuId::MNU_AddImg, MenuId::MNU_AddText, MenuId::MNU_EdFont, MenuId::MNU_EdText,
-          MenuId::MNU_Delete, MenuId::MNU_Glue, MenuId::MNU_PenW, MenuId::MNU_ShapeOpt})
+          MenuId::MNU_Delete, MenuId::MNU_Glue, MenuId::MNU_PenW, MenuId::MNU_ShapeOpt,
+          MenuId::MNU_EdColor, MenuId::MNU_Undo, MenuId::MNU_Redo})
         m.setVisible(id, -1, true);
+    m.setVisible(MenuId::MNU_Map, -1, false); // the colouring book's alone
     m.checkOnly(MenuId::MNU_Subject, 0);
     m_window.pictures().DoFiles(kFirstSubject);
 }

@@ -3,9 +3,12 @@
 #include "shell/MenuBar.h"
 
 #include "help/Help.h"
+#include "paint/ColourBook.h"
 #include "paint/PaintBox.h"
 #include "paint/PaintObjects.h"
 #include "paint/UserObjects.h"
+#include "print/PictureFiles.h"
+#include "print/Printing.h"
 #include "quiz/PictureLibrary.h"
 #include "quiz/TileLayout.h"
 #include "shell/Educate.h"
@@ -100,12 +103,22 @@ void MenuBar::installRoutes()
     for (const auto &[name, method] : userItems)
         setHandler(name, [&w, m = method](int) { (w.paintObjects().user().*m)(); });
 
-    // Radio groups of the paint and print rooms: until those rooms take over
-    // their routes, a click simply moves the check mark.
-    for (MenuId group :
-         {MenuId::MNU_Cmap, MenuId::MNU_PaperSize, MenuId::MNU_PapLand, MenuId::MNU_Color}) {
-        const MenuId name = group;
-        setHandler(name, [this, name](int i) { checkOnly(name, i); });
+    // The colouring book, the picture files and printing.
+    setHandler(MenuId::MNU_Cmap, [&w](int i) { w.colourBook().MNU_Cmap_Click(i); });
+    setHandler(MenuId::MNU_LoadPic, [&w](int) { w.pictureFiles().MNU_LoadPic_Click(); });
+    setHandler(MenuId::MNU_Save, [&w](int) { w.pictureFiles().MNU_Save_Click(); });
+    setHandler(MenuId::MNU_Clear, [&w](int) { w.pictureFiles().MNU_Clear_Click(); });
+    setHandler(MenuId::MNU_Print, [&w](int) { w.MNU_Print_Click(); });
+    const QList<std::pair<MenuId, void (Printing::*)(int)>> pageItems = {
+        {MenuId::MNU_PaperSize, &Printing::MNU_PaperSize_Click},
+        {MenuId::MNU_PapLand, &Printing::MNU_PapLand_Click},
+        {MenuId::MNU_Color, &Printing::MNU_Color_Click},
+    };
+    for (const auto &[name, method] : pageItems) {
+        setHandler(name, [this, &w, name, m = method](int i) {
+            checkOnly(name, i);
+            (w.printing().*m)(i);
+        });
     }
 }
 

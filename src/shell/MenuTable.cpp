@@ -75,7 +75,7 @@ const Row kRows[] = {
     {MenuId::MNU_FillCol, MenuId::MNU_ShapeFillCurCol, -1, "&Current Color", 0},
     {MenuId::MNU_Tools, MenuId::MNU_EdText, -1, "Edit &Text", 0},
     {MenuId::MNU_Tools, MenuId::MNU_EdFont, -1, "&Font", 0},
-    {MenuId::MNU_Tools, MenuId::MNU_Map, -1, "&Map Color", Sub},
+    {MenuId::MNU_Tools, MenuId::MNU_Map, -1, "&Map Color", Sub | MenuHidden},
     {MenuId::MNU_Map, MenuId::MNU_Cmap, 0, "Fine", Opt},
     {MenuId::MNU_Map, MenuId::MNU_Cmap, 1, "Medium Fine", Opt},
     {MenuId::MNU_Map, MenuId::MNU_Cmap, 2, "Medium", On},
