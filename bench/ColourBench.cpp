@@ -1,13 +1,25 @@
 // The colouring book and printing over a full-screen picture: building the colour
-// classes at the finest step, one click's recolouring, and a page printed to PDF.
+// classes at the finest step, one click's recolouring, and a page printed to PDF,
+// both as pure computations and through the window.
+#include "common/Constants.h"
+#include "paint/ColourBook.h"
 #include "paint/ColourClasses.h"
+#include "paint/PaintBox.h"
+#include "paint/PaintObjects.h"
+#include "paint/Paper.h"
 #include "platform/QtPrinter.h"
+#include "platform/fakes/FakePlatform.h"
 #include "print/Printing.h"
+#include "shell/Educate.h"
+#include "shell/GameClock.h"
 
+#include <QApplication>
 #include <QBuffer>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -109,5 +121,82 @@ void BM_PrintFullDrawingToPdf(benchmark::State &state)
     }
 }
 BENCHMARK(BM_PrintFullDrawingToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The same through the window: the colouring book's room on a 1600 x 1000
+// surface, and "&Print" of a full drawing with lines and shapes to a PDF file.
+struct BenchWindow
+{
+    explicit BenchWindow(int game)
+    {
+        tw::Platform p;
+        fakes = tw::FakePlatform::make(p);
+        window = std::make_unique<tw::Educate>(std::move(p), app.path(), write.path());
+        window->show();
+        // The strip left of the surface is two buttons of 1/13 of the height.
+        const QSize chrome = window->size() - window->playArea()->size();
+        window->resize(QSize(kWidth + 2 * kHeight / 13 + 1, kHeight) + chrome);
+        QApplication::processEvents();
+        window->start();
+        window->clock().stopTimer();
+        window->MNU_Game_Click(game);
+    }
+    tw::Paper &paper() { return window->paintBox().paper(); }
+    QTemporaryDir app;
+    QTemporaryDir write;
+    tw::FakePlatform fakes;
+    std::unique_ptr<tw::Educate> window;
+};
+
+void BM_ColourBookRoomDoCmapFine(benchmark::State &state)
+{
+    BenchWindow b(tw::GameColouringBook);
+    const QImage source = photo();
+    for (auto _ : state) {
+        state.PauseTiming();
+        b.paper().buffer() = source.copy(QRect(QPoint(0, 0), b.paper().size()));
+        state.ResumeTiming();
+        b.window->colourBook().DoCmap(kFine);
+    }
+    state.counters["width"] = b.paper().width();
+    state.counters["classes"] = b.window->colourBook().RegionCount();
+}
+BENCHMARK(BM_ColourBookRoomDoCmapFine)->Unit(benchmark::kMillisecond);
+
+void BM_ColourBookRoomClick(benchmark::State &state)
+{
+    BenchWindow b(tw::GameColouringBook);
+    b.window->colourBook().pictureLoaded(photo());
+    bool red = false;
+    for (auto _ : state) {
+        red = !red;
+        b.window->paint.PenColour = red ? 0x0000FF : 0xFF0000;
+        b.window->colourBook().DoColouring(800 * 15, 500 * 15);
+    }
+}
+BENCHMARK(BM_ColourBookRoomClick)->Unit(benchmark::kMillisecond);
+
+void BM_PrintPaintBoxWithObjectsToPdf(benchmark::State &state)
+{
+    BenchWindow b(tw::GamePaintBox);
+    const QString pdf = b.write.filePath(QStringLiteral("page.pdf"));
+    b.fakes.printer->device = [&pdf](const tw::PageSetup &page) {
+        auto writer = std::make_unique<QPdfWriter>(pdf);
+        writer->setResolution(300);
+        writer->setPageLayout(tw::pageLayoutOf(page));
+        return writer;
+    };
+    for (auto _ : state) {
+        state.PauseTiming();
+        b.window->paintBox().maps().recordPicture(photo());
+        for (int i = 0; i < 20; ++i) {
+            b.window->paintObjects().LoadLine();
+            b.window->paintObjects().LoadShape();
+        }
+        state.ResumeTiming();
+        b.window->MNU_Print_Click();
+    }
+    state.counters["bytes"] = double(QFileInfo(pdf).size());
+}
+BENCHMARK(BM_PrintPaintBoxWithObjectsToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
