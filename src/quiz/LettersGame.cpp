@@ -155,9 +155,16 @@ int LettersGame::spellAnswerTile() const
 void LettersGame::DoSpellBox()
 {
     QuizHost &w = m_window;
-    const TileLabel *answer = w.Answer(spellAnswerTile());
-    if (!answer || !w.SpellBox)
+    if (!w.SpellBox)
         return;
+    // A question without an answer tile (a deal that could not be made) has
+    // nothing to type; element 0 is the hidden template, or a paint palette tile.
+    const int index = spellAnswerTile();
+    const TileLabel *answer = index > 0 ? w.Answer(index) : nullptr;
+    if (!answer) {
+        w.SpellBox->hide();
+        return;
+    }
     w.SpellBox->setGeometry(answer->x(), answer->y(), answer->width(),
                             twipsToPixels(kSpellBoxHeightTwips));
     w.SpellBox->raise();

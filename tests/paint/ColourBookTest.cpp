@@ -108,10 +108,10 @@ TEST(ColourBook, ABrokenPictureKeepsTheSurfaceAndASavedOneOpensWithTheSamePixels
     const QImage before = t.paper().buffer();
 
     const QString broken = t.appDir.filePath(QStringLiteral("broken.jpg"));
-    QFile file(broken);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("\xFF\xD8\xFF not a picture");
-    file.close();
+    {
+        QFile file(broken); // a JPEG's signature and nothing after it
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("\xFF\xD8\xFF") == 3);
+    }
     t.fakes.dialogs->nextFile = broken;
     t.w().menus().click(MenuId::MNU_LoadPic);
     EXPECT_EQ(t.paper().buffer(), before);
