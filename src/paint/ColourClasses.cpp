@@ -57,6 +57,21 @@ void ColourClasses::build(QImage &shown, int step, std::span<std::uint32_t> pixe
     std::int32_t lastClass = 0;
     std::uint32_t lastSource = 0xFFFFFFFFu; // matches no opaque pixel
     std::uint32_t lastReduced = kClassWhite;
+    // reduceColour() with the divisions looked up: every byte's level, once.
+    step = std::max(step, 1);
+    std::array<std::uint32_t, kByteMax + 1> level {};
+    for (std::uint32_t byte = 0; byte <= kByteMax; ++byte)
+        level[byte] = byte / std::uint32_t(step) * std::uint32_t(step);
+    const std::uint32_t reducedWhite = level[kByteMax];
+    auto reduce = [&level, reducedWhite](QRgb rgb) {
+        const std::uint32_t r = level[qRed(rgb)];
+        const std::uint32_t g = level[qGreen(rgb)];
+        const std::uint32_t b = level[qBlue(rgb)];
+        if ((rgb & 0xFFFFFFu) == 0xFFFFFFu
+            || (r == reducedWhite && g == reducedWhite && b == reducedWhite))
+            return kClassWhite;
+        return (b << 16) | (g << 8) | r;
+    };
     const QRgb whiteRgb = bgrToRgb(kClassWhite);
     for (int y = 0; y < h; ++y) {
         auto *line = reinterpret_cast<QRgb *>(shown.scanLine(y));
@@ -66,7 +81,7 @@ void ColourClasses::build(QImage &shown, int step, std::span<std::uint32_t> pixe
             const QRgb source = line[x] | 0xFF000000u;
             if (source != lastSource) {
                 lastSource = source;
-                lastReduced = reduceColour(rgbToBgr(source), step);
+                lastReduced = reduce(source);
             }
             const std::uint32_t q = lastReduced;
             if (colours)
