@@ -17,6 +17,7 @@ namespace {
 constexpr int kStripColumns = 2;
 constexpr int kMixRow = kPlainColours / kStripColumns; // under the eight plain colours
 constexpr int kMixRows = 2;
+constexpr const char *kSubject = "ColBook";
 
 } // namespace
 
@@ -33,7 +34,7 @@ ColourBook::ColourBook(PaintHost &host, ColourBookHost &book, PaintState &state,
 void ColourBook::LoadColorBook()
 {
     m_host.setHourglass(true);
-    m_host.setSubject(QStringLiteral("ColBook"));
+    m_host.setSubject(QLatin1String(kSubject));
     m_book.showColourBookMenus();
     if (m_box.objects.hideAll)
         m_box.objects.hideAll();
@@ -84,7 +85,10 @@ void ColourBook::MNU_Cmap_Click(int index)
 {
     m_mapIndex = std::clamp(index, 0, kColourMapItems - 1);
     m_book.checkMapItem(m_mapIndex);
-    DoCmap(colourMapStep(m_mapIndex));
+    // Outside the colouring book the choice waits for it: the paint box's
+    // drawing is never reduced.
+    if (m_host.subject() == QLatin1String(kSubject))
+        DoCmap(colourMapStep(m_mapIndex));
 }
 
 void ColourBook::DoCmap(int step)

@@ -1,4 +1,5 @@
 // Where each menu item's clicks go: the room and handler named after the item.
+#include "common/Constants.h"
 #include "common/MenuId.h"
 #include "shell/MenuBar.h"
 
@@ -105,10 +106,23 @@ void MenuBar::installRoutes()
 
     // The colouring book, the picture files and printing.
     setHandler(MenuId::MNU_Cmap, [&w](int i) { w.colourBook().MNU_Cmap_Click(i); });
-    setHandler(MenuId::MNU_LoadPic, [&w](int) { w.pictureFiles().MNU_LoadPic_Click(); });
-    setHandler(MenuId::MNU_Save, [&w](int) { w.pictureFiles().MNU_Save_Click(); });
-    setHandler(MenuId::MNU_Clear, [&w](int) { w.pictureFiles().MNU_Clear_Click(); });
-    setHandler(MenuId::MNU_Print, [&w](int) { w.MNU_Print_Click(); });
+    // The File menu shows in the paint games only; what reaches it otherwise
+    // (a hidden item triggered) must not touch the drawing.
+    const auto painting = [&w] {
+        return w.shell.CurrentGame == GameColouringBook || w.shell.CurrentGame == GamePaintBox;
+    };
+    const QList<std::pair<MenuId, std::function<void()>>> fileItems = {
+        {MenuId::MNU_LoadPic, [&w] { w.pictureFiles().MNU_LoadPic_Click(); }},
+        {MenuId::MNU_Save, [&w] { w.pictureFiles().MNU_Save_Click(); }},
+        {MenuId::MNU_Clear, [&w] { w.pictureFiles().MNU_Clear_Click(); }},
+        {MenuId::MNU_Print, [&w] { w.MNU_Print_Click(); }},
+    };
+    for (const auto &[name, handler] : fileItems) {
+        setHandler(name, [painting, h = handler](int) {
+            if (painting())
+                h();
+        });
+    }
     const QList<std::pair<MenuId, void (Printing::*)(int)>> pageItems = {
         {MenuId::MNU_PaperSize, &Printing::MNU_PaperSize_Click},
         {MenuId::MNU_PapLand, &Printing::MNU_PapLand_Click},

@@ -97,6 +97,9 @@ TEST(ColourBook, AClickColoursEveryAreaOfItsClassAndWhiteNeverTakesColour)
     t.w().MNU_Game_Click(GamePaintBox);
     EXPECT_FALSE(m.visible(MenuId::MNU_Map));
     EXPECT_TRUE(m.visible(MenuId::MNU_AddText));
+    const QImage drawing = t.paper().buffer();
+    m.click(MenuId::MNU_Cmap, 0); // a hidden item reached anyway changes nothing
+    EXPECT_EQ(t.paper().buffer(), drawing);
 }
 
 TEST(ColourBook, ABrokenPictureKeepsTheSurfaceAndASavedOneOpensWithTheSamePixels)
