@@ -67,18 +67,25 @@ int saneWidth(int width) { return std::clamp(width, kMinPenWidth, kMaxPenWidth);
 void stampRun(QImage &image, int x0, int x1, int y, QRgb rgb, int width, const QRect &clip)
 {
     const QRect area = clip & image.rect();
-    if (area.isEmpty())
+    if (area.isEmpty() || image.depth() != 32)
         return;
+    stampRun(reinterpret_cast<QRgb *>(image.bits()), image.bytesPerLine() / 4, x0, x1, y, rgb,
+             width, area);
+}
+
+void stampRun(QRgb *pixels, qsizetype stride, int x0, int x1, int y, QRgb rgb, int width,
+              const QRect &area)
+{
     for (const StampRow &row : stampFor(width)) {
         const int py = y + row.dy;
         if (py < area.top() || py > area.bottom())
             continue;
         const int from = std::max(x0 + row.dx0, area.left());
         const int to = std::min(x1 + row.dx1, area.right());
-        if (from > to)
-            continue;
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(py));
-        std::fill(line + from, line + to + 1, rgb);
+        if (from <= to) {
+            QRgb *line = pixels + py * stride;
+            std::fill(line + from, line + to + 1, rgb);
+        }
     }
 }
 

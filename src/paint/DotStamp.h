@@ -21,6 +21,10 @@ void stampDot(QImage &image, QPoint centre, QRgb rgb, int width, const QRect &cl
 // Paints a run of dots of one width and colour centred on pixels x0..x1 of row
 // y: the same pixels as stamping each of them, in one span per stamp row.
 void stampRun(QImage &image, int x0, int x1, int y, QRgb rgb, int width, const QRect &clip);
+// The same into raw 32-bit rows (`stride` pixels apart) for callers that stamp many runs
+// into one image: `area` must lie within the image.
+void stampRun(QRgb *pixels, qsizetype stride, int x0, int x1, int y, QRgb rgb, int width,
+              const QRect &area);
 
 // True when the round dot of `width` centred on `centre` covers at least one
 // pixel of `rect`.

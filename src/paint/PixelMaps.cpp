@@ -168,8 +168,12 @@ void PixelMaps::markWidthUsed(int width)
 void PixelMaps::replay(QImage &image, const QRect &clip) const
 {
     const QRect area = clip & image.rect();
-    if (area.isEmpty() || !allocated())
+    if (area.isEmpty() || !allocated() || image.depth() != 32)
         return;
+    // Raw rows: a replay stamps hundreds of thousands of runs, and QImage::scanLine()
+    // checks for sharing on every call.
+    auto *pixels = reinterpret_cast<QRgb *>(image.bits());
+    const qsizetype stride = image.bytesPerLine() / 4;
     // Dots centred just outside the area still reach into it.
     const QRect centres
         = area.adjusted(-kReach, -kReach, kReach, kReach) & QRect(0, 0, m_width, m_height);
@@ -194,12 +198,12 @@ void PixelMaps::replay(QImage &image, const QRect &clip) const
                 if (y >= area.top() && y <= area.bottom()) {
                     const int from = std::max(x, area.left());
                     const int to = std::min(last, area.right());
-                    auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+                    QRgb *row = pixels + y * stride;
                     if (from <= to)
                         std::fill(row + from, row + to + 1, rgbFromColour(c));
                 }
             } else {
-                stampRun(image, x, last, y, rgbFromColour(c), w, area);
+                stampRun(pixels, stride, x, last, y, rgbFromColour(c), w, area);
             }
             x = last + 1;
         }
