@@ -29,6 +29,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -614,13 +615,31 @@ void Educate::Unload()
     m_help->closeWindows();
 }
 
+namespace {
+
+// A paint box drawing that cannot be written to the write folder would be lost
+// at exit: the parent is told and chooses whether to close all the same.
+bool drawingMayBeLeft(Dialogs &dialogs, PaintBox &paint, QWidget *window, const QString &folder)
+{
+    if (paint.keepDrawing())
+        return true;
+    return dialogs.ask(window,
+                       QStringLiteral("The drawing in the Paint Box could not be kept for "
+                                      "next time: the folder %1 cannot be written.\n\n"
+                                      "Close Tumblewick anyway?")
+                           .arg(QDir::toNativeSeparators(folder)));
+}
+
+} // namespace
+
 void Educate::closeEvent(QCloseEvent *event)
 {
     if (m_unloaded) {
         event->accept();
         return;
     }
-    if (!QueryUnload()) {
+    if (!QueryUnload()
+        || !drawingMayBeLeft(*platform().dialogs, *m_paint, this, shell.WriteFolder)) {
         event->ignore();
         return;
     }

@@ -6,6 +6,7 @@
 #include "quiz/QuizWindow.h"
 #include "shell/GameClock.h"
 
+#include <QDir>
 #include <QFile>
 #include <QToolButton>
 
@@ -210,6 +211,31 @@ TEST(PaintBox, TheDrawingSurvivesAnotherGameAndARestartButNotABrokenFile)
     ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
     EXPECT_EQ(aside.readAll(), QByteArray("not a drawing"));
     EXPECT_TRUE(DrawingStore(keep.path()).load());
+}
+
+TEST(PaintBox, ClosingAsksBeforeLosingADrawingThatCannotBeKept)
+{
+    QTemporaryDir keep;
+    const QString folder = keep.filePath(QStringLiteral("write"));
+    TestWindow t(folder);
+    t.w().show();
+    t.w().start();
+    t.w().clock().stopTimer();
+    t.w().MNU_Game_Click(GamePaintBox);
+    t.w().paintBox().Paper_MouseDown(1, 300, 300);
+    t.w().paintBox().Paper_MouseUp(1, 300, 300);
+    // The write folder becomes a plain file: nothing can be written there, even as root.
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    QFile blocker(folder);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    t.fakes.dialogs->askAnswer = false;
+    EXPECT_FALSE(t.w().close());
+    EXPECT_TRUE(t.w().isVisible());
+    ASSERT_EQ(t.fakes.dialogs->messages.size(), 1);
+    EXPECT_TRUE(t.fakes.dialogs->messages[0].contains(QStringLiteral("could not be kept")));
+    t.fakes.dialogs->askAnswer = true;
+    EXPECT_TRUE(t.w().close());
 }
 
 } // namespace
