@@ -158,8 +158,10 @@ void Speaker::MNU_SpkOn_Click()
     Dialogs &dialogs = *m_window.platform().dialogs;
     if (m_window.shell.SettingsRead && !spkOnChecked()) {
         dialogs.message(m_window.mainWidget(),
-                        failureMessage(QStringLiteral(
-                            "You need to install Microsoft's text to speech system.")),
+                        // On Debian the voice comes from eSpeak NG, so the parent is
+                        // told which package brings it back.
+                        failureMessage(QStringLiteral("You need to install a text to speech "
+                                                      "system (the espeak-ng package).")),
                         Dialogs::Icon::Critical);
         return;
     }
