@@ -2,7 +2,7 @@
 # Times Tumblewick as a whole process under Xvfb: from exec to the first frame
 # that shows a dealt game (median of RUNS runs), and its memory (VmRSS) after
 # 5 seconds in a 20 x 20 game. Other programs given as extra arguments (for
-# example tuxpaint) are timed from exec to their first mapped window.
+# example tuxpaint) are timed from exec to their first named window.
 #   bash tools/startup-bench.sh [build/tumblewick] [content folder] [other program ...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -52,21 +52,20 @@ time_tumblewick() {
     if [ -n "$t1" ]; then echo $(( t1 - t0 )); fi
 }
 
-# Milliseconds from exec to the first window of another program being mapped.
+# Milliseconds from exec to the first named window of another program.
 time_other() {
     local t0 pid
     t0=$(date +%s%3N)
     "$@" >/dev/null 2>&1 &
     pid=$!
+    # A named top-level window among the root's children: "0x... "Name": (...)".
     for _ in $(seq 1000); do
-        if xwininfo -root -children 2>/dev/null | grep -q '[0-9]x[0-9]'; then
-            if xwininfo -root -tree 2>/dev/null | awk '/[0-9]+x[0-9]+\+/ {print}' | grep -qv 'has no name'; then
-                echo $(( $(date +%s%3N) - t0 )); break
-            fi
+        if xwininfo -root -children 2>/dev/null | grep -E '^ +0x[0-9a-f]+ "[^"]+": \(' >/dev/null; then
+            echo $(( $(date +%s%3N) - t0 )); break
         fi
-        sleep 0.01
+        sleep 0.02
     done
-    kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
+    kill "$pid" 2>/dev/null; sleep 0.5; kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
 }
 
 echo "Tumblewick start-up to first game frame ($RUNS runs, ms):"
@@ -84,5 +83,5 @@ echo "Memory after ${MEMORY_AFTER} s in game $BIG_GAME at 20 x 20: $(( rss / 102
 
 for other in "$@"; do
     times=$(for _ in $(seq "$RUNS"); do time_other $other; done)
-    echo "$other to first window mapped: runs $(echo $times), median $(echo "$times" | median) ms"
+    echo "$other to first named window: runs $(echo $times), median $(echo "$times" | median) ms"
 done
