@@ -1,6 +1,8 @@
-// DrawingStore: keeps the paint box's pixel maps in the write folder between runs of the program.
+// DrawingStore: keeps the paint box's pixel maps and objects in the write folder between runs of
+// the program.
 #pragma once
 
+#include "paint/PaintObject.h"
 #include "paint/PixelMaps.h"
 
 #include <QString>
@@ -28,8 +30,14 @@ public:
     // ever written through a link. False when the drawing could not be kept.
     bool save(const PixelMaps &maps);
 
+    // The same for the lines, shapes, texts and pictures lying on the drawing, in the file
+    // "PaintObjects.dta" beside it.
+    std::optional<PaintObjectSet> loadObjects();
+    bool saveObjects(const PaintObjectSet &objects);
+
 private:
     QString m_path;
+    QString m_objectsPath;
 };
 
 } // namespace tw

@@ -188,12 +188,13 @@ void PaintBox::allocateMaps()
 
 bool PaintBox::keepDrawing()
 {
+    const bool objectsKept = !objects.keep || objects.keep();
     if (!m_changed)
-        return true;
+        return objectsKept;
     if (!m_store->save(m_maps))
         return false;
     m_changed = false;
-    return true;
+    return objectsKept;
 }
 
 void PaintBox::Tool_Click(int index)

@@ -59,6 +59,8 @@ struct PaintObjectHooks
     // The colouring book colours the drawing alone: every object hidden until
     // the paint screen shows them again (showLive).
     std::function<void()> hideAll;
+    // The objects kept in the write folder when they changed; false when they could not be.
+    std::function<bool()> keep;
 };
 
 class PaintBox
@@ -91,8 +93,8 @@ public:
     // Start-up: maps at the play area's size, with the drawing kept by the
     // last run when there is one.
     void allocateMaps();
-    // Keeps the drawing in the write folder when it changed; false when it
-    // could not be written.
+    // Keeps the drawing and its objects in the write folder when they changed;
+    // false when they could not be written.
     bool keepDrawing();
 
     void Tool_Click(int index);

@@ -1,5 +1,7 @@
 #include "paint/PaintObjects.h"
 
+#include "paint/DrawingStore.h"
+
 #include "paint/Bezier.h"
 #include "paint/Brushes.h"
 #include "paint/PaintBox.h"
@@ -76,6 +78,7 @@ PaintObjects::PaintObjects(PaintHost &host, PaintState &state, PaintBox &box)
     hooks.showLive = [this] {
         m_shown = true;
         m_user->setShown(true);
+        restoreKept();
         m_history.reset(m_box.maps(), m_set);
         updateUndoItems();
         refresh();
@@ -86,6 +89,7 @@ PaintObjects::PaintObjects(PaintHost &host, PaintState &state, PaintBox &box)
         m_user->setShown(false);
         refresh();
     };
+    hooks.keep = [this] { return keep(); };
     hooks.clearSelection = [this] { SpClear(); };
     hooks.rightMouse = [this] { RightMouse(); };
     hooks.press = [this](int tool, double x, double y) { press(tool, x, y); };
@@ -742,6 +746,35 @@ void PaintObjects::MNU_Redo_Click()
     PaintObjectSet objects = m_set;
     if (m_history.redo(m_box.maps(), objects))
         showAgain(objects);
+}
+
+} // namespace tw
+
+namespace tw {
+
+void PaintObjects::restoreKept()
+{
+    if (m_keptRead)
+        return;
+    m_keptRead = true;
+    if (std::optional<PaintObjectSet> kept = DrawingStore(m_host.writeFolder()).loadObjects()) {
+        m_set = std::move(*kept);
+        m_state.LineCount = LineCount();
+        m_state.ShapeCount = ShapeCount();
+        m_user->sync();
+    }
+    m_kept = m_set;
+}
+
+bool PaintObjects::keep()
+{
+    // Before the paint screen first showed, the kept objects were never read: nothing to keep.
+    if (!m_keptRead || m_set == m_kept)
+        return true;
+    if (!DrawingStore(m_host.writeFolder()).saveObjects(m_set))
+        return false;
+    m_kept = m_set;
+    return true;
 }
 
 } // namespace tw

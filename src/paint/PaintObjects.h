@@ -103,6 +103,10 @@ private:
     void stickShape(const ShapeObject &shape);
     void updateUndoItems();
     void showAgain(const PaintObjectSet &objects);
+    // The objects kept by the last run, read once when the paint screen first shows; and
+    // the present ones kept in the write folder when they changed since.
+    void restoreKept();
+    bool keep();
     LineObject *selectedLine();
     ShapeObject *selectedShape();
     // The bounds of the selected shape, text or picture, if one is selected.
@@ -124,6 +128,8 @@ private:
     bool m_previewShown = false;
     bool m_shown = true; // false while the colouring book hides the objects
     bool m_menuUp = false;
+    bool m_keptRead = false;
+    PaintObjectSet m_kept; // the objects as last kept in the write folder
 };
 
 } // namespace tw

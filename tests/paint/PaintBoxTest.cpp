@@ -1,14 +1,24 @@
 // The paint box played through its surface, tools, palette, menus and buttons.
 #include "paint/PaintBox.h"
 #include "common/Constants.h"
+#include "common/MenuId.h"
 #include "paint/DrawingStore.h"
+#include "paint/ObjectsFile.h"
+#include "paint/PaintObjects.h"
 #include "paint/Paper.h"
+#include "paint/UserObjects.h"
+#include "quiz/PictureLibrary.h"
 #include "quiz/QuizWindow.h"
 #include "shell/GameClock.h"
+#include "shell/MenuBar.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QToolButton>
+
+#include <cmath>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -236,6 +246,73 @@ TEST(PaintBox, ClosingAsksBeforeLosingADrawingThatCannotBeKept)
     EXPECT_TRUE(t.fakes.dialogs->messages[0].contains(QStringLiteral("could not be kept")));
     t.fakes.dialogs->askAnswer = true;
     EXPECT_TRUE(t.w().close());
+}
+
+TEST(PaintBox, ObjectsSurviveARestartAndABrokenObjectsFileIsSetAside)
+{
+    QTemporaryDir keep;
+    PaintObjectSet made;
+    {
+        TestWindow first(keep.path());
+        first.w().start();
+        first.w().clock().stopTimer();
+        first.w().MNU_Game_Click(GamePaintBox);
+        first.w().paintBox().Tool_Click(9); // a shape
+        first.w().menus().click(MenuId::MNU_AddText);
+        QImage red(40, 40, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        first.w().pictures().placePickedPicture(red, QString());
+        made = first.w().paintObjects().objects();
+        ASSERT_TRUE(first.w().close());
+    }
+    EXPECT_EQ(made.shapes.size(), 2u);
+    EXPECT_EQ(made.texts.size(), 2u);
+    EXPECT_EQ(made.pictures.size(), 2u);
+    const QString path = QDir(keep.path()).filePath(QStringLiteral("PaintObjects.dta"));
+    {
+        TestWindow second(keep.path());
+        second.w().start();
+        second.w().clock().stopTimer();
+        ASSERT_EQ(second.w().shell.CurrentGame, GamePaintBox);
+        EXPECT_EQ(second.w().paintObjects().objects(), made);
+        ASSERT_NE(second.w().paintObjects().user().label(1), nullptr);
+        EXPECT_FALSE(second.w().paintObjects().user().label(1)->isHidden());
+        EXPECT_EQ(second.w().paint.ShapeCount, 1);
+        ASSERT_TRUE(second.w().close());
+    }
+    QFile broken(path);
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write(objectsToBytes(made).left(40));
+    broken.close();
+    TestWindow third(keep.path());
+    third.w().start();
+    third.w().clock().stopTimer();
+    EXPECT_EQ(third.w().paintObjects().objects().shapes.size(), 1u);
+    third.w().paintBox().Tool_Click(9);
+    ASSERT_TRUE(third.w().close());
+    EXPECT_TRUE(QFile::exists(path + QStringLiteral(".unreadable")));
+    EXPECT_TRUE(DrawingStore(keep.path()).loadObjects());
+}
+
+TEST(PaintBox, ObjectBytesWithImpossibleValuesAreRefused)
+{
+    PaintObjectSet set;
+    set.lines.push_back({0, 0, 1500, 1500, 0, 3, {}});
+    set.order.push_back({ObjectKind::Line, 1});
+    ASSERT_EQ(objectsFromBytes(objectsToBytes(set)), set);
+    const std::function<void(PaintObjectSet &)> spoil[] = {
+        [](PaintObjectSet &s) { s.lines[1].X1 = std::nan(""); },
+        [](PaintObjectSet &s) { s.lines[1].BorderWidth = 0; },
+        [](PaintObjectSet &s) { s.order[0].index = 2; },
+    };
+    for (const auto &change : spoil) {
+        PaintObjectSet bad = set;
+        change(bad);
+        EXPECT_FALSE(objectsFromBytes(objectsToBytes(bad)));
+    }
+    const QByteArray bytes = objectsToBytes(set);
+    for (qsizetype cut = 0; cut < bytes.size(); cut += 7)
+        EXPECT_FALSE(objectsFromBytes(bytes.left(cut))) << cut;
 }
 
 } // namespace
