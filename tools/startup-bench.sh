@@ -11,7 +11,7 @@ CONTENT=$(realpath "${2:-build/content/AppFolder}")
 shift $(( $# < 2 ? $# : 2 ))
 RUNS=${RUNS:-7}
 GAME=${GAME:-0}            # the game dealt at start (0 Sounds)
-BIG_GAME=${BIG_GAME:-3}    # the game measured at 20 x 20 (3 Jigsaw)
+BIG_GAME=${BIG_GAME:-3}    # the games measured at 20 x 20, a list (3 Jigsaw; "$(seq 0 13)" all)
 MEMORY_AFTER=${MEMORY_AFTER:-5}
 
 work=$(mktemp -d)
@@ -73,13 +73,15 @@ times=$(for _ in $(seq "$RUNS"); do time_tumblewick; done)
 echo "  runs: $(echo $times)"
 echo "  median: $(echo "$times" | median) ms"
 
-settings 17 "$BIG_GAME"
-"$BIN" --app-folder "$work/AppFolder" >/dev/null 2>&1 &
-pid=$!
-sleep "$MEMORY_AFTER"
-rss=$(awk '/^VmRSS/ {print $2}' "/proc/$pid/status")
-kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
-echo "Memory after ${MEMORY_AFTER} s in game $BIG_GAME at 20 x 20: $(( rss / 1024 )) MB (VmRSS)"
+for game in $BIG_GAME; do
+    settings 17 "$game"
+    "$BIN" --app-folder "$work/AppFolder" >/dev/null 2>&1 &
+    pid=$!
+    sleep "$MEMORY_AFTER"
+    rss=$(awk '/^VmRSS/ {print $2}' "/proc/$pid/status")
+    kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
+    echo "Memory after ${MEMORY_AFTER} s in game $game at 20 x 20: $(( rss / 1024 )) MB (VmRSS)"
+done
 
 for other in "$@"; do
     times=$(for _ in $(seq "$RUNS"); do time_other $other; done)

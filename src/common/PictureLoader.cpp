@@ -1,7 +1,9 @@
 #include "common/PictureLoader.h"
 
-#include <QCache>
+#include "common/PictureJobs.h"
+
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -33,28 +35,21 @@ constexpr qint64 kMaxConvertedBytes = 32LL * 1024 * 1024;
 // tile, backdrop or puzzle is shown larger, and a photograph of thousands of
 // pixels would otherwise cost seconds to decode at every game start.
 constexpr int kLargestShownSide = 2048;
-// Converted metafiles kept, in kilobytes of pixels.
-constexpr int kConvertedCacheKb = 64 * 1024;
+// How often a worker looks whether its converter has ended or it was cancelled, in ms.
+constexpr int kConverterPollMs = 50;
 
 QString findTool(const char *name) { return QStandardPaths::findExecutable(QLatin1String(name)); }
 
-// The pictures converted from metafiles, by path, size and time of change:
-// each file meets its converter once per run, also when the converter failed
-// or hung (then the picture stays empty without a second wait).
-QCache<QString, QImage> &convertedPictures()
-{
-    static QCache<QString, QImage> cache(kConvertedCacheKb);
-    return cache;
-}
-
-QString convertedKey(const QString &path)
+// A slow picture is made again only when its file changed.
+QString madeKey(const QString &path)
 {
     const QFileInfo info(path);
     return info.absoluteFilePath() + QLatin1Char('|') + QString::number(info.size())
         + QLatin1Char('|') + QString::number(info.lastModified().toMSecsSinceEpoch());
 }
 
-// The image text key under which a vector picture keeps its source (base64, as read).
+// The image text key under which a vector picture keeps its source: compressed (a grid of
+// hundreds of tiles keeps hundreds of sources), in base64.
 const QString kVectorKey = QStringLiteral("tumblewick-vector-source");
 // A vector source larger than this is drawn once at load and not kept.
 constexpr qint64 kMaxVectorSourceBytes = 4LL * 1024 * 1024;
@@ -89,23 +84,46 @@ MetafileKind sniffMetafile(const QByteArray &head)
     return MetafileKind::None;
 }
 
-QImage PictureLoader::load(const QString &path)
+PictureJobs::Maker PictureLoader::slowMaker(const QString &path)
 {
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly))
         return {};
     const MetafileKind kind = sniffMetafile(file.read(kSniffBytes));
     file.close();
-    if (kind == MetafileKind::None)
-        return readImage(path);
-    const QString key = convertedKey(path);
-    if (const QImage *known = convertedPictures().object(key))
-        return *known;
-    const QImage image = convertMetafile(path, kind);
-    const qsizetype kb = image.sizeInBytes() / 1024 + 1;
-    convertedPictures().insert(key, new QImage(image),
-                               int(std::min<qsizetype>(kb, kConvertedCacheKb)));
-    return image;
+    if (kind != MetafileKind::None) {
+        return [path, kind](const std::atomic_bool &cancelled) {
+            return convertMetafile(path, kind, cancelled);
+        };
+    }
+    QImageReader probe(path);
+    probe.setDecideFormatFromContent(true);
+    const QSize claimed = probe.size();
+    const bool vector = probe.format() == "svg" || probe.format() == "svgz";
+    if (vector || !claimed.isValid() || qint64(claimed.width()) * claimed.height() <= kSlowPixels)
+        return {};
+    return [path](const std::atomic_bool &) { return readImage(path); };
+}
+
+QImage PictureLoader::load(const QString &path, int vectorSide)
+{
+    if (!QFileInfo(path).isFile())
+        return {};
+    const PictureJobs::Maker make = slowMaker(path);
+    if (!make)
+        return readImage(path, {}, vectorSide);
+    return PictureJobs::instance().take(madeKey(path), path, make).value_or(QImage());
+}
+
+bool PictureLoader::isPending(const QString &path)
+{
+    return PictureJobs::instance().isPending(madeKey(path));
+}
+
+bool PictureLoader::isQuick(const QString &path)
+{
+    return !QFileInfo(path).isFile() || !slowMaker(path)
+        || PictureJobs::instance().isMade(madeKey(path));
 }
 
 bool PictureLoader::isVector(const QImage &picture) { return !picture.text(kVectorKey).isEmpty(); }
@@ -115,7 +133,8 @@ QImage PictureLoader::drawnAt(const QImage &picture, const QSize &size)
     if (picture.isNull() || size.isEmpty())
         return {};
     if (isVector(picture)) {
-        QSvgRenderer renderer(QByteArray::fromBase64(picture.text(kVectorKey).toLatin1()));
+        QSvgRenderer renderer(
+            qUncompress(QByteArray::fromBase64(picture.text(kVectorKey).toLatin1())));
         if (renderer.isValid()) {
             QImage image(size, QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::transparent);
@@ -127,7 +146,19 @@ QImage PictureLoader::drawnAt(const QImage &picture, const QSize &size)
     return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QImage PictureLoader::readImage(const QString &path, const QByteArray &vectorSource)
+QImage PictureLoader::keptForShowing(const QImage &picture)
+{
+    if (!isVector(picture) || std::max(picture.width(), picture.height()) <= kKeptVectorSide)
+        return picture;
+    const QSize small
+        = picture.size().scaled(kKeptVectorSide, kKeptVectorSide, Qt::KeepAspectRatio);
+    QImage kept = picture.scaled(small.expandedTo(QSize(1, 1)), Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
+    kept.setText(kVectorKey, picture.text(kVectorKey));
+    return kept;
+}
+
+QImage PictureLoader::readImage(const QString &path, const QByteArray &vectorSource, int vectorSide)
 {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
@@ -140,8 +171,8 @@ QImage PictureLoader::readImage(const QString &path, const QByteArray &vectorSou
     if (vector) {
         // Drawn at a size that looks sharp on a tile, whatever size it claims.
         if (size.isEmpty())
-            size = QSize(kVectorSide, kVectorSide);
-        reader.setScaledSize(size.scaled(kVectorSide, kVectorSide, Qt::KeepAspectRatio));
+            size = QSize(vectorSide, vectorSide);
+        reader.setScaledSize(size.scaled(vectorSide, vectorSide, Qt::KeepAspectRatio));
     } else if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels) {
         return {};
     } else if (size.width() > kLargestShownSide || size.height() > kLargestShownSide) {
@@ -154,12 +185,13 @@ QImage PictureLoader::readImage(const QString &path, const QByteArray &vectorSou
     if (vector) {
         const QByteArray source = vectorSource.isEmpty() ? readSource(path) : vectorSource;
         if (!source.isEmpty())
-            image.setText(kVectorKey, QString::fromLatin1(source.toBase64()));
+            image.setText(kVectorKey, QString::fromLatin1(qCompress(source).toBase64()));
     }
     return image;
 }
 
-QImage PictureLoader::convertMetafile(const QString &path, MetafileKind kind)
+QImage PictureLoader::convertMetafile(const QString &path, MetafileKind kind,
+                                      const std::atomic_bool &cancelled)
 {
     const QString tool = findTool(kind == MetafileKind::Wmf ? "wmf2svg" : "emf2svg-conv");
     if (tool.isEmpty())
@@ -176,10 +208,15 @@ QImage PictureLoader::convertMetafile(const QString &path, MetafileKind kind)
     converter.setStandardOutputFile(QProcess::nullDevice());
     converter.setStandardErrorFile(QProcess::nullDevice());
     converter.start(tool, arguments);
-    if (!converter.waitForFinished(kConvertTimeoutMs)) {
-        converter.kill();
-        converter.waitForFinished(kConvertTimeoutMs);
-        return {};
+    QElapsedTimer running;
+    running.start();
+    while (!converter.waitForFinished(kConverterPollMs)) {
+        if (cancelled || running.elapsed() > kConvertTimeoutMs
+            || converter.state() == QProcess::NotRunning) {
+            converter.kill();
+            converter.waitForFinished(kConverterPollMs);
+            return {};
+        }
     }
     if (converter.exitStatus() != QProcess::NormalExit || converter.exitCode() != 0)
         return {};

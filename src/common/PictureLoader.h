@@ -5,6 +5,9 @@
 #include <QImage>
 #include <QString>
 
+#include <atomic>
+#include <functional>
+
 namespace tw {
 
 enum class MetafileKind { None, Wmf, Emf };
@@ -31,17 +34,37 @@ public:
     // (emf2svg). The format is told by the file's content, not its name. A
     // missing, unreadable, truncated or oversized file, or a metafile whose
     // converter is not installed, gives a null image.
-    static QImage load(const QString &path);
+    // Metafiles and bitmaps of more than kSlowPixels are made once per file (path, size and
+    // time of change) on a worker thread and kept; the window waits for them only briefly
+    // (PictureJobs), and one still being made loads as a null image for now: isPending().
+    // Vector pictures come as a raster of `vectorSide` pixels on the longer side.
+    static QImage load(const QString &path, int vectorSide = kVectorSide);
+    // True while the picture of `path` is being made; PictureJobs::made() delivers it.
+    static bool isPending(const QString &path);
+    // True when load() gives the picture of `path` without waiting: a quick kind, or made already.
+    static bool isQuick(const QString &path);
+    // Bitmaps claiming more pixels than this are decoded on a worker thread.
+    static constexpr qint64 kSlowPixels = 2048LL * 2048;
 
     // True when `picture` was loaded from a vector file and can be drawn at any size.
     static bool isVector(const QImage &picture);
     // `picture` at exactly `size`: drawn again from its vector source when it has one, else
     // smoothly scaled. Proportions follow `size`; a null image for a null picture or empty size.
     static QImage drawnAt(const QImage &picture, const QSize &size);
+    // What a tile needs to keep of `picture`: a vector picture as its source with a small
+    // raster of its proportions (drawnAt() draws it anew at the size shown), so a grid of
+    // hundreds of tiles does not hold hundreds of full rasters. Other pictures as they are.
+    static QImage keptForShowing(const QImage &picture);
+    // Longer side, in pixels, of the raster keptForShowing() leaves with a vector picture.
+    static constexpr int kKeptVectorSide = 64;
 
 private:
-    static QImage readImage(const QString &path, const QByteArray &vectorSource = {});
-    static QImage convertMetafile(const QString &path, MetafileKind kind);
+    // What makes the picture of `path` on a worker thread when it is a slow kind; else nothing.
+    static std::function<QImage(const std::atomic_bool &)> slowMaker(const QString &path);
+    static QImage readImage(const QString &path, const QByteArray &vectorSource = {},
+                            int vectorSide = kVectorSide);
+    static QImage convertMetafile(const QString &path, MetafileKind kind,
+                                  const std::atomic_bool &cancelled);
 };
 
 } // namespace tw

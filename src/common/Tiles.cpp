@@ -1,5 +1,6 @@
 #include "common/Tiles.h"
 
+#include "common/PictureJobs.h"
 #include "common/PictureLoader.h"
 #include "platform/ReadingFont.h"
 
@@ -280,13 +281,31 @@ PictureTile::PictureTile(int index, QWidget *parent)
 
 void PictureTile::setPicture(const QImage &picture)
 {
-    m_picture = picture;
+    m_waitingFor.clear();
+    m_picture = PictureLoader::keptForShowing(picture);
     m_scaled = QImage();
     update();
 }
 
+void PictureTile::setPictureFile(const QString &path)
+{
+    setPicture(PictureLoader::load(path, PictureLoader::kKeptVectorSide));
+    if (!m_picture.isNull() || !PictureLoader::isPending(path))
+        return;
+    m_waitingFor = path;
+    connect(&PictureJobs::instance(), &PictureJobs::made, this, &PictureTile::pictureMade,
+            Qt::UniqueConnection);
+}
+
+void PictureTile::pictureMade(const QString &path, const QImage &picture)
+{
+    if (!m_waitingFor.isEmpty() && path == m_waitingFor)
+        setPicture(picture);
+}
+
 void PictureTile::clearPicture()
 {
+    m_waitingFor.clear();
     m_picture = QImage();
     m_scaled = QImage();
     update();

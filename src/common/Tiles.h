@@ -70,6 +70,9 @@ public:
     PictureTile(int index, QWidget *parent);
     int index() const { return m_index; }
     void setPicture(const QImage &picture);
+    // Shows the picture of file `path`. One still being made (a slow metafile or a huge
+    // photograph) appears when it is ready, unless the tile shows something else by then.
+    void setPictureFile(const QString &path);
     const QImage &picture() const { return m_picture; }
     bool hasPicture() const { return !m_picture.isNull(); }
     void clearPicture();
@@ -88,7 +91,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void pictureMade(const QString &path, const QImage &picture);
     int m_index;
+    QString m_waitingFor; // the file whose picture is still being made for this tile
     QImage m_picture;
     QImage m_scaled; // the picture drawn at the last painted size
     bool m_stretch = false;

@@ -12,7 +12,7 @@ namespace tw {
 
 namespace {
 // Decoded sounds kept at most (the shipped ones take a few megabytes).
-constexpr qint64 kMaxCachedBytes = 48 * 1024 * 1024;
+constexpr qint64 kMaxCachedBytes = 16 * 1024 * 1024;
 // However the output behaves, a sound ends this long after its length.
 constexpr double kMaxOutputLag = 1.0;
 } // namespace

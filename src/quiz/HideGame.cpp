@@ -6,7 +6,6 @@
 #include "quiz/GameDraws.h"
 #include "quiz/GameRestart.h"
 #include "quiz/GridPlan.h"
-#include "quiz/PictureLibrary.h"
 #include "quiz/QuizEngine.h"
 #include "quiz/QuizGames.h"
 #include "quiz/QuizHost.h"
@@ -85,7 +84,7 @@ void HideGame::deal(int n, int sounds)
         const int p = place[j];
         w.quiz.ItemValue[q] = item[j - 1];
         if (PictureTile *img = w.Img(p))
-            img->setPicture(PictureLibrary::loadPicture(w.quiz.PictureList[item[j - 1]]));
+            img->setPictureFile(w.quiz.PictureList[item[j - 1]]);
         if (TileLabel *question = w.Question(q)) {
             question->setText(kQuestionCaption);
             question->setBackColour(kWhite);

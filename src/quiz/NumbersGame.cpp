@@ -126,8 +126,10 @@ void NumbersGame::DoNumbers()
             img->hide();
             img->raise();
             img->setEnabled(true);
-            if (!over)
+            if (!over && !picture.isNull())
                 img->setPicture(picture);
+            else if (!over)
+                img->setPictureFile(w.quiz.PictureList[item]); // shown once it is ready
         }
     }
     if (over) {

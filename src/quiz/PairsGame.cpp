@@ -1,13 +1,13 @@
 #include "quiz/PairsGame.h"
 #include "common/FilePattern.h"
 #include "common/MenuId.h"
+#include "quiz/PictureLibrary.h"
 
 #include "common/Constants.h"
 #include "common/Menus.h"
 #include "quiz/GameDraws.h"
 #include "quiz/GameRestart.h"
 #include "quiz/GridPlan.h"
-#include "quiz/PictureLibrary.h"
 #include "quiz/QuizHost.h"
 #include "quiz/SoundPlayer.h"
 
@@ -104,7 +104,7 @@ void PairsGame::dealCards(int n, int m, const std::vector<QString> &names)
     for (int p = 1; p < static_cast<int>(card.size()); ++p) {
         const int i = card[p];
         if (PictureTile *img = w.Img(p))
-            img->setPicture(PictureLibrary::loadPicture(w.quiz.PictureList[i]));
+            img->setPictureFile(w.quiz.PictureList[i]);
         if (TileLabel *question = w.Question(p))
             question->setText(itemName(names[i]));
         if (TileLabel *answer = w.Answer(p)) {

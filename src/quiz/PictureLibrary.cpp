@@ -127,7 +127,15 @@ bool PictureLibrary::GetRandPic(int folder)
         int r = CInt(m_window.platform().random->rnd() * n);
         if (r >= n)
             r = 0;
-        const QImage picture = loadPicture(path + files[r]);
+        QImage picture = loadPicture(path + files[r]);
+        // A slow picture still being made: one of the folder that is ready stands in, so the
+        // game starts now; the drawn one is ready for a later game.
+        const bool pending = picture.isNull() && PictureLoader::isPending(path + files[r]);
+        for (int k = 1; pending && picture.isNull() && k < n; ++k) {
+            const QString other = path + files[(r + k) % n];
+            if (PictureLoader::isQuick(other))
+                picture = loadPicture(other);
+        }
         if (!picture.isNull()) {
             m_window.shell.NextPicture = picture;
             loaded = true;

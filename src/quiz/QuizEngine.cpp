@@ -7,7 +7,6 @@
 #include "platform/Numeric.h"
 #include "quiz/GameDraws.h"
 #include "quiz/HeldKey.h"
-#include "quiz/PictureLibrary.h"
 #include "quiz/QuestionChain.h"
 #include "quiz/QuizGames.h"
 #include "quiz/QuizHost.h"
@@ -150,7 +149,7 @@ void QuizEngine::fillTiles(const QString &subject, int k, int r)
         = subject == kSounds || subject == kFlags || subject == kSpelling || subject == kWords;
     if (pictureSubject && picture) {
         picture->setStretch(false); // the picture keeps its proportions on the card
-        picture->setPicture(PictureLibrary::loadPicture(quiz.PictureList[v]));
+        picture->setPictureFile(quiz.PictureList[v]);
     }
     if (answer && pictureSubject) {
         // The caption lies over the picture; the picture tile shows the card.
@@ -239,7 +238,7 @@ void QuizEngine::fillLetter(int k, int r, long v)
         quiz.PictureList[v] = path;
     if (picture) {
         picture->setStretch(false); // the picture keeps its proportions on the card
-        picture->setPicture(PictureLibrary::loadPicture(path));
+        picture->setPictureFile(path);
     }
     if (answer)
         answer->setText(itemName(path));

@@ -1,0 +1,141 @@
+// Slow pictures (a hanging metafile converter, a huge photograph) never hold up a deal.
+#include "common/Constants.h"
+#include "common/PictureLoader.h"
+#include "common/Tiles.h"
+#include "quiz/GameContent.h"
+#include "shell/GameClock.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace tw;
+using namespace tw::test;
+
+namespace {
+
+// Longest the window may leave the child's input unanswered while a game deals.
+constexpr qint64 kLongestGapMs = 500;
+
+// Puts a fake `name` converter first on PATH for the lifetime of the object: it sleeps
+// `seconds`, then writes a small red drawing.
+struct SlowConverter
+{
+    SlowConverter(const QString &folder, const char *name, double seconds)
+        : path(qgetenv("PATH"))
+    {
+        const QString tool = folder + QLatin1Char('/') + QLatin1String(name);
+        writeBytes(
+            tool,
+            QStringLiteral(
+                "#!/bin/sh\nsleep %1\nwhile [ $# -gt 1 ] && [ \"$1\" != -o ]; do shift; done\n"
+                "printf '<svg xmlns=\"http://www.w3.org/2000/svg\" "
+                "width=\"8\" height=\"8\"><rect width=\"8\" height=\"8\" "
+                "fill=\"red\"/></svg>' > \"$2\"\n")
+                .arg(seconds)
+                .toUtf8());
+        QFile(tool).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        qputenv("PATH", QFile::encodeName(folder) + ':' + path);
+    }
+    ~SlowConverter() { qputenv("PATH", path); }
+    QByteArray path;
+};
+
+// Runs the event loop until `done` holds or `ms` have passed.
+template<class Done>
+bool processEventsUntil(Done done, int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+} // namespace
+
+TEST(SlowPictures, PairsOfSlowMetafilesDealAtOnceAndThePicturesFollow)
+{
+    GameWindow t(1);
+    Educate &w = t.w();
+    QTemporaryDir bin;
+    SlowConverter converter(bin.path(), "wmf2svg", 1.0);
+    const QString animals = w.shell.AppFolder + QStringLiteral("/Animals/");
+    QDir().mkpath(animals);
+    for (const QString &name : shortNames(8))
+        ASSERT_TRUE(writeBytes(animals + name + QStringLiteral(".wmf"), wmfBytes()));
+    for (int k = 1; k <= 5; ++k)
+        w.menus().setChecked(MenuId::MNU_PairSubject, k, k == 2);
+
+    QElapsedTimer deal;
+    deal.start();
+    w.MNU_Game_Click(GamePairs);
+    EXPECT_LT(deal.elapsed(), kLongestGapMs);
+    auto allShown = [&] {
+        const int cards = (w.shell.GridMax + 1) * (w.shell.GridMax + 1);
+        for (int p = 1; p <= cards; ++p) {
+            if (!w.Img(p) || !w.Img(p)->hasPicture())
+                return false;
+        }
+        return true;
+    };
+    EXPECT_FALSE(allShown()) << "a conversion of a second cannot be ready";
+    EXPECT_TRUE(processEventsUntil(allShown, 8000)) << "every card gets its picture when ready";
+    const QImage card = w.Img(1)->picture();
+    EXPECT_GT(qRed(card.pixel(card.width() / 2, card.height() / 2)), 200);
+
+    w.clock().stopTimer();
+}
+
+TEST(SlowPictures, AHangingConverterCostsOneShortWaitAndATileShowsNothingStale)
+{
+    QTemporaryDir dir;
+    SlowConverter converter(dir.path(), "emf2svg-conv", 60);
+    const QString emf = dir.filePath(QStringLiteral("Hangs.emf"));
+    ASSERT_TRUE(writeBytes(emf, emfBytes()));
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(PictureLoader::load(emf).isNull());
+    EXPECT_LT(timer.elapsed(), kLongestGapMs);
+    EXPECT_TRUE(PictureLoader::isPending(emf));
+    EXPECT_FALSE(PictureLoader::isQuick(emf));
+
+    // A tile waiting for it that is given another picture meanwhile keeps that one.
+    PictureTile tile(1, nullptr);
+    tile.setPictureFile(emf);
+    EXPECT_FALSE(tile.hasPicture());
+    QImage other(4, 4, QImage::Format_RGB32);
+    other.fill(Qt::green);
+    tile.setPicture(other);
+    EXPECT_EQ(tile.picture().pixel(0, 0), QColor(Qt::green).rgb());
+}
+
+TEST(SlowPictures, AHugePhotographDoesNotHoldUpTheJigsaw)
+{
+    GameWindow t(3);
+    Educate &w = t.w();
+    const QString animals = w.shell.AppFolder + QStringLiteral("/Animals/");
+    QDir().mkpath(animals);
+    {
+        // One bit a pixel: quick to write, and as slow to show as any photograph of its size.
+        QImage huge(7000, 7000, QImage::Format_Mono);
+        huge.fill(1);
+        ASSERT_TRUE(huge.save(animals + QStringLiteral("Huge.png")));
+    }
+    ASSERT_TRUE(writeImage(animals + QStringLiteral("Small.png"), "png", Qt::red, QSize(60, 40)));
+
+    for (int game = 0; game < 3; ++game) {
+        QElapsedTimer deal;
+        deal.start();
+        w.MNU_Game_Click(GameJigsaw);
+        EXPECT_LT(deal.elapsed(), kLongestGapMs) << "deal " << game;
+        EXPECT_GT(w.puzzle.PieceAt[1], 0) << "a puzzle is dealt, deal " << game;
+    }
+    EXPECT_TRUE(
+        processEventsUntil([&] { return PictureLoader::isQuick(animals + "Huge.png"); }, 10000));
+    const QImage made = PictureLoader::load(animals + QStringLiteral("Huge.png"));
+    EXPECT_EQ(made.size(), QSize(2048, 2048)) << "decoded straight to the largest size shown";
+    w.clock().stopTimer();
+}
