@@ -51,6 +51,8 @@ QString madeKey(const QString &path)
 // The image text key under which a vector picture keeps its source: compressed (a grid of
 // hundreds of tiles keeps hundreds of sources), in base64.
 const QString kVectorKey = QStringLiteral("tumblewick-vector-source");
+// The image text key under which a vector picture kept small keeps its proportions ("WxH").
+const QString kVectorSizeKey = QStringLiteral("tumblewick-vector-size");
 // A vector source larger than this is drawn once at load and not kept.
 constexpr qint64 kMaxVectorSourceBytes = 4LL * 1024 * 1024;
 
@@ -146,16 +148,32 @@ QImage PictureLoader::drawnAt(const QImage &picture, const QSize &size)
     return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QImage PictureLoader::keptForShowing(const QImage &picture)
+QImage PictureLoader::keptForShowing(const QImage &picture, int rasterSide)
 {
-    if (!isVector(picture) || std::max(picture.width(), picture.height()) <= kKeptVectorSide)
+    const int side = std::max(picture.width(), picture.height());
+    if (isVector(picture)) {
+        if (side <= kKeptVectorSide)
+            return picture;
+        const QSize small
+            = picture.size().scaled(kKeptVectorSide, kKeptVectorSide, Qt::KeepAspectRatio);
+        QImage kept = picture.scaled(small.expandedTo(QSize(1, 1)), Qt::IgnoreAspectRatio,
+                                     Qt::SmoothTransformation);
+        kept.setText(kVectorKey, picture.text(kVectorKey));
+        kept.setText(kVectorSizeKey,
+                     QStringLiteral("%1x%2").arg(picture.width()).arg(picture.height()));
+        return kept;
+    }
+    if (rasterSide <= 0 || side <= rasterSide)
         return picture;
-    const QSize small
-        = picture.size().scaled(kKeptVectorSide, kKeptVectorSide, Qt::KeepAspectRatio);
-    QImage kept = picture.scaled(small.expandedTo(QSize(1, 1)), Qt::IgnoreAspectRatio,
-                                 Qt::SmoothTransformation);
-    kept.setText(kVectorKey, picture.text(kVectorKey));
-    return kept;
+    return picture.scaled(rasterSide, rasterSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+QSize PictureLoader::proportions(const QImage &picture)
+{
+    const QStringList size = picture.text(kVectorSizeKey).split(QLatin1Char('x'));
+    if (size.size() == 2 && size[0].toInt() > 0 && size[1].toInt() > 0)
+        return QSize(size[0].toInt(), size[1].toInt());
+    return picture.size();
 }
 
 QImage PictureLoader::readImage(const QString &path, const QByteArray &vectorSource, int vectorSide)

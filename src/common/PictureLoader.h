@@ -51,12 +51,17 @@ public:
     // `picture` at exactly `size`: drawn again from its vector source when it has one, else
     // smoothly scaled. Proportions follow `size`; a null image for a null picture or empty size.
     static QImage drawnAt(const QImage &picture, const QSize &size);
-    // What a tile needs to keep of `picture`: a vector picture as its source with a small
-    // raster of its proportions (drawnAt() draws it anew at the size shown), so a grid of
-    // hundreds of tiles does not hold hundreds of full rasters. Other pictures as they are.
-    static QImage keptForShowing(const QImage &picture);
+    // What a tile needs to keep of `picture`, so a grid of hundreds of tiles does not hold
+    // hundreds of full pictures: a vector picture as its source with a tiny raster (drawnAt()
+    // draws it anew at the size shown, proportions() tells its shape); a bitmap no larger than
+    // `rasterSide` on its longer side (0: as it is).
+    static QImage keptForShowing(const QImage &picture, int rasterSide);
+    // Width and height in the proportions `picture` is shown at.
+    static QSize proportions(const QImage &picture);
     // Longer side, in pixels, of the raster keptForShowing() leaves with a vector picture.
-    static constexpr int kKeptVectorSide = 64;
+    static constexpr int kKeptVectorSide = 16;
+    // Longer side, in pixels, at which a tile loads a vector picture (only its shape is kept).
+    static constexpr int kTileVectorSide = 64;
 
 private:
     // What makes the picture of `path` on a worker thread when it is a slow kind; else nothing.

@@ -15,6 +15,9 @@ namespace {
 // The tiles touch on the grid; each card is drawn a little inside its cell so
 // the board reads as separate rounded cards on the backdrop.
 constexpr int kCardInset = 3; // pixels on every side
+// Longer side, in pixels, of a bitmap a tile keeps of a picture file: as large as a tile of the
+// smallest grids shows it.
+constexpr int kTileRasterSide = 384;
 constexpr int kCardRadius = 14; // corner radius in pixels, for large tiles
 constexpr double kPictureInset = 5; // pixels between a card's edge and its picture
 constexpr int kPressShift = 1; // how far a pressed card sinks, in pixels
@@ -282,14 +285,15 @@ PictureTile::PictureTile(int index, QWidget *parent)
 void PictureTile::setPicture(const QImage &picture)
 {
     m_waitingFor.clear();
-    m_picture = PictureLoader::keptForShowing(picture);
+    m_picture = PictureLoader::keptForShowing(picture, 0);
     m_scaled = QImage();
     update();
 }
 
 void PictureTile::setPictureFile(const QString &path)
 {
-    setPicture(PictureLoader::load(path, PictureLoader::kKeptVectorSide));
+    setPicture(PictureLoader::keptForShowing(
+        PictureLoader::load(path, PictureLoader::kTileVectorSide), kTileRasterSide));
     if (!m_picture.isNull() || !PictureLoader::isPending(path))
         return;
     m_waitingFor = path;
@@ -300,7 +304,7 @@ void PictureTile::setPictureFile(const QString &path)
 void PictureTile::pictureMade(const QString &path, const QImage &picture)
 {
     if (!m_waitingFor.isEmpty() && path == m_waitingFor)
-        setPicture(picture);
+        setPicture(PictureLoader::keptForShowing(picture, kTileRasterSide));
 }
 
 void PictureTile::clearPicture()
@@ -331,7 +335,7 @@ QImage PictureTile::backdropAt(const QSize &size) const
     if (m_picture.isNull())
         return image;
     // The picture keeps its proportions, centred on the sky, drawn at the size it is shown.
-    const QSize fitted = m_picture.size().scaled(size, Qt::KeepAspectRatio);
+    const QSize fitted = PictureLoader::proportions(m_picture).scaled(size, Qt::KeepAspectRatio);
     p.drawImage(QPoint((size.width() - fitted.width()) / 2, (size.height() - fitted.height()) / 2),
                 PictureLoader::drawnAt(m_picture, fitted));
     return image;
@@ -362,7 +366,8 @@ void PictureTile::paintEvent(QPaintEvent *)
         return;
     QRectF target = frame;
     if (!m_stretch) {
-        const QSizeF s = QSizeF(m_picture.size()).scaled(frame.size(), Qt::KeepAspectRatio);
+        const QSizeF s = QSizeF(PictureLoader::proportions(m_picture))
+                             .scaled(frame.size(), Qt::KeepAspectRatio);
         target = QRectF(frame.center() - QPointF(s.width() / 2, s.height() / 2), s);
     }
     const QSize want = target.size().toSize();
