@@ -100,9 +100,12 @@ PictureJobs::Maker PictureLoader::slowMaker(const QString &path)
     }
     QImageReader probe(path);
     probe.setDecideFormatFromContent(true);
+    // A vector picture is drawn at a small size whatever it claims; asking its size would
+    // parse it all.
+    if (probe.format() == "svg" || probe.format() == "svgz")
+        return {};
     const QSize claimed = probe.size();
-    const bool vector = probe.format() == "svg" || probe.format() == "svgz";
-    if (vector || !claimed.isValid() || qint64(claimed.width()) * claimed.height() <= kSlowPixels)
+    if (!claimed.isValid() || qint64(claimed.width()) * claimed.height() <= kSlowPixels)
         return {};
     return [path](const std::atomic_bool &) { return readImage(path); };
 }
