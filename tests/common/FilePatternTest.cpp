@@ -1,5 +1,6 @@
 // File patterns match case-insensitively and listings come in name order.
 #include "common/FilePattern.h"
+#include "support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,16 +10,7 @@
 
 using namespace tw;
 
-namespace {
-
-void touch(const QString &path)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write("x");
-}
-
-} // namespace
+using test::writeFile;
 
 TEST(FilePattern, MatchesLikeTheDesktopWildcards)
 {
@@ -75,7 +67,7 @@ TEST(FilePattern, ListsOnlyVisibleFilesInNameOrder)
 {
     QTemporaryDir dir;
     for (const char *name : {"b.png", "A.png", "c.WAV", "a.wav", ".hidden.png", "No dot"})
-        touch(dir.filePath(QString::fromUtf8(name)));
+        writeFile(dir.filePath(QString::fromUtf8(name)), "x");
     QDir(dir.path()).mkdir("Sub.folder");
 
     EXPECT_EQ(listFiles(dir.path() + "/"),

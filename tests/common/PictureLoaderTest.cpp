@@ -35,9 +35,9 @@ TEST(PictureLoader, LoadsEveryAcceptedFormat)
         {"Red.ico", [](const QString &p) { return test::writeImage(p, "ico"); }, nullptr},
         {"Red.gif", test::writeGif, nullptr},
         {"Red.svg", [](const QString &p) { return test::writeSvg(p); }, nullptr},
-        {"Wal & Fisch.wmf", [](const QString &p) { return test::writeBytes(p, test::wmfBytes()); },
+        {"Wal & Fisch.wmf", [](const QString &p) { return test::writeFile(p, test::wmfBytes()); },
          "wmf2svg"},
-        {"Red.emf", [](const QString &p) { return test::writeBytes(p, test::emfBytes()); },
+        {"Red.emf", [](const QString &p) { return test::writeFile(p, test::emfBytes()); },
          "emf2svg-conv"},
     };
     for (const Case &c : cases) {
@@ -57,7 +57,7 @@ TEST(PictureLoader, TheFormatIsToldByContentNotByName)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(test::writeImage(dir.filePath("Really a png.jpg"), "png"));
-    ASSERT_TRUE(test::writeBytes(dir.filePath("Metafile without extension"), test::emfBytes()));
+    ASSERT_TRUE(test::writeFile(dir.filePath("Metafile without extension"), test::emfBytes()));
     EXPECT_FALSE(PictureLoader::load(dir.filePath("Really a png.jpg")).isNull());
     if (!QStandardPaths::findExecutable("emf2svg-conv").isEmpty()) {
         EXPECT_FALSE(PictureLoader::load(dir.filePath("Metafile without extension")).isNull());
@@ -75,9 +75,9 @@ TEST(PictureLoader, VectorPicturesAreDrawnLargeEnoughForATile)
             << name;
     }
     // Shown large, a vector picture is drawn anew at that size: its edges stay sharp.
-    ASSERT_TRUE(test::writeBytes(dir.filePath("edge.svg"),
-                                 "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 40 20\">"
-                                 "<rect width=\"20\" height=\"20\" fill=\"#000\"/></svg>"));
+    ASSERT_TRUE(test::writeFile(dir.filePath("edge.svg"),
+                                "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 40 20\">"
+                                "<rect width=\"20\" height=\"20\" fill=\"#000\"/></svg>"));
     const QImage edge = PictureLoader::load(dir.filePath("edge.svg"));
     ASSERT_TRUE(PictureLoader::isVector(edge));
     const QImage large = PictureLoader::drawnAt(edge, QSize(2000, 1000));
@@ -125,7 +125,7 @@ TEST(PictureLoader, BrokenFilesLoadAsNothing)
         {"svg.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\"><rect"},
     };
     for (const auto &[name, bytes] : files) {
-        ASSERT_TRUE(test::writeBytes(dir.filePath(name), bytes));
+        ASSERT_TRUE(test::writeFile(dir.filePath(name), bytes));
         QElapsedTimer timer;
         timer.start();
         const QImage image = PictureLoader::load(dir.filePath(name));
@@ -166,17 +166,17 @@ TEST(PictureLoader, BigPicturesComeAtShownSizeAndAMetafileMeetsItsConverterOnce)
     QDir(dir.path()).mkdir(QStringLiteral("bin"));
     const QString tool = dir.filePath(QStringLiteral("bin/wmf2svg"));
     const QString runs = dir.filePath(QStringLiteral("runs"));
-    ASSERT_TRUE(test::writeBytes(tool,
-                                 QStringLiteral("#!/bin/sh\necho run >> '%1'\n"
-                                                "printf '<svg xmlns=\"http://www.w3.org/"
-                                                "2000/svg\" width=\"8\" height=\"8\"/>' > \"$2\"\n")
-                                     .arg(runs)
-                                     .toUtf8()));
+    ASSERT_TRUE(test::writeFile(tool,
+                                QStringLiteral("#!/bin/sh\necho run >> '%1'\n"
+                                               "printf '<svg xmlns=\"http://www.w3.org/"
+                                               "2000/svg\" width=\"8\" height=\"8\"/>' > \"$2\"\n")
+                                    .arg(runs)
+                                    .toUtf8()));
     QFile(tool).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(dir.filePath(QStringLiteral("bin"))) + ':' + path);
     const QString wmf = dir.filePath(QStringLiteral("Once.wmf"));
-    ASSERT_TRUE(test::writeBytes(wmf, test::wmfBytes()));
+    ASSERT_TRUE(test::writeFile(wmf, test::wmfBytes()));
     const QImage first = PictureLoader::load(wmf);
     const QImage second = PictureLoader::load(wmf);
     qputenv("PATH", path);

@@ -11,6 +11,7 @@
 #include "shell/SettingsFile.h"
 #include "speech/CharacterFile.h"
 #include "speech/TalkChunks.h"
+#include "support/Files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -55,13 +56,10 @@ void bitmap(const std::uint8_t *data, std::size_t size)
 void character(const std::uint8_t *data, std::size_t size)
 {
     const QString folder = scratch().path();
-    static const bool artWritten = [&folder] {
-        QFile art(folder + QStringLiteral("/a.svg"));
-        return art.open(QIODevice::WriteOnly)
-            && art.write("<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>"
-                         "<rect width='10' height='10' fill='red'/></svg>")
-            > 0;
-    }();
+    static const bool artWritten
+        = test::writeFile(folder + QStringLiteral("/a.svg"),
+                          "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>"
+                          "<rect width='10' height='10' fill='red'/></svg>");
     Q_UNUSED(artWritten);
     CharacterFile::parse(bytes(data, size), folder);
 }
@@ -88,12 +86,8 @@ void wave(const std::uint8_t *data, std::size_t size)
 void picture(const std::uint8_t *data, std::size_t size)
 {
     const QString path = scratch().path() + QStringLiteral("/picture");
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return;
-    file.write(reinterpret_cast<const char *>(data), qint64(size));
-    file.close();
-    PictureLoader::load(path);
+    if (test::writeFile(path, bytes(data, size)))
+        PictureLoader::load(path);
 }
 
 void talk(const std::uint8_t *data, std::size_t size)

@@ -73,10 +73,7 @@ TEST(QtSoundDevice, StopAndRewind)
 TEST(QtSoundDevice, FilesThatAreNotWaveFilesDoNotOpen)
 {
     QTemporaryDir dir;
-    QFile text(dir.filePath("Text.wav"));
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-    text.write("RIFF....WAVE but nothing after");
-    text.close();
+    ASSERT_TRUE(test::writeFile(dir.filePath("Text.wav"), "RIFF....WAVE but nothing after"));
     QtSoundDevice device(std::make_shared<QtAudioOutput>());
     for (const QString &path :
          {dir.filePath("Text.wav"), dir.filePath("Missing.wav"), dir.path()}) {

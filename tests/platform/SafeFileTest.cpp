@@ -2,6 +2,7 @@
 // one is tested with the settings file).
 #include "platform/SafeFile.h"
 #include "platform/WaveHeader.h"
+#include "support/Files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,16 +13,7 @@
 
 using namespace tw;
 
-namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-} // namespace
+using test::writeFile;
 
 TEST(SafeFile, OnlyRegularFilesWithinTheirLimitAreRead)
 {

@@ -18,9 +18,7 @@ TEST(PuzzleCutting, BackdropBecomesPiecesAndNoPieceFileIsLeft)
     PuzzleWindow t;
     // Links in the write folder where the scratch files once went are left alone.
     const QString mine = t.writeDir.filePath(QStringLiteral("users-own.txt"));
-    QFile own(mine);
-    ASSERT_TRUE(own.open(QIODevice::WriteOnly) && own.write("precious") == 8);
-    own.close();
+    ASSERT_TRUE(writeFile(mine, "precious"));
     for (const char *name : {"Temp.bmp", "Temp1.bmp"})
         ASSERT_TRUE(QFile::link(mine, t.writeDir.filePath(QLatin1String(name))));
     const QImage picture = patternPicture(301, 200);
@@ -41,8 +39,7 @@ TEST(PuzzleCutting, BackdropBecomesPiecesAndNoPieceFileIsLeft)
     EXPECT_TRUE(t.pieceFilesLeft().isEmpty()) << t.pieceFilesLeft().join(',').toStdString();
     EXPECT_TRUE(QFile::exists(w.puzzles().scratchFolder() + QStringLiteral("Temp.bmp")));
     EXPECT_FALSE(QFile::exists(t.appDir.filePath(QStringLiteral("Temp.bmp"))));
-    ASSERT_TRUE(own.open(QIODevice::ReadOnly));
-    EXPECT_EQ(own.readAll(), QByteArray("precious"));
+    EXPECT_EQ(readFile(mine), QByteArray("precious"));
 }
 
 TEST(PuzzleCutting, IndexedPictureKeepsItsColours)

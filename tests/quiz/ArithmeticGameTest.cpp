@@ -67,19 +67,6 @@ TEST(ArithmeticGame, RangeMenusSetTheirValues)
     EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_MulMax), 7);
 }
 
-TEST(ArithmeticGame, TurningOffTheOnlyOperatorKeepsAddition)
-{
-    TestWindow t;
-    Educate &w = t.w();
-    switchOperators(w, true, false, false, false);
-    w.settings().MNU_AddOn_Click();
-    EXPECT_TRUE(w.menus().checked(MenuId::MNU_AddOn));
-    w.settings().MNU_MulOn_Click();
-    w.settings().MNU_AddOn_Click();
-    EXPECT_FALSE(w.menus().checked(MenuId::MNU_AddOn));
-    EXPECT_TRUE(w.menus().checked(MenuId::MNU_MulOn));
-}
-
 TEST(ArithmeticGame, SubtractionUpToFiveHandsOverToAdditionAndIsRestored)
 {
     GameWindow t(5);

@@ -74,25 +74,6 @@ TEST(ColourGame, EachGridAsksTheColoursOfItsQuestionSlotsOnceAndEndsWithPlayAgai
     }
 }
 
-TEST(ColourGame, OnlyTheFirstFifteenNameSlotsAreWritten)
-{
-    QuizWindow t;
-    Educate &w = t.w();
-    for (int i = 0; i < kTableSize; ++i) {
-        w.quiz.ItemText[i] = QStringLiteral("kept %1").arg(i);
-        w.quiz.ItemValue[i] = -i;
-    }
-    w.MNU_Game_Click(GameColours);
-    for (int i = 1; i <= 15; ++i) {
-        EXPECT_EQ(w.quiz.ItemText[i], QLatin1Char('\n') + colourName(i));
-        EXPECT_EQ(w.quiz.ItemValue[i], kColourTable[i - 1].value);
-    }
-    EXPECT_EQ(w.quiz.ItemText[0], QStringLiteral("kept 0"));
-    for (int i = 16; i < kTableSize; ++i)
-        ASSERT_EQ(w.quiz.ItemText[i], QStringLiteral("kept %1").arg(i));
-    EXPECT_EQ(w.quiz.ItemValue[16], -16);
-}
-
 TEST(ColourGame, ALargeGridIsSwitchedToFourByFour)
 {
     QuizWindow t;

@@ -26,24 +26,6 @@ TEST(FlagsGame, TheGridShrinksToTheFlags)
     EXPECT_TRUE(t.againEnabled());
 }
 
-TEST(FlagsGame, QuestionsNameTheFlagsShown)
-{
-    GameWindow t(2);
-    Educate &w = t.w();
-    addPictures(w.shell.AppFolder, QStringLiteral("Flags"),
-                {QStringLiteral("France"), QStringLiteral("Japan"), QStringLiteral("Peru"),
-                 QStringLiteral("Chad")});
-    w.MNU_Game_Click(GameFlags);
-    ASSERT_EQ(w.shell.GridMax, 1);
-    const TileLabel *q = w.Question(1);
-    const int k = q->tag.toInt();
-    ASSERT_TRUE(w.Img(k)->hasPicture());
-    const QString name = q->text().trimmed();
-    EXPECT_TRUE(QStringList({QStringLiteral("France"), QStringLiteral("Japan"),
-                             QStringLiteral("Peru"), QStringLiteral("Chad")})
-                    .contains(name));
-}
-
 TEST(FlagsGame, AChildsClickOnTheRightFlagReachesItThroughTheWidgetOnTop)
 {
     GameWindow t(2);
@@ -58,15 +40,4 @@ TEST(FlagsGame, AChildsClickOnTheRightFlagReachesItThroughTheWidgetOnTop)
     ASSERT_NE(qobject_cast<PictureTile *>(top), nullptr);
     QTest::mouseClick(top, Qt::LeftButton, {}, top->mapFrom(w.playArea(), centre));
     EXPECT_EQ(w.quiz.QuestionTile, right); // marked right: the answer asks next
-}
-
-TEST(FlagsGame, TooFewFlagsDealNothing)
-{
-    GameWindow t(3);
-    Educate &w = t.w();
-    addPictures(w.shell.AppFolder, QStringLiteral("Flags"), shortNames(3));
-    w.MNU_Game_Click(GameFlags);
-    EXPECT_EQ(w.shell.GridMax, 2);
-    EXPECT_TRUE(w.Question(1)->tag.isEmpty());
-    EXPECT_FALSE(w.shell.Loading);
 }

@@ -82,11 +82,3 @@ TEST(HideGame, FindingEveryPictureEndsTheGame)
     EXPECT_EQ(w.quiz.HideFoundCount, 0);
     EXPECT_EQ(QuizWindow::visibleCount(w.Answer, 9), 9);
 }
-
-TEST(HideGame, TooFewSoundsSaySo)
-{
-    HideWindow t(3, 3);
-    t.w().MNU_Game_Click(GameHideAndSeek);
-    EXPECT_EQ(t.fakes.dialogs->messages.size(), 1);
-    EXPECT_FALSE(t.w().shell.Loading);
-}

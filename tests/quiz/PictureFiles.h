@@ -8,13 +8,9 @@
 #include <QImage>
 #include <QString>
 
-namespace tw::test {
+#include "support/Files.h"
 
-inline bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile out(path);
-    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
-}
+namespace tw::test {
 
 // A `size` picture filled with `colour`, saved in `format` ("png", "bmp", "jpg", "ico").
 inline bool writeImage(const QString &path, const char *format, QColor colour = Qt::red,
@@ -34,19 +30,19 @@ inline bool writeGif(const QString &path)
            0x2C, 0,   0,    0,    0,   2,   0, 2, 0, 0, // image descriptor
            2,    2,   0x84, 0x51, 0, // LZW data: four red pixels
            0x3B};
-    return writeBytes(path, QByteArray(reinterpret_cast<const char *>(gif), sizeof gif));
+    return writeFile(path, QByteArray(reinterpret_cast<const char *>(gif), sizeof gif));
 }
 
 inline bool writeSvg(const QString &path, int width = 40, int height = 20)
 {
-    return writeBytes(path,
-                      QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" "
-                                     "width=\"%1\" height=\"%2\" viewBox=\"0 0 40 20\">"
-                                     "<rect x=\"0\" y=\"0\" width=\"40\" height=\"20\" "
-                                     "fill=\"#ff0000\"/></svg>")
-                          .arg(width)
-                          .arg(height)
-                          .toUtf8());
+    return writeFile(path,
+                     QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" "
+                                    "width=\"%1\" height=\"%2\" viewBox=\"0 0 40 20\">"
+                                    "<rect x=\"0\" y=\"0\" width=\"40\" height=\"20\" "
+                                    "fill=\"#ff0000\"/></svg>")
+                         .arg(width)
+                         .arg(height)
+                         .toUtf8());
 }
 
 // A placeable Windows metafile: a red rectangle in a 1000 x 1000 window.

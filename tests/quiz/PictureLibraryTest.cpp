@@ -77,7 +77,7 @@ TEST_F(LibraryFixture, ExtraFoldersBecomeSubjectsInNameOrder)
         w.shell.AppFolder = root.path() + "/";
         for (const char *name : c.onDisk)
             app.mkpath(QString::fromUtf8(name));
-        test::writeBytes(app.filePath("Chimes.wav"), "not a folder");
+        test::writeFile(app.filePath("Chimes.wav"), "not a folder");
         builtInSubjects();
         lib.DoFolders();
 
@@ -97,8 +97,8 @@ TEST_F(LibraryFixture, PickMenuOffersTheFirstHundredPicturesInNameOrder)
     builtInSubjects();
     folders({"Misc", "animals"});
     for (int i = 0; i < 120; ++i)
-        test::writeBytes(app.filePath(QStringLiteral("Misc/Pic%1.png").arg(i, 3, 10, QChar('0'))),
-                         "x");
+        test::writeFile(app.filePath(QStringLiteral("Misc/Pic%1.png").arg(i, 3, 10, QChar('0'))),
+                        "x");
     picture("animals/Caterpillar.bmp");
     picture("animals/cat.png");
     picture("animals/Teddy");
@@ -192,7 +192,7 @@ TEST_F(LibraryFixture, RandomPictureKeepsThePreviousOneWhenThereIsNone)
 {
     builtInSubjects();
     folders({"Animals", "Misc"});
-    test::writeBytes(app.filePath("Misc/notes.txt"), "not a picture");
+    test::writeFile(app.filePath("Misc/notes.txt"), "not a picture");
     QImage previous(3, 3, QImage::Format_RGB32);
     previous.fill(Qt::magenta);
     for (int subject : {2, 1, 7, 0, 11}) { // empty, not a picture, unset, out of range
@@ -230,7 +230,7 @@ TEST_F(LibraryFixture, ChangePictureSetsTheBackdropAndKeepsItOnABadChoice)
     builtInSubjects();
     folders({"Background"});
     const QString sea = picture("Background/Sea side.png", Qt::blue);
-    test::writeBytes(app.filePath("Background/broken.jpg"), "no picture here");
+    test::writeFile(app.filePath("Background/broken.jpg"), "no picture here");
     FakeDialogs &dialogs = *tw.fakes.dialogs;
 
     dialogs.nextFile = sea;

@@ -75,10 +75,8 @@ TEST(QuizEngine, WordsPlayTheAnswersOwnSoundWhenThereIsOne)
     for (const Case &c : cases) {
         QuizWindow t;
         Educate &w = t.w();
-        QFile wav(w.shell.AppFolder + QStringLiteral("Sounds/Cat.wav"));
         QDir().mkpath(w.shell.AppFolder + QStringLiteral("Sounds"));
-        ASSERT_TRUE(wav.open(QIODevice::WriteOnly));
-        wav.close();
+        ASSERT_TRUE(test::writeFile(w.shell.AppFolder + QStringLiteral("Sounds/Cat.wav"), {}));
         startColours(t);
         // Words: the question at the answered tile carries the word.
         w.shell.CurrentSubject = QStringLiteral("Words");
@@ -110,35 +108,6 @@ TEST(QuizEngine, ClickingTheQuestionPresentsItAtOnce)
     EXPECT_EQ(w.sounds().SoundFile, w.quiz.SoundList[4]);
     EXPECT_EQ(w.shell.TickCount, 0) << "the 11-second cycle starts again";
     EXPECT_FALSE(w.hourglass());
-}
-
-TEST(QuizEngine, TypedLettersFollowTheKeyboardOption)
-{
-    struct Case
-    {
-        int kbd;
-        bool typingWorks;
-        bool clickingWorks;
-    };
-    for (const Case c : {Case {1, true, true}, Case {2, false, true}, Case {3, true, false}}) {
-        SCOPED_TRACE(c.kbd);
-        QuizWindow t;
-        Educate &w = t.w();
-        w.settings().MNU_Kbd_Click(c.kbd);
-        startColours(t);
-        // An Initial Letters question on top of the dealt tiles.
-        w.shell.CurrentGame = GameInitialLetters;
-        w.shell.CurrentSubject = QStringLiteral("Letters");
-        w.Question(1)->setText(QStringLiteral("\nC c"));
-        const int right = t.rightTile();
-
-        w.engine().KeyPress(QLatin1Char('c')); // small letters count as capitals
-        EXPECT_EQ(w.quiz.QuestionTile == right, c.typingWorks);
-        if (w.quiz.QuestionTile != 1)
-            continue;
-        QuizWindow::click(w.Answer(right));
-        EXPECT_EQ(w.quiz.QuestionTile == right, c.clickingWorks);
-    }
 }
 
 TEST(QuizEngine, PictureSubjectsShowTheItemsPictureAndName)

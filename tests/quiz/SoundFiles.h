@@ -6,6 +6,8 @@
 #include <QString>
 #include <QtEndian>
 
+#include "support/Files.h"
+
 #include <cmath>
 
 namespace tw::test {
@@ -31,8 +33,7 @@ inline bool writeWave(const QString &path, double seconds)
     QByteArray file = "RIFF" + le32(36 + samples) + "WAVE";
     file += "fmt " + le32(16) + le16(1) + le16(1) + le32(rate) + le32(rate) + le16(1) + le16(8);
     file += "data" + le32(samples) + data;
-    QFile out(path);
-    return out.open(QIODevice::WriteOnly) && out.write(file) == file.size();
+    return writeFile(path, file);
 }
 
 } // namespace tw::test

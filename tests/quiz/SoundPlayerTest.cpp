@@ -64,14 +64,8 @@ TEST_F(SoundFixture, ALongSoundIsStoppedAfterTenSecondsEvenAcrossMidnight)
 
 TEST_F(SoundFixture, FilesThatCannotPlayReturnAtOnceAndSilently)
 {
-    QFile text(tw.appDir.filePath("Fake.wav"));
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-    text.write("this is not a wave file, just text that claims to be one");
-    text.close();
-    QFile cut(tw.appDir.filePath("Cut.wav"));
-    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
-    cut.write("RIFF\x10\0\0\0WAVEfmt ", 16);
-    cut.close();
+    test::writeFile(tw.appDir.filePath("Fake.wav"), "not a wave file, just text that claims to be");
+    test::writeFile(tw.appDir.filePath("Cut.wav"), QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16));
     const QString paths[] = {tw.appDir.filePath("Fake.wav"), tw.appDir.filePath("Cut.wav"),
                              tw.appDir.filePath("Nothing here.wav"), QString(), tw.appDir.path()};
     for (const QString &path : paths) {

@@ -16,44 +16,27 @@
 namespace tw::test {
 namespace {
 
-// The settings file `t` finds at its start.
-void storeSettings(TestWindow &t, const SettingsValues &v)
-{
-    QFile f(t.w().settings().settingsPath());
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(writeSettings(v)) > 0);
-}
-
-TEST(GameSwitch, TheWindowOpensIntoTheGamePlayedLast)
+TEST(GameSwitch, StartUpPreparesTheWindowAndOpensTheGamePlayedLast)
 {
     TestWindow first;
-    first.w().start();
-    first.w().MNU_Game_Click(GamePaintBox);
-    ASSERT_TRUE(first.w().close());
-    ASSERT_TRUE(QFile::exists(first.w().settings().settingsPath()));
-
-    TestWindow second(first.writeDir.path());
-    second.w().start();
-    EXPECT_EQ(second.w().shell.CurrentGame, GamePaintBox);
-    EXPECT_EQ(second.w().shell.LastGame, GamePaintBox);
-    EXPECT_FALSE(second.w().shell.Loading);
-    EXPECT_FALSE(second.w().hourglass());
-    second.w().clock().stopTimer();
-}
-
-TEST(GameSwitch, StartUpPreparesTheWindow)
-{
-    TestWindow t;
-    t.w().start();
-    Educate &w = t.w();
+    Educate &w = first.w();
+    w.start();
     EXPECT_EQ(w.shell.SubjectFolder[6], QStringLiteral("Background/"));
     EXPECT_TRUE(w.menus().visible(MenuId::MNU_Subject, 4));
-    EXPECT_TRUE(t.fakes.keys->blocked);
-    EXPECT_TRUE(w.shell.SettingsRead);
+    EXPECT_TRUE(first.fakes.keys->blocked);
     EXPECT_TRUE(w.clock().timerRunning());
     EXPECT_FALSE(w.menus().enabled(MenuId::MNU_Again));
     EXPECT_FALSE(w.menus().enabled(MenuId::MNU_PsRq, 1));
     EXPECT_EQ(w.shell.CurrentGame, GameSounds);
-    w.clock().stopTimer();
+    w.MNU_Game_Click(GamePaintBox);
+    ASSERT_TRUE(w.close());
+
+    TestWindow second(first.writeDir.path());
+    second.w().start();
+    EXPECT_EQ(second.w().shell.CurrentGame, GamePaintBox);
+    EXPECT_FALSE(second.w().shell.Loading);
+    EXPECT_FALSE(second.w().hourglass());
+    second.w().clock().stopTimer();
 }
 
 TEST(GameSwitch, AChosenBackdropStaysThroughStartUpAndEveryGame)
@@ -67,7 +50,7 @@ TEST(GameSwitch, AChosenBackdropStaysThroughStartUpAndEveryGame)
     SettingsValues v;
     v.BackdropFile = picture;
     v.LastGame = GamePaintBox;
-    storeSettings(t, v);
+    t.storeSettings(v);
     t.w().start();
     const QImage shown = sea.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     EXPECT_EQ(t.w().Img(0)->picture().convertToFormat(shown.format()), shown);
@@ -90,12 +73,8 @@ TEST(GameSwitch, UnloadGameLeavesOnlyTheTemplates)
     w.quiz.AwaitingAnswer = 1;
     w.SpellBox->show();
     w.UnloadGame();
-    EXPECT_EQ(w.Question.count(), 0);
-    EXPECT_EQ(w.Answer.count(), 0);
-    EXPECT_EQ(w.Img.count(), 0);
-    EXPECT_NE(w.Img(0), nullptr);
-    EXPECT_NE(w.Question(0), nullptr);
-    EXPECT_NE(w.Answer(0), nullptr);
+    EXPECT_EQ(w.Question.count() + w.Answer.count() + w.Img.count(), 0);
+    EXPECT_TRUE(w.Img(0) && w.Question(0) && w.Answer(0));
     EXPECT_TRUE(w.shell.CurrentSubject.isEmpty());
     EXPECT_EQ(w.quiz.AwaitingAnswer, 0);
     EXPECT_FALSE(w.SpellBox->isVisibleTo(&w));
@@ -196,7 +175,7 @@ TEST(GameSwitch, AClosingAtAnyMomentOfTheStartEndsTheProgramWithTheSettingsSaved
         SettingsValues v;
         v.LastGame = GameSliding;
         v.Limit = 2;
-        storeSettings(t, v);
+        t.storeSettings(v);
 
         int pumps = 0;
         t.fakes.pump->onPump = [&] {
@@ -220,9 +199,7 @@ TEST(GameSwitch, AClosingAtAnyMomentOfTheStartEndsTheProgramWithTheSettingsSaved
         EXPECT_FALSE(hung) << "the event loop never ended";
         EXPECT_GT(pumps, closeAt) << "closed during the start";
         EXPECT_TRUE(w.unloaded());
-        QFile f(w.settings().settingsPath());
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        const SettingsParse saved = parseSettings(f.readAll());
+        const SettingsParse saved = parseSettings(readFile(w.settings().settingsPath()));
         EXPECT_TRUE(saved.complete());
         EXPECT_EQ(saved.values.Limit, 2);
     }

@@ -1,36 +1,16 @@
-// The menu bar: its tree, captions, indices and initial states, and where clicks go.
+// The menu bar: where clicks go and who decides the check marks.
 #include "shell/MenuBar.h"
 #include "common/MenuId.h"
-#include "shell/MenuTable.h"
 #include "shell/Settings.h"
 #include "support/TestWindow.h"
 
 #include <QAction>
 #include <QMenu>
-#include <QMenuBar>
-#include <QSet>
 
 #include <gtest/gtest.h>
 
 namespace tw::test {
 namespace {
-
-TEST(MenuBar, EveryItemIsFoundByIdAndIndexOnceAndEveryIdIsInTheTable)
-{
-    QSet<QString> seen;
-    QSet<int> ids;
-    for (const MenuEntry &e : menuTable()) {
-        const QString key
-            = QLatin1String(menuIdName(e.name)) + QLatin1Char('/') + QString::number(e.index);
-        EXPECT_FALSE(seen.contains(key)) << qPrintable(key);
-        seen.insert(key);
-        ids.insert(static_cast<int>(e.name));
-    }
-    EXPECT_EQ(ids.size(), static_cast<int>(MenuId::None));
-    TestWindow t;
-    for (const MenuEntry &e : menuTable())
-        EXPECT_NE(t.w().menus().item(e.name, e.index), nullptr) << menuIdName(e.name) << e.index;
-}
 
 TEST(MenuBar, TheIndexNotThePositionReachesTheHandler)
 {
@@ -38,8 +18,7 @@ TEST(MenuBar, TheIndexNotThePositionReachesTheHandler)
     MenuBar &m = t.w().menus();
     const struct
     {
-        MenuId menu;
-        MenuId name;
+        MenuId menu, name;
         const char *caption;
         int index;
     } cases[] = {{MenuId::MNU_SpWd, MenuId::MNU_Letters, "Up to &10 Letters", 10},
@@ -48,9 +27,8 @@ TEST(MenuBar, TheIndexNotThePositionReachesTheHandler)
                  {MenuId::MNU_Divide, MenuId::MNU_DivMax, "Up to &7 times table", 7},
                  {MenuId::MNU_Ini, MenuId::MNU_Kbd, "Use &Keyboard", 3}};
     for (const auto &c : cases) {
-        const MenuId name = c.name;
         int received = -99;
-        m.setHandler(name, [&received](int i) { received = i; });
+        m.setHandler(c.name, [&received](int i) { received = i; });
         QAction *clicked = nullptr;
         for (QAction *a : m.menu(c.menu)->actions()) {
             if (a->text() == QLatin1String(c.caption))

@@ -2,12 +2,9 @@
 // and game switches, also during waits, over every game: nothing crashes,
 // every wait ends, the settings still read back, no control leaves the window.
 // TUMBLEWICK_MONKEY_SEED replays a failing run.
-#include "common/Constants.h"
 #include "platform/SafeFile.h"
 #include "quiz/GameContent.h"
 #include "shell/GameClock.h"
-#include "shell/Settings.h"
-#include "shell/SettingsFile.h"
 #include "speech/SpeechFixtures.h"
 
 #include <QMenu>
@@ -25,73 +22,28 @@ constexpr int kEvents = 20000;
 constexpr int kDeepestNesting = 3; // events thrown into waits within waits
 constexpr double kLongestStep = 400.0; // fake seconds; the password dialog gives up at 300
 // Items that would leave the program or open a real program or printer.
-const char *const kNeverClicked[]
-    = {"MNU_Exit", "MNU_About", "MNU_Manual", "MNU_Print", "MNU_PSetting"};
+const QStringList kNeverClicked {"MNU_Exit", "MNU_About", "MNU_Manual", "MNU_Print",
+                                 "MNU_PSetting"};
 
-class Monkey
+struct Monkey
 {
-public:
-    Monkey(TestWindow &t, std::uint32_t seed)
-        : m_t(t)
-        , m_random(seed)
-    { }
+    GameWindow &t;
+    std::mt19937 random;
+    int depth = 0;
 
-    // One random event; during a wait, sometimes one more.
-    void act()
-    {
-        Educate &w = m_t.w();
-        const int kind = pick(100);
-        if (kind < 30)
-            click(randomControl());
-        else if (kind < 38)
-            drag();
-        else if (kind < 48)
-            QTest::keyClick(&w, Qt::Key(Qt::Key_A + pick(26)));
-        else if (kind < 62)
-            menuCommand();
-        else if (kind < 65)
-            w.resize(300 + pick(900), 250 + pick(650));
-        else if (kind < 68)
-            w.MNU_Game_Click(pick(GameCount));
-        else
-            tick();
-    }
-    void duringWait()
-    {
-        PasswordLock &lock = m_t.w().password();
-        if (lock.asking() && lock.dialog()->isVisible() && pick(4) == 0)
-            QTest::mouseClick(pick(2) ? lock.dialog()->ComCancel() : lock.dialog()->ComOK(),
-                              Qt::LeftButton);
-        if (m_depth < kDeepestNesting && pick(5) == 0) {
-            ++m_depth;
-            act();
-            --m_depth;
-        }
-    }
-
-private:
-    int pick(int n) { return int(m_random() % unsigned(n)); }
-
+    int pick(int n) { return int(random() % unsigned(std::max(n, 1))); }
+    QPoint somewhere(QWidget *w) { return QPoint(pick(w->width()), pick(w->height())); }
     QWidget *randomControl()
     {
         QList<QWidget *> shown;
-        for (QWidget *c : m_t.w().playArea()->findChildren<QWidget *>())
+        for (QWidget *c : t.w().playArea()->findChildren<QWidget *>())
             if (c->isVisible())
                 shown << c;
-        return shown.isEmpty() ? m_t.w().playArea() : shown.at(pick(int(shown.size())));
-    }
-    QPoint somewhere(QWidget *widget)
-    {
-        return QPoint(pick(std::max(widget->width(), 1)), pick(std::max(widget->height(), 1)));
-    }
-    void click(QWidget *control)
-    {
-        QTest::mouseClick(control, pick(5) ? Qt::LeftButton : Qt::RightButton, {},
-                          somewhere(control));
+        return shown.isEmpty() ? t.w().playArea() : shown.at(pick(int(shown.size())));
     }
     void drag()
     {
-        Educate &w = m_t.w();
+        Educate &w = t.w();
         QWidget *from = randomControl();
         const QPoint a = from->mapTo(&w, somewhere(from));
         const QPoint b = w.playArea()->mapTo(&w, somewhere(w.playArea()));
@@ -103,42 +55,51 @@ private:
     void menuCommand()
     {
         QList<QAction *> items;
-        QList<QMenu *> menus = m_t.w().menuBar()->findChildren<QMenu *>();
-        for (QMenu *menu : menus)
+        for (QMenu *menu : t.w().menuBar()->findChildren<QMenu *>())
             for (QAction *a : menu->actions())
                 if (!a->menu() && !a->isSeparator() && a->isEnabled() && a->isVisible()
-                    && std::none_of(std::begin(kNeverClicked), std::end(kNeverClicked),
-                                    [a](const char *n) {
-                                        return a->objectName().startsWith(QLatin1String(n));
-                                    }))
+                    && std::none_of(
+                        kNeverClicked.begin(), kNeverClicked.end(),
+                        [a](const QString &n) { return a->objectName().startsWith(n); }))
                     items << a;
         if (!items.isEmpty())
             items.at(pick(int(items.size())))->trigger();
     }
-    void tick()
+    void act()
     {
-        m_t.fakes.clock->advance(1.0);
-        m_t.w().clock().Timer1_Timer();
-    }
-
-    TestWindow &m_t;
-    std::mt19937 m_random;
-    int m_depth = 0;
-};
-
-// What the window must look like between events.
-void expectSound(Educate &w, double stepSeconds)
-{
-    EXPECT_LT(stepSeconds, kLongestStep) << "a wait did not end";
-    EXPECT_FALSE(w.shell.Loading) << "a wait is still marked as running";
-    EXPECT_TRUE(parseSettings(writeSettings(w.settings().currentValues())).complete());
-    const QRect area = w.playArea()->rect();
-    for (QWidget *c : w.playArea()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (c->isVisible()) {
-            EXPECT_TRUE(area.intersects(c->geometry()))
-                << c->metaObject()->className() << " at " << c->x() << "," << c->y();
+        Educate &w = t.w();
+        const int kind = pick(100);
+        if (kind < 30) {
+            QWidget *c = randomControl();
+            QTest::mouseClick(c, pick(5) ? Qt::LeftButton : Qt::RightButton, {}, somewhere(c));
+        } else if (kind < 38) {
+            drag();
+        } else if (kind < 48) {
+            QTest::keyClick(&w, Qt::Key(Qt::Key_A + pick(26)));
+        } else if (kind < 62) {
+            menuCommand();
+        } else if (kind < 65) {
+            w.resize(300 + pick(900), 250 + pick(650));
+        } else if (kind < 68) {
+            w.MNU_Game_Click(pick(GameCount));
+        } else {
+            t.fakes.clock->advance(1.0);
+            w.clock().Timer1_Timer();
         }
-}
+    }
+    void duringWait()
+    {
+        PasswordLock &lock = t.lock();
+        if (lock.asking() && lock.dialog()->isVisible() && pick(4) == 0)
+            QTest::mouseClick(pick(2) ? lock.dialog()->ComCancel() : lock.dialog()->ComOK(),
+                              Qt::LeftButton);
+        if (depth < kDeepestNesting && pick(5) == 0) {
+            ++depth;
+            act();
+            --depth;
+        }
+    }
+};
 
 TEST(Monkey, TwentyThousandRandomEventsOverEveryGame)
 {
@@ -166,7 +127,7 @@ TEST(Monkey, TwentyThousandRandomEventsOverEveryGame)
     });
     closer.start(200);
 
-    Monkey monkey(t, seed);
+    Monkey monkey {t, std::mt19937(seed)};
     t.fakes.pump->onPump = [&] { monkey.duringWait(); };
     w.start();
     w.clock().stopTimer(); // the monkey ticks by hand
@@ -174,7 +135,13 @@ TEST(Monkey, TwentyThousandRandomEventsOverEveryGame)
         SCOPED_TRACE(step);
         const double before = t.fakes.clock->now;
         monkey.act();
-        expectSound(w, t.fakes.clock->now - before);
+        EXPECT_LT(t.fakes.clock->now - before, kLongestStep) << "a wait did not end";
+        EXPECT_FALSE(w.shell.Loading) << "a wait is still marked as running";
+        EXPECT_TRUE(parseSettings(writeSettings(w.settings().currentValues())).complete());
+        const QRect area = w.playArea()->rect();
+        for (QWidget *c : w.playArea()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            EXPECT_TRUE(!c->isVisible() || area.intersects(c->geometry()))
+                << c->metaObject()->className() << " at " << c->x() << "," << c->y();
     }
     t.fakes.pump->onPump = nullptr;
     ASSERT_TRUE(w.settings().SaveData());

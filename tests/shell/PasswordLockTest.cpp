@@ -1,11 +1,9 @@
 // The parent's password: what it guards, and creating, changing and emptying it.
 #include "shell/PasswordLock.h"
-#include "common/Constants.h"
 #include "common/MenuId.h"
 #include "shell/FrmPass.h"
 #include "shell/GameClock.h"
 #include "shell/MenuBar.h"
-#include "shell/Settings.h"
 #include "support/TestWindow.h"
 
 #include <QApplication>
@@ -17,42 +15,26 @@
 namespace tw::test {
 namespace {
 
+using PR = PasswordRequirement;
 constexpr MenuId kRq = MenuId::MNU_PsRq;
+const QString kTiger = QStringLiteral("tiger");
+const QString kWrong = QStringLiteral("wrong");
 
-// A window with its settings loaded and the password dialog answered by script.
-struct OpenWindow : TestWindow
+struct LockedWindow : TestWindow
 {
-    OpenWindow()
+    explicit LockedWindow(std::initializer_list<PR> required = {PR::Exit, PR::Settings, PR::Game})
     {
-        scriptPasswords();
-        w().settings().LoadData();
-    }
-    PasswordLock &lock() { return w().password(); }
-};
-
-// A window playing Paint Box (no content needed) with the password set by
-// the parent through the dialog and the given requirements checked.
-struct LockedWindow : OpenWindow
-{
-    explicit LockedWindow(std::initializer_list<int> required = {1, 2, 3})
-    {
-        w().shell.LastGame = GamePaintBox;
-        w().MNU_Game_Click(GamePaintBox);
-        passAnswers.push_back({{}, QStringLiteral("tiger"), QStringLiteral("tiger")});
-        w().password().MNU_PsCreate_Click();
-        for (int i : required) {
-            passAnswers.push_back({QStringLiteral("tiger")});
-            w().password().MNU_PsRq_Click(i);
-        }
-        dialogsAnswered = 0;
+        lockWith(required);
     }
 };
 
 TEST(PasswordLock, WithNoPasswordNothingIsEverAsked)
 {
-    OpenWindow t;
+    TestWindow t;
+    t.scriptPasswords();
     Educate &w = t.w();
-    w.password().setUpMenus();
+    w.settings().LoadData();
+    t.lock().setUpMenus();
     for (int i = 1; i <= 3; ++i) {
         EXPECT_FALSE(w.menus().enabled(kRq, i));
         w.menus().setChecked(kRq, i, true); // as a stored file may have them
@@ -70,24 +52,24 @@ TEST(PasswordLock, WithNoPasswordNothingIsEverAsked)
 TEST(PasswordLock, CreatingAndEmptyingThePasswordSwitchTheRequirements)
 {
     LockedWindow t;
-    EXPECT_EQ(t.lock().StoredPassword, QStringLiteral("tiger"));
-    EXPECT_EQ(t.w().menus().caption(MenuId::MNU_PsCreate), QStringLiteral("Change Password"));
+    MenuBar &m = t.w().menus();
+    EXPECT_EQ(t.lock().StoredPassword, kTiger);
+    EXPECT_EQ(m.caption(MenuId::MNU_PsCreate), QStringLiteral("Change Password"));
     for (int i = 1; i <= 3; ++i)
-        EXPECT_TRUE(t.w().menus().enabled(kRq, i));
+        EXPECT_TRUE(m.enabled(kRq, i));
     // Toggling a requirement needs the password.
-    t.passAnswers.push_back({QStringLiteral("wrong")});
+    t.passAnswers = {{kWrong}, {kTiger}};
     t.lock().MNU_PsRq_Click(4);
-    EXPECT_FALSE(t.w().menus().checked(kRq, 4));
-    t.passAnswers.push_back({QStringLiteral("tiger")});
+    EXPECT_FALSE(m.checked(kRq, 4));
     t.lock().MNU_PsRq_Click(4);
-    EXPECT_TRUE(t.w().menus().checked(kRq, 4));
+    EXPECT_TRUE(m.checked(kRq, 4));
 
-    t.passAnswers.push_back({QStringLiteral("tiger"), {}, {}});
+    t.passAnswers.push_back({kTiger, {}, {}});
     t.lock().MNU_PsCreate_Click();
     EXPECT_TRUE(t.lock().StoredPassword.isEmpty());
-    EXPECT_EQ(t.w().menus().caption(MenuId::MNU_PsCreate), QStringLiteral("Create Password"));
+    EXPECT_EQ(m.caption(MenuId::MNU_PsCreate), QStringLiteral("Create Password"));
     for (int i = 1; i <= 3; ++i)
-        EXPECT_FALSE(t.w().menus().enabled(kRq, i));
+        EXPECT_FALSE(m.enabled(kRq, i));
     t.w().MNU_Game_Click(GameColouringBook);
     EXPECT_EQ(t.w().shell.CurrentGame, GameColouringBook);
     EXPECT_EQ(t.unexpectedDialogs, 0);
@@ -95,23 +77,19 @@ TEST(PasswordLock, CreatingAndEmptyingThePasswordSwitchTheRequirements)
 
 TEST(PasswordLock, ARefusedGameChangeRestartsTheGameBeingPlayed)
 {
-    const struct
-    {
-        PassAnswer answer;
-        int game;
-    } cases[] = {
-        {{QStringLiteral("wrong")}, GamePaintBox},
-        {{QStringLiteral("tiger"), {}, {}, true}, GamePaintBox}, // Cancel
-        {{QStringLiteral("tiger")}, GameColouringBook},
+    const std::pair<PassAnswer, int> cases[] = {
+        {{kWrong}, GamePaintBox},
+        {{kTiger, {}, {}, true}, GamePaintBox}, // Cancel
+        {{kTiger}, GameColouringBook},
         {{QStringLiteral("marble")}, GameColouringBook}, // the master word opens
     };
-    for (const auto &c : cases) {
+    for (const auto &[answer, game] : cases) {
         LockedWindow t;
-        t.passAnswers.push_back(c.answer);
+        t.passAnswers.push_back(answer);
         t.w().MNU_Game_Click(GameColouringBook);
         EXPECT_EQ(t.dialogsAnswered, 1);
-        EXPECT_EQ(t.w().shell.CurrentGame, c.game);
-        EXPECT_EQ(t.w().shell.LastGame, c.game);
+        EXPECT_EQ(t.w().shell.CurrentGame, game);
+        EXPECT_EQ(t.w().shell.LastGame, game);
         EXPECT_FALSE(t.w().shell.Loading);
     }
 }
@@ -121,28 +99,24 @@ TEST(PasswordLock, ARefusedExitKeepsTheWindowOpenAndTheKeysBlocked)
     LockedWindow t;
     t.w().show();
     t.fakes.keys->blocked = true;
-    t.passAnswers.push_back({QStringLiteral("wrong")});
+    t.passAnswers = {{kWrong}, {kTiger}};
     EXPECT_FALSE(t.w().close());
     EXPECT_TRUE(t.w().isVisible());
     EXPECT_FALSE(t.w().unloaded());
     EXPECT_TRUE(t.fakes.keys->blocked);
-
-    t.passAnswers.push_back({QStringLiteral("tiger")});
     EXPECT_TRUE(t.w().close());
     EXPECT_TRUE(t.w().unloaded());
     EXPECT_FALSE(t.fakes.keys->blocked);
-    EXPECT_EQ(t.dialogsAnswered, 2);
 }
 
 TEST(PasswordLock, TheToolsMenuClosesForThePasswordAndOpensAgainWhenItIsRight)
 {
-    const int tools = static_cast<int>(PasswordRequirement::Tools);
     for (const bool right : {true, false}) {
-        LockedWindow t({tools});
+        LockedWindow t({PR::Tools});
         t.w().show();
         QMenu *menu = t.w().menus().menu(MenuId::MNU_Tools);
         ASSERT_NE(menu, nullptr);
-        t.passAnswers.push_back({right ? QStringLiteral("tiger") : QStringLiteral("wrong")});
+        t.passAnswers.push_back({right ? kTiger : kWrong});
         menu->popup(QPoint(10, 10)); // the child opens the menu: its handler asks
         QApplication::processEvents();
         QApplication::processEvents();
@@ -159,98 +133,78 @@ TEST(PasswordLock, NothingIsAskedForTheGameBeingPlayedOrWhileLoading)
     t.w().MNU_Again_Click();
     EXPECT_EQ(t.w().shell.CurrentGame, GamePaintBox);
     t.w().shell.Loading = true;
-    EXPECT_TRUE(t.lock().CheckPass(PasswordRequirement::Exit));
-    EXPECT_TRUE(t.lock().CheckPass(PasswordRequirement::Settings));
-    EXPECT_TRUE(t.lock().CheckPass(PasswordRequirement::Game));
+    for (PR r : {PR::Exit, PR::Settings, PR::Game})
+        EXPECT_TRUE(t.lock().CheckPass(r));
     // Delay sets Loading while it waits.
-    t.fakes.pump->onPump = [&] { EXPECT_TRUE(t.lock().CheckPass(PasswordRequirement::Settings)); };
+    t.fakes.pump->onPump = [&] { EXPECT_TRUE(t.lock().CheckPass(PR::Settings)); };
     t.w().clock().Delay(1);
-    EXPECT_EQ(t.dialogsAnswered, 0);
-    EXPECT_EQ(t.unexpectedDialogs, 0);
+    EXPECT_EQ(t.dialogsAnswered + t.unexpectedDialogs, 0);
 }
 
 TEST(PasswordLock, ChangingNeedsTheExactOldPasswordNotTheMasterWord)
 {
     LockedWindow t;
-    // The master word is refused; the dialog stays open, empty, for another try.
-    t.passAnswers.push_back(
-        {QStringLiteral("marble"), QStringLiteral("lion"), QStringLiteral("lion")});
-    t.passAnswers.push_back(
-        {QStringLiteral("tiger"), QStringLiteral("lions"), QStringLiteral("lionz")});
-    t.passAnswers.push_back({{}, {}, {}, true});
+    const QString lion = QStringLiteral("lions");
+    // The master word is refused, so is a mismatch; the dialog stays open for another try.
+    t.passAnswers
+        = {{QStringLiteral("marble"), lion, lion}, {kTiger, lion, lion + "z"}, {{}, {}, {}, true}};
     t.lock().MNU_PsCreate_Click();
-    EXPECT_EQ(t.lock().StoredPassword, QStringLiteral("tiger"));
+    EXPECT_EQ(t.lock().StoredPassword, kTiger);
     EXPECT_EQ(t.dialogsAnswered, 3);
-
-    t.passAnswers.push_back(
-        {QStringLiteral("tiger"), QStringLiteral("lions"), QStringLiteral("lions")});
+    t.passAnswers.push_back({kTiger, lion, lion});
     t.lock().MNU_PsCreate_Click();
-    EXPECT_EQ(t.lock().StoredPassword, QStringLiteral("lions"));
+    EXPECT_EQ(t.lock().StoredPassword, lion);
 }
 
+// Too short, with the settings file's separator, or not repeated alike: refused. A
+// short password from an old file locks nothing and can be replaced.
 TEST(PasswordLock, PasswordsThatWouldNotProtectAreRefused)
 {
-    for (const QString &weak : {QStringLiteral("abc"), QStringLiteral("ti,ger")}) {
-        OpenWindow t;
+    const PassAnswer weak[] = {{{}, QStringLiteral("abc"), QStringLiteral("abc")},
+                               {{}, QStringLiteral("ti,ger"), QStringLiteral("ti,ger")},
+                               {{}, kTiger, QStringLiteral("tigre")}};
+    for (const PassAnswer &answer : weak) {
+        const bool mismatch = answer.fresh != answer.repeat; // says nothing, unchecks all
+        TestWindow t;
+        t.scriptPasswords();
+        t.w().settings().LoadData();
         t.lock().setUpMenus();
-        t.passAnswers.push_back({{}, weak, weak});
-        t.passAnswers.push_back({{}, {}, {}, true});
+        t.w().menus().setChecked(kRq, 1, true);
+        t.passAnswers = {answer, {{}, {}, {}, true}};
         t.lock().MNU_PsCreate_Click();
         EXPECT_TRUE(t.lock().StoredPassword.isEmpty());
-        EXPECT_EQ(t.fakes.dialogs->messages.size(), 1);
         EXPECT_FALSE(t.w().menus().enabled(kRq, 1));
+        EXPECT_EQ(t.w().menus().checked(kRq, 1), !mismatch);
+        EXPECT_EQ(t.fakes.dialogs->messages.size(), mismatch ? 0 : 1);
     }
-}
-
-TEST(PasswordLock, AShortStoredPasswordLocksNothingAndCanBeReplaced)
-{
-    OpenWindow t;
-    t.lock().StoredPassword = QStringLiteral("ab"); // from an old settings file
+    TestWindow t;
+    t.scriptPasswords();
+    t.lock().StoredPassword = QStringLiteral("ab");
     t.w().menus().setChecked(kRq, 2, true);
     t.lock().setUpMenus();
     EXPECT_FALSE(t.w().menus().enabled(kRq, 2));
-    EXPECT_TRUE(t.lock().CheckPass(PasswordRequirement::Settings));
-
-    t.passAnswers.push_back({{}, QStringLiteral("tiger"), QStringLiteral("tiger")});
+    EXPECT_TRUE(t.lock().CheckPass(PR::Settings));
+    t.passAnswers.push_back({{}, kTiger, kTiger});
     t.lock().MNU_PsCreate_Click();
-    EXPECT_EQ(t.lock().StoredPassword, QStringLiteral("tiger"));
-}
-
-TEST(PasswordLock, MismatchWithoutAPasswordClearsTheRequirements)
-{
-    OpenWindow t;
-    t.w().menus().setChecked(kRq, 1, true);
-    t.passAnswers.push_back({{}, QStringLiteral("tiger"), QStringLiteral("tigre")});
-    t.passAnswers.push_back({{}, {}, {}, true});
-    t.lock().MNU_PsCreate_Click();
-    EXPECT_FALSE(t.w().menus().checked(kRq, 1));
-    EXPECT_FALSE(t.w().menus().enabled(kRq, 1));
-    EXPECT_TRUE(t.lock().StoredPassword.isEmpty());
+    EXPECT_EQ(t.lock().StoredPassword, kTiger);
 }
 
 TEST(PasswordLock, EnterConfirmsEscapeAndTheCloseBoxCancel)
 {
     enum Key { Enter, Escape, CloseBox };
-    const struct
-    {
-        Key key;
-        bool allowed;
-    } cases[] = {{Enter, true}, {Escape, false}, {CloseBox, false}};
-    for (const auto &c : cases) {
+    for (const Key key : {Enter, Escape, CloseBox}) {
         LockedWindow t;
         t.fakes.pump->onPump = [&] {
             FrmPass *d = t.lock().dialog();
             if (!t.lock().asking() || !d->isVisible())
                 return;
-            d->PassBox(0)->setText(QStringLiteral("tiger"));
-            if (c.key == Enter)
-                QTest::keyClick(d->PassBox(0), Qt::Key_Return);
-            else if (c.key == Escape)
-                QTest::keyClick(d->PassBox(0), Qt::Key_Escape);
-            else
+            d->PassBox(0)->setText(kTiger);
+            if (key == CloseBox)
                 d->close();
+            else
+                QTest::keyClick(d->PassBox(0), key == Enter ? Qt::Key_Return : Qt::Key_Escape);
         };
-        EXPECT_EQ(t.lock().CheckPass(PasswordRequirement::Settings), c.allowed) << c.key;
+        EXPECT_EQ(t.lock().CheckPass(PR::Settings), key == Enter) << key;
         EXPECT_FALSE(t.lock().dialog()->isVisible());
     }
 }
@@ -267,7 +221,7 @@ TEST(PasswordLock, AnUnansweredOrVanishedDialogIsARefusal)
             shown << text;
     };
     const double start = t.fakes.clock->now;
-    EXPECT_FALSE(t.lock().CheckPass(PasswordRequirement::Settings));
+    EXPECT_FALSE(t.lock().CheckPass(PR::Settings));
     EXPECT_NEAR(t.fakes.clock->now - start, PasswordLock::kWaitSeconds, 1.0);
     ASSERT_GE(shown.size(), 30);
     EXPECT_EQ(shown.first(), QString());
@@ -275,7 +229,7 @@ TEST(PasswordLock, AnUnansweredOrVanishedDialogIsARefusal)
     EXPECT_TRUE(shown.last().contains(QStringLiteral(" 1 second "))) << shown.last().toStdString();
 
     t.fakes.pump->onPump = [&] { t.lock().dialog()->hide(); };
-    EXPECT_FALSE(t.lock().CheckPass(PasswordRequirement::Settings));
+    EXPECT_FALSE(t.lock().CheckPass(PR::Settings));
 }
 
 TEST(PasswordLock, ASecondQuestionWhileOneIsOpenIsRefused)
@@ -285,11 +239,11 @@ TEST(PasswordLock, ASecondQuestionWhileOneIsOpenIsRefused)
     t.fakes.pump->onPump = [&] {
         if (!t.lock().asking())
             return;
-        inner = t.lock().CheckPass(PasswordRequirement::Exit); // say, the window's close box
+        inner = t.lock().CheckPass(PR::Exit); // say, the window's close box
         t.answerDialog();
     };
-    t.passAnswers.push_back({QStringLiteral("tiger")});
-    EXPECT_TRUE(t.lock().CheckPass(PasswordRequirement::Settings));
+    t.passAnswers.push_back({kTiger});
+    EXPECT_TRUE(t.lock().CheckPass(PR::Settings));
     EXPECT_FALSE(inner);
 }
 

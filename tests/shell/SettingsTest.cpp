@@ -17,19 +17,6 @@
 namespace tw::test {
 namespace {
 
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 // What a parent sees of the first-run options.
 void expectFirstRun(Educate &w)
 {
@@ -52,13 +39,6 @@ void expectFirstRun(Educate &w)
     EXPECT_TRUE(w.shell.BackdropFile.isEmpty());
     EXPECT_TRUE(w.password().StoredPassword.isEmpty());
     EXPECT_TRUE(w.shell.SettingsRead);
-}
-
-TEST(Settings, FirstRunStartsWithTheDefaults)
-{
-    TestWindow t;
-    t.w().settings().LoadData();
-    expectFirstRun(t.w());
 }
 
 TEST(Settings, OptionsSurviveARestart)
@@ -106,6 +86,8 @@ TEST(Settings, SwitchesTurnedOffStayOffAfterARestart)
     TestWindow first;
     Settings &s = first.w().settings();
     s.LoadData();
+    s.MNU_AddOn_Click(); // the last operator cannot go off
+    ASSERT_TRUE(first.w().menus().checked(MenuId::MNU_AddOn));
     s.MNU_MulOn_Click();
     s.MNU_AddOn_Click(); // another operator is on, so addition may go off
     ASSERT_FALSE(first.w().menus().checked(MenuId::MNU_AddOn));
@@ -119,18 +101,10 @@ TEST(Settings, SwitchesTurnedOffStayOffAfterARestart)
     // A file with every operator off still leaves addition on.
     SettingsValues none;
     none.AddOn = 0;
-    writeFile(second.w().settings().settingsPath(), writeSettings(none));
+    second.storeSettings(none);
     TestWindow third(first.writeDir.path());
     third.w().settings().LoadData();
     EXPECT_TRUE(third.w().menus().checked(MenuId::MNU_AddOn));
-}
-
-TEST(Settings, TheLastOperatorCannotBeSwitchedOff)
-{
-    TestWindow t;
-    t.w().settings().LoadData();
-    t.w().settings().MNU_AddOn_Click();
-    EXPECT_TRUE(t.w().menus().checked(MenuId::MNU_AddOn));
 }
 
 TEST(Settings, TheTwoColourFlagsComeBackAsTheFileHoldsThem)
@@ -141,7 +115,7 @@ TEST(Settings, TheTwoColourFlagsComeBackAsTheFileHoldsThem)
             SettingsValues v;
             v.ColourBlackWhite = blackWhite;
             v.Colour = colour;
-            writeFile(t.w().settings().settingsPath(), writeSettings(v));
+            t.storeSettings(v);
             t.w().settings().LoadData();
             EXPECT_EQ(t.w().menus().checked(MenuId::MNU_Color, 0), blackWhite == 1);
             EXPECT_EQ(t.w().menus().checked(MenuId::MNU_Color, 1), colour == 1);
@@ -214,7 +188,7 @@ TEST(Settings, StartUpNeverAsksForThePassword)
     v.Required = {1, 1, 1};
     TestWindow t;
     t.scriptPasswords();
-    writeFile(t.w().settings().settingsPath(), writeSettings(v));
+    t.storeSettings(v);
     t.w().settings().LoadData();
     EXPECT_EQ(t.unexpectedDialogs, 0);
     EXPECT_EQ(t.w().shell.GridMax, 5);

@@ -10,7 +10,6 @@
 #include "shell/GameClock.h"
 #include "speech/CharacterAgent.h"
 #include "speech/Speaker.h"
-#include "support/AudioMatch.h"
 #include "support/PulseServer.h"
 
 #include <QElapsedTimer>
@@ -64,15 +63,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(RecordedSound, EveryChimeOfAColoursDealIsHeard)
-{
-    w().MNU_Game_Click(GameColours);
-    for (int k = 1; k < tiles(); ++k)
-        w().engine().Answer_Click(rightAnswer()); // returns when its chime has played
-    const auto rec = samplesOf(server.stopRecording());
-    EXPECT_EQ(int(findSound(rec, contentSound("Chimes.wav")).size()), tiles() - 1);
-}
 
 TEST_F(RecordedSound, TheSoundsGameIsHeardFromEveryTile)
 {

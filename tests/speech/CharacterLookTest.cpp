@@ -74,11 +74,6 @@ TEST_F(CharacterLookTest, EachShippedCharacterIsDrawnWithItsBalloon)
         EXPECT_GT(drawnShare(shot, balloon), 0.5) << file.toStdString();
         EXPECT_FALSE(character.contains(balloon.center())) << file.toStdString();
         EXPECT_EQ(speaker().balloonText(), QStringLiteral("Where is the red apple?"));
-
-        speaker().agent()->stopAll();
-        speaker().agent()->widget()->playAttention();
-        keep(win.w().grab().toImage(),
-             QFileInfo(file).baseName() + QStringLiteral("-attention.png"));
         speaker().AgentTer();
     }
 }

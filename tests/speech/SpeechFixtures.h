@@ -4,6 +4,7 @@
 
 #include "platform/SpeechEngine.h"
 #include "platform/fakes/FakePlatform.h"
+#include "support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,13 +66,6 @@ private:
     double m_started = 0;
     bool m_stopped = false;
 };
-
-inline void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile f(path);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(content);
-}
 
 inline QByteArray tinySvg(const char *colour)
 {

@@ -1,10 +1,14 @@
 // Builds a main window on fake platform parts, with its own content and write folders.
 #pragma once
 
+#include "common/Constants.h"
 #include "platform/fakes/FakePlatform.h"
 #include "shell/Educate.h"
 #include "shell/FrmPass.h"
 #include "shell/PasswordLock.h"
+#include "shell/Settings.h"
+#include "shell/SettingsFile.h"
+#include "support/Files.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -54,6 +58,31 @@ struct TestWindow
         make(seed, QSize(800, 600), writeFolder);
     }
     Educate &w() { return *window; }
+    PasswordLock &lock() { return window->password(); }
+
+    // The settings file the window finds when it starts.
+    bool storeSettings(const SettingsValues &v)
+    {
+        return writeFile(window->settings().settingsPath(), writeSettings(v));
+    }
+
+    // The parent's set-up: settings loaded, Paint Box playing (it needs no
+    // content), the password "tiger" created through the dialog and the
+    // `required` requirements checked. Dialogs are answered from passAnswers.
+    void lockWith(std::initializer_list<PasswordRequirement> required)
+    {
+        scriptPasswords();
+        window->settings().LoadData();
+        window->shell.LastGame = GamePaintBox;
+        window->MNU_Game_Click(GamePaintBox);
+        passAnswers.push_back({{}, QStringLiteral("tiger"), QStringLiteral("tiger")});
+        lock().MNU_PsCreate_Click();
+        for (PasswordRequirement r : required) {
+            passAnswers.push_back({QStringLiteral("tiger")});
+            lock().MNU_PsRq_Click(static_cast<int>(r));
+        }
+        dialogsAnswered = 0;
+    }
 
     // Answers the password dialog whenever it waits.
     void scriptPasswords()
