@@ -5,6 +5,10 @@
 #include "platform/BoundedWait.h"
 #include "quiz/SoundFiles.h"
 #include "shell/Settings.h"
+#include "speech/CharacterAgent.h"
+#include "speech/CharacterWidget.h"
+#include "speech/Speaker.h"
+#include "speech/SpeechFixtures.h"
 #include "support/TestWindow.h"
 
 #include <QDir>
@@ -91,6 +95,38 @@ TEST(GameClock, TheGameRestartsOnTheFirstTickAfterTheLimit)
         EXPECT_EQ(t.w().shell.CurrentGame, GamePaintBox);
         EXPECT_EQ(t.played(error), 0); // no character: no sound
     }
+}
+
+// With the character on screen, it asks for attention as the limit nears, then
+// says the time is up and the game deals again.
+TEST(GameClock, TheCharacterWarnsBeforeTheLimitThenSaysTimeIsUp)
+{
+    ClockWindow t;
+    Educate &w = t.w();
+    writeCharacter(t.appDir.filePath(QStringLiteral("Characters")), QStringLiteral("Owl"));
+    auto engine = std::make_unique<FakeSpeechEngine>(*t.fakes.clock);
+    FakeSpeechEngine &voice = *engine;
+    w.platform().speech = std::move(engine);
+    Speaker &speaker = w.speaker();
+    speaker.AgentIni();
+    speaker.LoadSpeaker();
+    speaker.LoadMerlin();
+    speaker.Talk(QString()); // shows the character
+    ASSERT_TRUE(speaker.characterVisible());
+    const CharacterWidget *look = speaker.agent()->widget();
+    w.shell.Exclaim[4] = QStringLiteral("Times! Up");
+    w.settings().MNU_Limit_Click(1);
+    t.tickAt(kTen + 9);
+    EXPECT_FALSE(look->attentionPlaying());
+    t.tickAt(kTen + 11);
+    EXPECT_TRUE(look->attentionPlaying());
+    t.tickAt(kTen + 16);
+    QString said;
+    for (const auto &chunk : voice.said)
+        said += chunk.text;
+    EXPECT_EQ(said, QStringLiteral("Times! Up"));
+    EXPECT_GT(w.shell.QuestionStart, long(kTen) + 15) << "dealt again";
+    EXPECT_EQ(w.quiz.AwaitingAnswer, 1);
 }
 
 TEST(GameClock, TheLimitRunsFromTheFirstQuestionOfADeal)
