@@ -17,7 +17,8 @@ bool isRed(QRgb pixel) { return qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue
 
 } // namespace
 
-// Names with spaces, dots, accents and other scripts among them.
+// Names with spaces, dots, accents and other scripts among them; the format is
+// told by the content, not by the name.
 TEST(PictureLoader, LoadsEveryAcceptedFormat)
 {
     QTemporaryDir dir;
@@ -39,6 +40,9 @@ TEST(PictureLoader, LoadsEveryAcceptedFormat)
          "wmf2svg"},
         {"Red.emf", [](const QString &p) { return test::writeFile(p, test::emfBytes()); },
          "emf2svg-conv"},
+        {"Really a png.jpg", [](const QString &p) { return test::writeImage(p, "png"); }, nullptr},
+        {"Metafile", [](const QString &p) { return test::writeFile(p, test::emfBytes()); },
+         "emf2svg-conv"},
     };
     for (const Case &c : cases) {
         const QString path = dir.filePath(QString::fromUtf8(c.file));
@@ -50,17 +54,6 @@ TEST(PictureLoader, LoadsEveryAcceptedFormat)
         const QImage image = PictureLoader::load(path);
         ASSERT_FALSE(image.isNull()) << c.file;
         EXPECT_TRUE(isRed(image.pixel(image.width() / 2, image.height() / 2))) << c.file;
-    }
-}
-
-TEST(PictureLoader, TheFormatIsToldByContentNotByName)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(test::writeImage(dir.filePath("Really a png.jpg"), "png"));
-    ASSERT_TRUE(test::writeFile(dir.filePath("Metafile without extension"), test::emfBytes()));
-    EXPECT_FALSE(PictureLoader::load(dir.filePath("Really a png.jpg")).isNull());
-    if (!QStandardPaths::findExecutable("emf2svg-conv").isEmpty()) {
-        EXPECT_FALSE(PictureLoader::load(dir.filePath("Metafile without extension")).isNull());
     }
 }
 

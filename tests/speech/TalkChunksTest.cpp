@@ -20,40 +20,40 @@ const QString kSeventy
 const QString kShortWord = QStringLiteral(
     "Twelve little elephants were walking slowly beside wonderful old rivers today.");
 
+// A chunk said with the greeting's tags (pitch and speed 10).
+TalkChunk said(const QString &text) { return {text, 10, 10}; }
+
 TEST(TalkChunks, CutsAsTalkSpeaksIt)
 {
     const ChunkCase cases[] = {
         {"empty", QString(), {}},
-        {"hi", QStringLiteral("Hi"), {{QStringLiteral("Hi"), 10, 10}}},
-        {"one letter", QStringLiteral("a"), {{QStringLiteral("a"), 10, 10}}},
-        {"letter and stop", QStringLiteral("b."), {{QStringLiteral("b."), 10, 10}}},
+        {"hi", QStringLiteral("Hi"), {said(QStringLiteral("Hi"))}},
+        {"one letter", QStringLiteral("a"), {said(QStringLiteral("a"))}},
+        {"letter and stop", QStringLiteral("b."), {said(QStringLiteral("b."))}},
         {"two sentences",
          QStringLiteral("Hi there. Bye now."),
-         {{QStringLiteral("Hi there. "), 10, 10}, {QStringLiteral("Bye now."), 10, 10}}},
+         {said(QStringLiteral("Hi there. ")), said(QStringLiteral("Bye now."))}},
         {"exclamation",
          QStringLiteral("Oh. Dear"),
-         {{QStringLiteral("Oh. "), 10, 10}, {QStringLiteral("Dear"), 10, 10}}},
+         {said(QStringLiteral("Oh. ")), said(QStringLiteral("Dear"))}},
         {"times up",
          QStringLiteral("Times! Up"),
-         {{QStringLiteral("Times! "), 10, 10}, {QStringLiteral("Up"), 10, 10}}},
-        {"question", QStringLiteral("Whoops?"), {{QStringLiteral("Whoops?"), 10, 10}}},
-        {"seventy characters", kSeventy, {{kSeventy, 10, 10}}},
+         {said(QStringLiteral("Times! ")), said(QStringLiteral("Up"))}},
+        {"question", QStringLiteral("Whoops?"), {said(QStringLiteral("Whoops?"))}},
+        {"seventy characters", kSeventy, {said(kSeventy)}},
         {"short word after sixty",
          kShortWord,
-         {{kShortWord.left(61), 0, 0}, {QStringLiteral("old rivers today."), 10, 10}}},
+         {{kShortWord.left(61), 0, 0}, said(QStringLiteral("old rivers today."))}},
         {"short word after a first sentence",
          QStringLiteral("Hello. ") + kShortWord,
-         {{QStringLiteral("Hello. "), 10, 10},
-          {kShortWord.left(61), 10, 10},
-          {QStringLiteral("old rivers today."), 10, 10}}},
+         {said(QStringLiteral("Hello. ")), said(kShortWord.left(61)),
+          said(QStringLiteral("old rivers today."))}},
     };
     for (const ChunkCase &c : cases) {
         const std::vector<TalkChunk> got = TalkChunks(c.text);
         ASSERT_EQ(got.size(), c.chunks.size()) << c.name;
         for (size_t i = 0; i < got.size(); ++i) {
-            EXPECT_EQ(got[i].text, c.chunks[i].text) << c.name << " chunk " << i;
-            EXPECT_EQ(got[i].pitch, c.chunks[i].pitch) << c.name << " chunk " << i;
-            EXPECT_EQ(got[i].speed, c.chunks[i].speed) << c.name << " chunk " << i;
+            EXPECT_EQ(got[i].tagged(), c.chunks[i].tagged()) << c.name << " chunk " << i;
         }
     }
 }
