@@ -26,7 +26,7 @@ struct SlowConverter
         : path(qgetenv("PATH"))
     {
         const QString tool = folder + QLatin1Char('/') + QLatin1String(name);
-        writeBytes(
+        writeFile(
             tool,
             QStringLiteral(
                 "#!/bin/sh\nsleep %1\nwhile [ $# -gt 1 ] && [ \"$1\" != -o ]; do shift; done\n"
@@ -64,7 +64,7 @@ TEST(SlowPictures, PairsOfSlowMetafilesDealAtOnceAndThePicturesFollow)
     const QString animals = w.shell.AppFolder + QStringLiteral("/Animals/");
     QDir().mkpath(animals);
     for (const QString &name : shortNames(8))
-        ASSERT_TRUE(writeBytes(animals + name + QStringLiteral(".wmf"), wmfBytes()));
+        ASSERT_TRUE(writeFile(animals + name + QStringLiteral(".wmf"), wmfBytes()));
     for (int k = 1; k <= 5; ++k)
         w.menus().setChecked(MenuId::MNU_PairSubject, k, k == 2);
 
@@ -93,7 +93,7 @@ TEST(SlowPictures, AHangingConverterCostsOneShortWaitAndATileShowsNothingStale)
     QTemporaryDir dir;
     SlowConverter converter(dir.path(), "emf2svg-conv", 60);
     const QString emf = dir.filePath(QStringLiteral("Hangs.emf"));
-    ASSERT_TRUE(writeBytes(emf, emfBytes()));
+    ASSERT_TRUE(writeFile(emf, emfBytes()));
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < 5; ++i)
