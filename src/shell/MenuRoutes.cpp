@@ -129,8 +129,8 @@ void MenuBar::installRoutes()
         {MenuId::MNU_Color, &Printing::MNU_Color_Click},
     };
     for (const auto &[name, method] : pageItems) {
-        setHandler(name, [this, &w, name, m = method](int i) {
-            checkOnly(name, i);
+        setHandler(name, [this, &w, id = name, m = method](int i) {
+            checkOnly(id, i);
             (w.printing().*m)(i);
         });
     }

@@ -3,6 +3,7 @@
 #include "common/FilePattern.h"
 #include "common/PictureLoader.h"
 #include "paint/CursorFile.h"
+#include "paint/ObjectsFile.h"
 #include "paint/PixelMaps.h"
 #include "platform/WaveHeader.h"
 #include "puzzle/BitmapCutter.h"
@@ -75,6 +76,15 @@ void drawing(const std::uint8_t *data, std::size_t size)
     }
 }
 
+// The paint box's kept objects: whatever is read back must write out readably again.
+void objects(const std::uint8_t *data, std::size_t size)
+{
+    if (const std::optional<PaintObjectSet> set = objectsFromBytes(bytes(data, size))) {
+        if (!objectsFromBytes(objectsToBytes(*set)))
+            __builtin_trap();
+    }
+}
+
 void wave(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray head = bytes(data, size);
@@ -113,9 +123,9 @@ void names(const std::uint8_t *data, std::size_t size)
 }
 
 constexpr Target kTargets[] = {
-    {"settings", settings}, {"bitmap", bitmap}, {"character", character},
-    {"cursor", cursor},     {"wave", wave},     {"picture", picture},
-    {"talk", talk},         {"names", names},   {"drawing", drawing},
+    {"settings", settings}, {"bitmap", bitmap},   {"character", character}, {"cursor", cursor},
+    {"wave", wave},         {"picture", picture}, {"talk", talk},           {"names", names},
+    {"drawing", drawing},   {"objects", objects},
 };
 
 } // namespace
