@@ -4,6 +4,7 @@
 
 #include <QDataStream>
 #include <QIODevice>
+#include <QtEndian>
 
 #include <cmath>
 
@@ -19,6 +20,34 @@ constexpr int kMaxCaption = 10000;
 // Positions and sizes in twips: a surface is never this large.
 constexpr double kMaxTwips = 1e7;
 
+// Reads a string written by QDataStream, refusing a length the bytes left cannot hold: the
+// stream's own reader would allocate whatever length a broken file claims.
+QDataStream &readString(QDataStream &in, QString &text)
+{
+    constexpr quint32 kNullString = 0xFFFFFFFF;
+    quint32 bytes = 0;
+    in >> bytes;
+    if (in.status() != QDataStream::Ok)
+        return in;
+    if (bytes == kNullString) {
+        text = QString();
+        return in;
+    }
+    if (bytes % 2 != 0 || qint64(bytes) > in.device()->bytesAvailable()) {
+        in.setStatus(QDataStream::ReadCorruptData);
+        return in;
+    }
+    QByteArray raw(qsizetype(bytes), Qt::Uninitialized);
+    if (in.readRawData(raw.data(), int(bytes)) != int(bytes)) {
+        in.setStatus(QDataStream::ReadPastEnd);
+        return in;
+    }
+    text.resize(qsizetype(bytes / 2));
+    for (qsizetype i = 0; i < text.size(); ++i)
+        text[i] = QChar(qFromBigEndian<quint16>(raw.constData() + 2 * i));
+    return in;
+}
+
 bool saneTwips(double v) { return std::isfinite(v) && std::abs(v) <= kMaxTwips; }
 bool saneSize(double v) { return saneTwips(v) && v >= 0; }
 bool saneWidthValue(int w) { return w >= kMinPenWidth && w <= kMaxPenWidth; }
@@ -30,9 +59,9 @@ QDataStream &operator<<(QDataStream &out, const LineObject &l)
 QDataStream &operator>>(QDataStream &in, LineObject &l)
 {
     qint32 width = 0;
-    in >> l.X1 >> l.Y1 >> l.X2 >> l.Y2 >> l.BorderColor >> width >> l.Tag;
+    in >> l.X1 >> l.Y1 >> l.X2 >> l.Y2 >> l.BorderColor >> width;
     l.BorderWidth = width;
-    return in;
+    return readString(in, l.Tag);
 }
 bool sane(const LineObject &l)
 {
@@ -49,11 +78,11 @@ QDataStream &operator>>(QDataStream &in, ShapeObject &s)
 {
     qint32 kind = 0, width = 0, fill = 0;
     in >> s.Left >> s.Top >> s.Width >> s.Height >> kind >> s.BorderColor >> width >> fill
-        >> s.FillColor >> s.Tag;
+        >> s.FillColor;
     s.Shape = kind;
     s.BorderWidth = width;
     s.FillStyle = fill;
-    return in;
+    return readString(in, s.Tag);
 }
 bool sane(const ShapeObject &s)
 {
@@ -69,8 +98,10 @@ QDataStream &operator<<(QDataStream &out, const TextObject &t)
 }
 QDataStream &operator>>(QDataStream &in, TextObject &t)
 {
-    return in >> t.Left >> t.Top >> t.Width >> t.Height >> t.Caption >> t.ForeColor >> t.FontName
-        >> t.FontSize >> t.FontBold >> t.FontItalic >> t.Tag;
+    in >> t.Left >> t.Top >> t.Width >> t.Height;
+    readString(in, t.Caption) >> t.ForeColor;
+    readString(in, t.FontName) >> t.FontSize >> t.FontBold >> t.FontItalic;
+    return readString(in, t.Tag);
 }
 bool sane(const TextObject &t)
 {
@@ -86,7 +117,9 @@ QDataStream &operator<<(QDataStream &out, const PictureObject &p)
 }
 QDataStream &operator>>(QDataStream &in, PictureObject &p)
 {
-    return in >> p.Left >> p.Top >> p.Width >> p.Height >> p.Picture >> p.Sound >> p.Tag;
+    in >> p.Left >> p.Top >> p.Width >> p.Height >> p.Picture;
+    readString(in, p.Sound);
+    return readString(in, p.Tag);
 }
 bool sane(const PictureObject &p)
 {
