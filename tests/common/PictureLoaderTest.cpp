@@ -1,5 +1,6 @@
 // Every accepted picture format loads; broken, truncated and oversized files load as nothing.
 #include "common/PictureLoader.h"
+#include "common/FakeTool.h"
 
 #include "quiz/PictureFiles.h"
 
@@ -157,25 +158,12 @@ TEST(PictureLoader, BigPicturesComeAtShownSizeAndAMetafileMeetsItsConverterOnce)
 
     // A converter that notes each run; a slow one would cost its time once.
     QDir(dir.path()).mkdir(QStringLiteral("bin"));
-    const QString tool = dir.filePath(QStringLiteral("bin/wmf2svg"));
-    const QString runs = dir.filePath(QStringLiteral("runs"));
-    ASSERT_TRUE(test::writeFile(tool,
-                                QStringLiteral("#!/bin/sh\necho run >> '%1'\n"
-                                               "printf '<svg xmlns=\"http://www.w3.org/"
-                                               "2000/svg\" width=\"8\" height=\"8\"/>' > \"$2\"\n")
-                                    .arg(runs)
-                                    .toUtf8()));
-    QFile(tool).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(dir.filePath(QStringLiteral("bin"))) + ':' + path);
+    test::FakeConverter converter(dir.filePath(QStringLiteral("bin")), "wmf2svg");
     const QString wmf = dir.filePath(QStringLiteral("Once.wmf"));
     ASSERT_TRUE(test::writeFile(wmf, test::wmfBytes()));
     const QImage first = PictureLoader::load(wmf);
     const QImage second = PictureLoader::load(wmf);
-    qputenv("PATH", path);
     EXPECT_FALSE(first.isNull());
     EXPECT_EQ(first, second);
-    QFile counted(runs);
-    ASSERT_TRUE(counted.open(QIODevice::ReadOnly));
-    EXPECT_EQ(counted.readAll().count('\n'), 1);
+    EXPECT_EQ(converter.runCount(), 1);
 }

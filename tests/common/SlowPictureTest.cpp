@@ -1,5 +1,6 @@
 // Slow pictures (a hanging metafile converter, a huge photograph) never hold up a deal.
 #include "common/Constants.h"
+#include "common/FakeTool.h"
 #include "common/PictureLoader.h"
 #include "common/Tiles.h"
 #include "quiz/GameContent.h"
@@ -18,41 +19,6 @@ namespace {
 // Longest the window may leave the child's input unanswered while a game deals.
 constexpr qint64 kLongestGapMs = 500;
 
-// Puts a fake `name` converter first on PATH for the lifetime of the object: it sleeps
-// `seconds`, then writes a small red drawing.
-struct SlowConverter
-{
-    SlowConverter(const QString &folder, const char *name, double seconds)
-        : path(qgetenv("PATH"))
-    {
-        const QString tool = folder + QLatin1Char('/') + QLatin1String(name);
-        writeFile(
-            tool,
-            QStringLiteral(
-                "#!/bin/sh\nsleep %1\nwhile [ $# -gt 1 ] && [ \"$1\" != -o ]; do shift; done\n"
-                "printf '<svg xmlns=\"http://www.w3.org/2000/svg\" "
-                "width=\"8\" height=\"8\"><rect width=\"8\" height=\"8\" "
-                "fill=\"red\"/></svg>' > \"$2\"\n")
-                .arg(seconds)
-                .toUtf8());
-        QFile(tool).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-        qputenv("PATH", QFile::encodeName(folder) + ':' + path);
-    }
-    ~SlowConverter() { qputenv("PATH", path); }
-    QByteArray path;
-};
-
-// Runs the event loop until `done` holds or `ms` have passed.
-template<class Done>
-bool processEventsUntil(Done done, int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
-
 } // namespace
 
 TEST(SlowPictures, PairsOfSlowMetafilesDealAtOnceAndThePicturesFollow)
@@ -60,7 +26,7 @@ TEST(SlowPictures, PairsOfSlowMetafilesDealAtOnceAndThePicturesFollow)
     GameWindow t(1);
     Educate &w = t.w();
     QTemporaryDir bin;
-    SlowConverter converter(bin.path(), "wmf2svg", 1.0);
+    FakeConverter converter(bin.path(), "wmf2svg", 1.0);
     const QString animals = w.shell.AppFolder + QStringLiteral("/Animals/");
     QDir().mkpath(animals);
     for (const QString &name : shortNames(8))
@@ -91,7 +57,7 @@ TEST(SlowPictures, PairsOfSlowMetafilesDealAtOnceAndThePicturesFollow)
 TEST(SlowPictures, AHangingConverterCostsOneShortWaitAndATileShowsNothingStale)
 {
     QTemporaryDir dir;
-    SlowConverter converter(dir.path(), "emf2svg-conv", 60);
+    FakeConverter converter(dir.path(), "emf2svg-conv", 60);
     const QString emf = dir.filePath(QStringLiteral("Hangs.emf"));
     ASSERT_TRUE(writeFile(emf, emfBytes()));
     QElapsedTimer timer;

@@ -1,5 +1,6 @@
 // Wave files of the common PCM layouts become the one playing format.
 #include "platform/PcmClip.h"
+#include "quiz/SoundFiles.h"
 
 #include <QtEndian>
 
@@ -10,25 +11,8 @@
 
 using namespace tw;
 
-namespace {
-
-QByteArray le(quint32 v, int bytes)
-{
-    QByteArray b(4, 0);
-    qToLittleEndian(v, b.data());
-    return b.left(bytes);
-}
-
-QByteArray wave(int tag, int channels, int rate, int bits, const QByteArray &data)
-{
-    const int block = channels * bits / 8;
-    const QByteArray f = "fmt " + le(16, 4) + le(tag, 2) + le(channels, 2) + le(rate, 4)
-        + le(rate * block, 4) + le(block, 2) + le(bits, 2);
-    return "RIFF" + le(4 + f.size() + 8 + data.size(), 4) + "WAVE" + f + "data" + le(data.size(), 4)
-        + data;
-}
-
-} // namespace
+using test::le;
+using test::waveBytes;
 
 TEST(PcmClip, EveryLayoutBecomesSixteenBitMonoAtThePlayRate)
 {
@@ -41,17 +25,17 @@ TEST(PcmClip, EveryLayoutBecomesSixteenBitMonoAtThePlayRate)
         QByteArray file;
         std::vector<int> expected;
     } const cases[] = {
-        {wave(1, 1, kPlayRate, 16, le(0x4000, 2) + le(0xC000, 2)), {16384, -16384}},
-        {wave(1, 1, kPlayRate / 2, 8, QByteArray("\xC0\x40")), {16384, 0, -16384}},
-        {wave(3, 1, kPlayRate, 32, le(floatBits, 4) + le(floatBits | 0x80000000u, 4)),
+        {waveBytes(1, 1, kPlayRate, 16, le(0x4000, 2) + le(0xC000, 2)), {16384, -16384}},
+        {waveBytes(1, 1, kPlayRate / 2, 8, QByteArray("\xC0\x40")), {16384, 0, -16384}},
+        {waveBytes(3, 1, kPlayRate, 32, le(floatBits, 4) + le(floatBits | 0x80000000u, 4)),
          {16384, -16384}},
-        {wave(1, 1, kPlayRate, 24, le(0x400000, 3) + le(0xC00000, 3)), {16384, -16384}},
-        {wave(1, 2, kPlayRate, 16, le(0x4000, 2) + le(0, 2) + le(0xC000, 2) + le(0, 2)),
+        {waveBytes(1, 1, kPlayRate, 24, le(0x400000, 3) + le(0xC00000, 3)), {16384, -16384}},
+        {waveBytes(1, 2, kPlayRate, 16, le(0x4000, 2) + le(0, 2) + le(0xC000, 2) + le(0, 2)),
          {8192, -8192}},
         // What cannot be played decodes to nothing: ADPCM, 12 bits, no samples, not a wave.
-        {wave(2, 1, kPlayRate, 4, QByteArray(8, 1)), {}},
-        {wave(1, 1, kPlayRate, 12, QByteArray(8, 1)), {}},
-        {wave(1, 1, kPlayRate, 16, {}), {}},
+        {waveBytes(2, 1, kPlayRate, 4, QByteArray(8, 1)), {}},
+        {waveBytes(1, 1, kPlayRate, 12, QByteArray(8, 1)), {}},
+        {waveBytes(1, 1, kPlayRate, 16, {}), {}},
         {QByteArray("RIFF1234WAVEjunk"), {}},
     };
     for (const Case &c : cases) {

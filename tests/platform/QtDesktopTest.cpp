@@ -1,6 +1,7 @@
 // Opening a document through the desktop's opener: an opener that finds no program says so
 // through its exit code, and only then does the caller hear "could not open".
 #include "platform/QtDesktop.h"
+#include "common/FakeTool.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -15,24 +16,10 @@ using namespace tw;
 
 namespace {
 
-// Runs the event loop until `done` or for at most `limitMs`.
-template<typename Done>
-void pumpUntil(Done done, int limitMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < limitMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
 QString writeOpener(const QTemporaryDir &dir, const char *body)
 {
     const QString path = dir.filePath(QStringLiteral("opener"));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(QByteArray("#!/bin/sh\n") + body + '\n');
-    file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_TRUE(test::writeScript(path, body));
     return path;
 }
 
@@ -65,7 +52,7 @@ TEST(QtDesktop, OnlyAnOpenerThatFailsMeansTheDocumentDidNotOpen)
                              [&] { failed = true; });
         // The answer comes from the event loop, never during the call.
         EXPECT_FALSE(failed) << c.name;
-        pumpUntil([&] { return failed; }, 1500);
+        test::processEventsUntil([&] { return failed; }, 1500);
         EXPECT_EQ(failed, c.expectFailure) << c.name;
     }
 }
@@ -79,6 +66,6 @@ TEST(QtDesktop, NoAnswerReachesACallerThatIsGone)
     desktop.openDocument(dir.filePath(QStringLiteral("Manual.htm")), context.get(),
                          [&] { failed = true; });
     context.reset();
-    pumpUntil([] { return false; }, 800);
+    test::processEventsUntil([] { return false; }, 800);
     EXPECT_FALSE(failed);
 }

@@ -1,4 +1,5 @@
-// The board rules: the jigsaw deal and swap, the sliding step and the shuffle.
+// The board rules: the jigsaw deal, the sliding step and the shuffle (moving pieces with the
+// mouse is PuzzlePlayTest's).
 #include "puzzle/Board.h"
 #include "platform/Random.h"
 
@@ -25,39 +26,18 @@ TEST(Board, EveryPieceHomeIsSolvedOnlyWhenNotShuffling)
     EXPECT_EQ(board::countHome(swapped, 9), 7);
 }
 
-TEST(Board, JigsawDealIsAPermutationThatReplays)
+TEST(Board, JigsawDealIsAPermutationNeverSolvedAlready)
 {
-    for (int side : {2, 3, 4, 10, 20}) {
-        const int n = side * side;
-        Random a(side), b(side);
-        PieceTable first {}, again {};
-        board::dealJigsaw(first, n, a);
-        board::dealJigsaw(again, n, b);
-        EXPECT_TRUE(board::isPermutation(first, n)) << side;
-        EXPECT_EQ(first, again) << side;
-        EXPECT_FALSE(board::isSolved(first, n, false)) << side;
-    }
-    // 2 x 2 deals, many times: never solved already.
     Random r(1);
-    PieceTable t {};
-    for (int i = 0; i < 200; ++i) {
-        board::dealJigsaw(t, 4, r);
-        ASSERT_FALSE(board::isSolved(t, 4, false));
+    for (int side : {2, 3, 20}) {
+        const int n = side * side;
+        PieceTable t {};
+        for (int i = 0; i < 100; ++i) { // 2 x 2 deals are solved by chance one time in 24
+            board::dealJigsaw(t, n, r);
+            ASSERT_TRUE(board::isPermutation(t, n)) << side;
+            ASSERT_FALSE(board::isSolved(t, n, false)) << side;
+        }
     }
-}
-
-TEST(Board, JigsawSwapExchangesTwoPiecesAndDroppingOnItselfChangesNothing)
-{
-    PieceTable t = solvedBoard(9);
-    const PieceTable before = t;
-    EXPECT_TRUE(board::swapPieces(t, 9, 5, 5));
-    EXPECT_EQ(t, before);
-    EXPECT_TRUE(board::swapPieces(t, 9, 2, 9));
-    EXPECT_EQ(t[2], 9);
-    EXPECT_EQ(t[9], 2);
-    EXPECT_TRUE(board::isPermutation(t, 9));
-    EXPECT_FALSE(board::swapPieces(t, 9, 2, 10)); // not on the board
-    EXPECT_TRUE(board::isPermutation(t, 9));
 }
 
 TEST(Board, OnlyNeighboursOfTheBlankSlide)
@@ -75,37 +55,6 @@ TEST(Board, OnlyNeighboursOfTheBlankSlide)
     };
     for (const Case &c : cases)
         EXPECT_EQ(board::canSlide(c.slot, c.blank, 3), c.allowed) << c.slot << " into " << c.blank;
-}
-
-TEST(Board, SlidingAPieceMovesTheBlankToWhereItWas)
-{
-    PieceTable t = solvedBoard(9);
-    int blank = 1;
-    EXPECT_FALSE(board::slidePiece(t, blank, 3, 5)); // not next to the blank
-    EXPECT_FALSE(board::slidePiece(t, blank, 3, 1)); // the blank itself
-    EXPECT_TRUE(board::slidePiece(t, blank, 3, 2));
-    EXPECT_EQ(blank, 2);
-    EXPECT_EQ(t[1], 2);
-    EXPECT_EQ(t[2], kBlankPiece);
-    EXPECT_TRUE(board::isSolvableSliding(t, 3, blank));
-}
-
-TEST(Board, BlankNeverLeavesItsRowSideways)
-{
-    for (int grid : {2, 3, 5, 20}) {
-        const int n = grid * grid;
-        for (int blank = 1; blank <= n; ++blank) {
-            const int col = (blank - 1) % grid;
-            const int left = board::shuffleTarget(blank, board::Left, grid);
-            const int right = board::shuffleTarget(blank, board::Right, grid);
-            const int down = board::shuffleTarget(blank, board::Down, grid);
-            const int up = board::shuffleTarget(blank, board::Up, grid);
-            EXPECT_EQ(left, col == 0 ? 0 : blank - 1) << grid << ":" << blank;
-            EXPECT_EQ(right, col == grid - 1 ? 0 : blank + 1) << grid << ":" << blank;
-            EXPECT_EQ(down, blank + grid > n ? 0 : blank + grid);
-            EXPECT_EQ(up, blank - grid < 1 ? 0 : blank - grid);
-        }
-    }
 }
 
 TEST(Board, ShuffleLeavesFewPiecesHomeAndASolvableBoard)

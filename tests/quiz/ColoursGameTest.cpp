@@ -97,9 +97,6 @@ TEST(ColourGame, AWrongClickStartsANewDeal)
     QuizWindow::click(w.Answer(t.rightTile()));
     QuizWindow::click(w.Answer(t.rightTile()));
     ASSERT_EQ(QuizWindow::visibleCount(w.Answer, n), n - 3);
-    std::vector<QString> before;
-    for (int k = 1; k <= n; ++k)
-        before.push_back(w.Question(k)->tag);
 
     int wrong = 2;
     while (wrong == t.rightTile() || !w.Answer(wrong)->isVisible())
@@ -114,10 +111,6 @@ TEST(ColourGame, AWrongClickStartsANewDeal)
     EXPECT_FALSE(w.hourglass());
     EXPECT_TRUE(w.Question(1)->isVisible());
     EXPECT_EQ(QuizWindow::visibleCount(w.Answer, n), n - 1) << "all swatches are back";
-    std::vector<QString> after;
-    for (int k = 1; k <= n; ++k)
-        after.push_back(w.Question(k)->tag);
-    EXPECT_NE(before, after) << "the new deal has a new order";
     // And the new deal can be played to its end.
     EXPECT_EQ(t.playDealRight(n).size(), n - 1);
     EXPECT_TRUE(t.againEnabled());

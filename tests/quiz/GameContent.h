@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace tw::test {
 
 // Writes one small picture per name into `root`/`subject`, each in its own
@@ -49,6 +51,14 @@ struct GameWindow : QuizWindow
         w().shell.SubjectCount = 5;
     }
 };
+
+// Checks exactly the `subjects` (1 to 5) of a subject menu (the Pairs or Spelling one).
+inline void checkSubjects(Educate &w, MenuId menu, std::initializer_list<int> subjects)
+{
+    for (int k = 1; k <= 5; ++k)
+        w.menus().setChecked(menu, k,
+                             std::find(subjects.begin(), subjects.end(), k) != subjects.end());
+}
 
 // Names of `count` pictures: "Aa", "Ab", ... (two letters each).
 inline QStringList shortNames(int count, QChar first = QLatin1Char('A'))

@@ -1,7 +1,6 @@
 // The bounded draws, chains and dealing rules the quiz games share.
 #include "quiz/GameDraws.h"
 #include "platform/Random.h"
-#include "quiz/HideGame.h"
 #include "quiz/NumbersGame.h"
 #include "quiz/PairsGame.h"
 #include "quiz/WordPictures.h"
@@ -72,15 +71,6 @@ TEST(GameDraws, EveryPairedPictureLiesOnExactlyTwoCards)
     EXPECT_TRUE(dealPairs(random, 16, 7).empty()) << "too few pictures";
 }
 
-TEST(GameDraws, HidingPlacesCoverEveryCardAndEndOnTheFirst)
-{
-    Random random(4);
-    const std::vector<int> place = drawHidingPlaces(random, 9);
-    std::set<int> cards(place.begin() + 1, place.end());
-    EXPECT_EQ(cards.size(), 9u);
-    EXPECT_EQ(place[9], 1);
-}
-
 TEST(WordPictures, CollectsShortNamesByLengthWithThreeLetterExtensions)
 {
     const QStringList listing
@@ -92,12 +82,4 @@ TEST(WordPictures, CollectsShortNamesByLengthWithThreeLetterExtensions)
                            QStringLiteral("Dog.jpg")}));
     EXPECT_EQ(collectWordFiles(listing, 20).size(), 4) << "Fish.jpeg is never collected";
     EXPECT_TRUE(collectWordFiles(listing, 1).isEmpty());
-}
-
-TEST(WordPictures, SpellingIgnoresCapitals)
-{
-    EXPECT_TRUE(spellsWord(QStringLiteral("cat"), QStringLiteral("Cat")));
-    EXPECT_TRUE(spellsWord(QStringLiteral("CAT"), QStringLiteral("Cat")));
-    EXPECT_FALSE(spellsWord(QStringLiteral("ca"), QStringLiteral("Cat")));
-    EXPECT_FALSE(spellsWord(QString(), QString()));
 }

@@ -16,14 +16,6 @@ using namespace tw::test;
 
 namespace {
 
-void checkPairSubjects(Educate &w, std::initializer_list<int> subjects)
-{
-    for (int k = 1; k <= 5; ++k)
-        w.menus().setChecked(MenuId::MNU_PairSubject, k, false);
-    for (int k : subjects)
-        w.menus().setChecked(MenuId::MNU_PairSubject, k, true);
-}
-
 // Card positions by the name of their picture.
 std::map<QString, std::vector<int>> cardsByName(Educate &w, int n)
 {
@@ -47,7 +39,7 @@ struct PairsWindow : GameWindow
     {
         addPictures(w().shell.AppFolder, QStringLiteral("Animals"), shortNames(pictures));
         addSounds(w().shell.AppFolder, {shortNames(pictures).value(1)});
-        checkPairSubjects(w(), {2});
+        checkSubjects(w(), MenuId::MNU_PairSubject, {2});
     }
 };
 
@@ -142,7 +134,7 @@ TEST(PairsGame, TooFewPicturesWidenTheSubjectsThenSettle)
 
     // Every subject in and only 10 pictures: the 4 x 4 game the pairs fill.
     PairsWindow u(6, 10);
-    checkPairSubjects(u.w(), {1, 2, 3, 4, 5});
+    checkSubjects(u.w(), MenuId::MNU_PairSubject, {1, 2, 3, 4, 5});
     u.w().MNU_Game_Click(GamePairs);
     EXPECT_EQ(u.w().shell.GridMax, 3);
     EXPECT_EQ(cardsByName(u.w(), 16).size(), 8u);

@@ -1,6 +1,7 @@
 // Marking, busy flags, presenting, typed answers and tile content.
 #include "QuizWindow.h"
 #include "common/MenuId.h"
+#include "quiz/PictureFiles.h"
 
 #include "common/Constants.h"
 #include "quiz/QuizGames.h"
@@ -25,13 +26,11 @@ void startColours(QuizWindow &t, int sizeItem = 0)
     t.w().MNU_Game_Click(GameColours);
 }
 
-// Writes a picture of `size` pixels (its size tells the pictures apart).
-void writePicture(const QString &path, QSize size)
+// A picture whose width tells it apart from the others.
+void writePicture(const QString &path, int width)
 {
     QDir().mkpath(QFileInfo(path).path());
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::darkGreen);
-    ASSERT_TRUE(image.save(path));
+    ASSERT_TRUE(test::writeImage(path, "png", Qt::darkGreen, QSize(width, 4)));
 }
 
 TEST(QuizEngine, ClicksAreIgnoredWhileBusyAndARightOneChimes)
@@ -118,7 +117,7 @@ TEST(QuizEngine, PictureSubjectsShowTheItemsPictureAndName)
     const int m = 10;
     for (int i = 1; i <= m; ++i) {
         const QString name = QStringLiteral("Land%1.png").arg(i);
-        writePicture(w.shell.AppFolder + QStringLiteral("Flags/") + name, QSize(10 + i, 8));
+        writePicture(w.shell.AppFolder + QStringLiteral("Flags/") + name, 10 + i);
         w.quiz.PictureList[i] = w.shell.AppFolder + QStringLiteral("Flags/") + name;
         w.quiz.FileList[i] = QStringLiteral("Flags/") + name;
     }
@@ -155,8 +154,7 @@ TEST(QuizEngine, InitialLettersFindAPicturePerLetter)
         if (c == 'Q' || c == 'X')
             continue;
         const QString folder = c < 'M' ? QStringLiteral("Misc/") : QStringLiteral("Animals/");
-        writePicture(w.shell.AppFolder + folder + QLatin1Char(c) + QStringLiteral("thing.png"),
-                     QSize(c, 4));
+        writePicture(w.shell.AppFolder + folder + QLatin1Char(c) + QStringLiteral("thing.png"), c);
     }
     w.settings().MNU_Size_Click(2); // 5 x 5: 24 of the 26 letters
     w.layout().LoadLabels();

@@ -138,7 +138,7 @@ TEST_F(SoundFixture, ASoundStartedDuringTheWaitReplacesTheFirst)
     EXPECT_FALSE(w.sounds().SoundPlaying);
 }
 
-TEST(GetSample, EachDealDrawsDistinctValuesInRange)
+TEST(GetSample, EachDealDrawsDistinctValuesInRangeAndZeroWhenNoneIsLeft)
 {
     test::TestWindow tw(3);
     SoundPlayer &sounds = tw.w().sounds();
@@ -154,12 +154,7 @@ TEST(GetSample, EachDealDrawsDistinctValuesInRange)
         }
         EXPECT_EQ(static_cast<int>(drawn.size()), slots) << "range " << range;
     }
-}
-
-TEST(GetSample, AnImpossibleDrawReturnsZeroInsteadOfHanging)
-{
-    test::TestWindow tw;
-    SoundPlayer &sounds = tw.w().sounds();
+    // Impossible draws return 0 instead of hanging.
     sounds.GetSample(0, 0, true);
     EXPECT_EQ(sounds.GetSample(3, 2) + sounds.GetSample(3, 3), 3); // 1 and 2
     EXPECT_EQ(sounds.GetSample(3, 4), 0); // nothing is left

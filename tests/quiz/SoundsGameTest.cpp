@@ -6,11 +6,7 @@
 #include "quiz/SoundPairs.h"
 #include "quiz/SoundPlayer.h"
 
-#include "PictureFiles.h"
-#include "SoundFiles.h"
-#include "quiz/TileLayout.h"
-#include "shell/MenuBar.h"
-#include "support/TestWindow.h"
+#include "quiz/GameContent.h"
 
 #include <QDir>
 
@@ -22,16 +18,12 @@ namespace {
 
 struct SoundsQuiz : ::testing::Test
 {
-    test::TestWindow tw;
+    test::GameWindow tw;
     Educate &w = tw.w();
     QDir app {tw.appDir.path()};
 
     void SetUp() override
     {
-        const char *builtIn[] = {"Misc/", "Animals/", "Fruit_Veg/", "Transport/", "Flags/"};
-        for (int i = 0; i < 5; ++i)
-            w.shell.SubjectFolder[i + 1] = QString::fromLatin1(builtIn[i]);
-        w.shell.SubjectCount = 5;
         for (const char *name : {"Misc", "Animals", "Sounds"})
             app.mkpath(QString::fromLatin1(name));
     }
