@@ -76,30 +76,8 @@ TEST(BitmapCutter, EveryPieceHoldsExactlyItsPartOfThePicture)
     }
 }
 
-TEST(BitmapCutter, IndexedPiecesCarryTheSourceColourTable)
-{
-    for (int bits : {4, 8}) {
-        SCOPED_TRACE(bits);
-        const QByteArray source = makeBitmap(120, 90, bits, 99);
-        const int tableBytes = 4 << bits;
-        const CutPieces cut = SplitUp(bytesOf(source), 3);
-        ASSERT_EQ(cut.refusal, CutRefusal::None);
-        QImage whole;
-        ASSERT_TRUE(whole.loadFromData(source, "BMP"));
-        for (const QByteArray &piece : cut.files) {
-            EXPECT_EQ(piece.mid(54, tableBytes), source.mid(54, tableBytes));
-            EXPECT_EQ(getLe(piece, 10, 4), std::uint32_t(54 + tableBytes));
-            EXPECT_EQ(getLe(piece, 28, 2), std::uint32_t(bits));
-        }
-        // Qt decodes the top-left piece to the same colours as the picture's corner.
-        QImage first;
-        ASSERT_TRUE(first.loadFromData(cut.files[0], "BMP"));
-        for (int y = 0; y < first.height(); y += 7)
-            for (int x = 0; x < first.width(); x += 5)
-                ASSERT_EQ(first.pixel(x, y), whole.pixel(x, y)) << x << "," << y;
-    }
-}
-
+// The bytes between the headers and the pixel rows (the colour table of an indexed
+// picture, which PuzzleCuttingTest follows to the screen) go to every piece.
 TEST(BitmapCutter, GapsBeforeThePixelRowsAreKept)
 {
     // A 24-bit picture whose pixel rows start 2 bytes after its headers: the pieces

@@ -114,13 +114,10 @@ TEST(PuzzleCutting, AVectorPictureIsCutSharpAtTheBoardsSize)
     // pixel of grey at most; a small bitmap enlarged would smear each edge.
     PuzzleWindow t;
     const QString svg = t.writeDir.filePath(QStringLiteral("stripes.svg"));
-    QFile file(svg);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     QByteArray body = "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 10 10'>";
     for (int i = 0; i < 10; i += 2)
         body += QByteArray("<rect x='") + QByteArray::number(i) + "' width='1' height='10'/>";
-    file.write(body + "</svg>");
-    file.close();
+    ASSERT_TRUE(writeFile(svg, body + "</svg>"));
     const QImage picture = PictureLoader::load(svg);
     ASSERT_TRUE(PictureLoader::isVector(picture));
     t.load(1, 1, picture);

@@ -57,21 +57,15 @@ TEST(PuzzleGame, JigsawFromThePlayMenuIsSolvedByDragging)
     expectWholePicture(t);
 }
 
-TEST(PuzzleGame, SlidingPuzzleFromThePlayMenuIsShuffledAndPlayedByDragging)
+TEST(PuzzleGame, SlidingPuzzleFromThePlayMenuIsShuffled)
 {
     PuzzleWindow t(8);
     startGame(t, kSlidingGame);
     Educate &w = t.w();
     EXPECT_EQ(w.puzzle.Shuffling, 0);
     EXPECT_LT(board::countHome(t.pieceAt(), 9), 3);
-    EXPECT_FALSE(w.Img(1)->isVisible());
-    // A piece next to the blank slides into it (solving is PuzzlePlayTest's).
-    const int blank = w.puzzle.BlankSlot;
-    const int neighbour = blank % 3 ? blank + 1 : blank - 1;
-    const int piece = t.pieceAt()[size_t(neighbour)];
-    t.dragSlot(neighbour, blank);
-    EXPECT_EQ(t.pieceAt()[size_t(blank)], piece);
-    EXPECT_EQ(w.puzzle.BlankSlot, neighbour);
+    EXPECT_FALSE(w.Img(1)->isVisible()); // the blank (sliding is PuzzlePlayTest's)
+    EXPECT_TRUE(board::isSolvableSliding(t.pieceAt(), 3, w.puzzle.BlankSlot));
 }
 
 } // namespace

@@ -33,7 +33,7 @@ TEST(ColourGame, EachGridAsksTheColoursOfItsQuestionSlotsOnceAndEndsWithPlayAgai
         int sizeItem;
         int side;
     };
-    for (const Case c : {Case {0, 3}, Case {1, 4}}) {
+    for (const Case c : {Case {0, 3}, Case {1, 4}, Case {17, 4}}) { // 20 x 20 plays on 4 x 4
         SCOPED_TRACE(c.side);
         QuizWindow t(11);
         Educate &w = t.w();
@@ -42,6 +42,7 @@ TEST(ColourGame, EachGridAsksTheColoursOfItsQuestionSlotsOnceAndEndsWithPlayAgai
         const int n = c.side * c.side;
         ASSERT_EQ(w.shell.CurrentSubject, QStringLiteral("Colour"));
         ASSERT_EQ(w.Answer.count(), n);
+        EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Size), c.side - 3);
         EXPECT_FALSE(t.againEnabled());
 
         // Before any answer: one question shows, every answer but tile 1 shows
@@ -72,18 +73,6 @@ TEST(ColourGame, EachGridAsksTheColoursOfItsQuestionSlotsOnceAndEndsWithPlayAgai
         EXPECT_EQ(QuizWindow::visibleCount(w.Answer, n), 0);
         EXPECT_EQ(QuizWindow::visibleCount(w.Question, n), 0);
     }
-}
-
-TEST(ColourGame, ALargeGridIsSwitchedToFourByFour)
-{
-    QuizWindow t;
-    Educate &w = t.w();
-    w.settings().MNU_Size_Click(17); // 20 x 20
-    ASSERT_EQ(w.shell.GridMax, 19);
-    w.MNU_Game_Click(GameColours);
-    EXPECT_EQ(w.shell.GridMax, 3);
-    EXPECT_EQ(w.Answer.count(), 16);
-    EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Size), 1) << "\"&4 x 4\" is checked";
 }
 
 TEST(ColourGame, AWrongClickStartsANewDeal)

@@ -35,17 +35,6 @@ struct SoundFixture : ::testing::Test
 
 } // namespace
 
-TEST_F(SoundFixture, PlaysToTheEndOfTheSound)
-{
-    device.lengthSeconds = 1.5;
-    const double start = clock.now;
-    w.sounds().PlaySound(wave("Cow.wav"));
-    EXPECT_EQ(device.opened, QStringList {tw.appDir.filePath("Cow.wav")});
-    EXPECT_NEAR(clock.now - start, 1.5, 0.11);
-    EXPECT_FALSE(w.sounds().SoundPlaying);
-    EXPECT_EQ(w.sounds().SoundFile, tw.appDir.filePath("Cow.wav"));
-}
-
 TEST_F(SoundFixture, ALongSoundIsStoppedAfterTenSecondsEvenAcrossMidnight)
 {
     device.lengthSeconds = 30;

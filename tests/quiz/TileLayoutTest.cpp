@@ -24,24 +24,6 @@ void dealColours(QuizWindow &t, int sizeItem)
 // Stacking position among the play area's children (higher is in front).
 int stackIndex(QWidget *w) { return int(w->parentWidget()->children().indexOf(w)); }
 
-TEST(TileLayout, LoadLabelsCreatesHiddenTilesForTheWholeGrid)
-{
-    for (int gridMax : {2, 19}) {
-        QuizWindow t;
-        Educate &w = t.w();
-        w.shell.GridMax = gridMax;
-        w.layout().LoadLabels();
-        const int n = (gridMax + 1) * (gridMax + 1);
-        EXPECT_EQ(w.Question.count() + w.Answer.count() + w.Img.count(), 3 * n);
-        EXPECT_EQ(QuizWindow::visibleCount(w.Question, n) + QuizWindow::visibleCount(w.Answer, n)
-                      + QuizWindow::visibleCount(w.Img, n),
-                  0);
-        // Created again over existing tiles, nothing doubles.
-        w.layout().LoadLabels();
-        EXPECT_EQ(w.Answer.count(), n);
-    }
-}
-
 TEST(TileLayout, TilesFillTheClientAreaRowByRowAndOnlyAGridFollowsItsSize)
 {
     QuizWindow t(1, QSize(300, 240)); // 4500 by 3600 twips

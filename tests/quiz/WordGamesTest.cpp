@@ -113,6 +113,7 @@ TEST(WordGames, WhenNothingIsLeftToWidenTheGameShrinks)
     GameWindow t(4);
     Educate &w = t.w();
     addPictures(w.shell.AppFolder, QStringLiteral("Animals"), kThreeLetterAnimals.mid(0, 5));
+    addSounds(w.shell.AppFolder, kThreeLetterAnimals.mid(0, 5));
     checkSubjects(w, MenuId::MNU_SpellSubject, {2});
     w.MNU_Game_Click(GameWords);
     EXPECT_EQ(w.shell.WordLength, 20);
@@ -120,6 +121,9 @@ TEST(WordGames, WhenNothingIsLeftToWidenTheGameShrinks)
     EXPECT_TRUE(t.fakes.dialogs->messages.isEmpty());
     EXPECT_EQ(t.playDealRight(4).size(), 3);
     EXPECT_TRUE(t.againEnabled());
+    // Every right answer but the last (whose tile asks nothing more) says the word on its
+    // tile, which has a sound of its own.
+    EXPECT_EQ(t.fakes.sound->opened.filter(QStringLiteral("/Sounds/")).size(), 2);
 }
 
 TEST(WordGames, InitialLettersFollowTheKeyboardOptionsOnAtMostFiveByFive)
