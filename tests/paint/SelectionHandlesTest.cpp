@@ -1,6 +1,5 @@
 // Where the handles sit and how dragging them resizes an object or moves a line's end.
 #include "paint/SelectionHandles.h"
-#include "paint/Bezier.h"
 
 #include <gtest/gtest.h>
 
@@ -52,16 +51,6 @@ TEST(SelectionHandles, DraggingAHandleMovesItsEdgesByHalfTheOffsetWithinTheGuard
     };
     for (const auto &c : cases)
         EXPECT_EQ(resizeByHandle(c.from, c.handle, c.offset), c.to) << c.handle;
-}
-
-TEST(SelectionHandles, ACurveRunsFromTheEndToTheStartPulledTowardTheBendPoint)
-{
-    const QPointF a(0, 0), bend(500, 1000), d(1000, 0);
-    const auto p = bezierPoints(a, bend, bend, d);
-    EXPECT_EQ(p.front(), d);
-    EXPECT_EQ(p.back(), a);
-    EXPECT_DOUBLE_EQ(p[5].x(), 500);
-    EXPECT_DOUBLE_EQ(p[5].y(), 750); // 3/4 of the way to the bend point in the middle
 }
 
 } // namespace

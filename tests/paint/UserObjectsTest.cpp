@@ -1,14 +1,7 @@
 // Text and picture objects: the editor, fonts, pictures from a file or the Pick menu, dropping.
-#include "paint/UserObjects.h"
-#include "common/Constants.h"
-#include "paint/PaintBox.h"
-#include "paint/PaintObjects.h"
-#include "paint/Paper.h"
+#include "paint/PaintWindow.h"
 #include "quiz/PictureLibrary.h"
-#include "quiz/QuizWindow.h"
-#include "shell/GameClock.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -18,18 +11,9 @@
 namespace tw::test {
 namespace {
 
-struct UserWindow : QuizWindow
+struct UserWindow : PaintWindow
 {
-    UserWindow()
-        : QuizWindow(1, QSize(780, 520))
-    {
-        w().start();
-        w().clock().stopTimer();
-        w().MNU_Game_Click(GamePaintBox);
-    }
-    UserObjects &user() { return w().paintObjects().user(); }
-    const PaintObjectSet &set() { return w().paintObjects().objects(); }
-    MenuBar &menus() { return w().menus(); }
+    const PaintObjectSet &set() { return objects().objects(); }
     // A left-button drag of `widget` between two points of the surface (pixels).
     void drag(QWidget *widget, QPoint from, QPoint to)
     {
@@ -57,7 +41,7 @@ TEST(UserObjects, NewTextOpensTheEditorAndAnEditIsKeptAndUndone)
     }
     EXPECT_TRUE(t.user().editing());
     EXPECT_EQ(t.w().paint.SelectedIndex, 2);
-    const QObjectList &stack = t.w().paintBox().paper().children();
+    const QObjectList &stack = t.box().paper().children();
     EXPECT_GT(stack.indexOf(t.user().label(2)), stack.indexOf(t.user().label(1)));
 
     t.user().textEdit()->setText(QStringLiteral("Cat"));
@@ -79,10 +63,7 @@ TEST(UserObjects, PicturesComeFromFilesAndThePickMenuAndDropOnlyWhereAllowed)
 {
     UserWindow t;
     const QString broken = t.writeDir.filePath(QStringLiteral("broken.png"));
-    QFile file(broken);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a picture");
-    file.close();
+    ASSERT_TRUE(writeFile(broken, "not a picture"));
     t.fakes.dialogs->nextFile = broken;
     t.menus().click(MenuId::MNU_AddImg);
     ASSERT_EQ(t.user().ImageCount(), 1);
@@ -95,10 +76,10 @@ TEST(UserObjects, PicturesComeFromFilesAndThePickMenuAndDropOnlyWhereAllowed)
     t.w().pictures().placePickedPicture(red, QString());
     ASSERT_EQ(t.user().ImageCount(), 2);
     EXPECT_EQ(t.set().pictures[2].bounds(), QRectF(0, 0, 1500, 1500));
-    EXPECT_EQ(t.w().paintBox().paper().composed().pixel(50, 50), qRgb(255, 0, 0));
+    EXPECT_EQ(t.shown({50, 50}), qRgb(255, 0, 0));
 
     t.menus().click(MenuId::MNU_AddText);
-    t.w().paintBox().Tool_Click(6);
+    t.box().Tool_Click(6);
     QLabel *picture = t.user().image(2);
     t.drag(picture, QPoint(50, 50), QPoint(350, 350)); // onto the bare surface
     EXPECT_EQ(t.set().pictures[2].bounds().topLeft(), QPointF(300 * 15, 300 * 15));
@@ -107,9 +88,9 @@ TEST(UserObjects, PicturesComeFromFilesAndThePickMenuAndDropOnlyWhereAllowed)
     t.drag(t.user().label(1), QPoint(20, 10), QPoint(320, 320)); // text onto the picture
     EXPECT_EQ(t.set().texts[1].bounds().topLeft(), QPointF(300 * 15, 310 * 15));
 
-    t.w().paintBox().Tool_Click(0); // a pen stroke passes over the picture
+    t.box().Tool_Click(0); // a pen stroke passes over the picture
     t.drag(picture, QPoint(380, 380), QPoint(390, 380));
-    EXPECT_EQ(t.w().paintBox().maps().colour(385, 380), 0u);
+    EXPECT_EQ(t.box().maps().colour(385, 380), 0u);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Saving the surface as "Tumblewick.bmp" and loading a background picture.
 #include "print/PictureFiles.h"
 #include "print/FakePrintHost.h"
+#include "support/Files.h"
 
 #include <gtest/gtest.h>
 
@@ -17,12 +18,6 @@ QImage stripes(int width, int height)
         for (int x = 0; x < width; ++x)
             image.setPixel(x, y, qRgb(x % 256, (y * 7) % 256, (x + y) % 256));
     return image;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 TEST(PictureFiles, SavesBottomUpRowsPaddedToFourBytesUnderTheFixedHeader)
@@ -74,10 +69,10 @@ TEST(PictureFiles, SaveReplacesOneFileAndAFailedSaveKeepsThePreviousOne)
     // A link in the file's place is replaced, never written through.
     QFile::rename(path, host.writeFolder() + QStringLiteral("kept.bmp"));
     QFile::link(host.writeFolder() + QStringLiteral("kept.bmp"), path);
-    const QByteArray saved = readAll(path);
+    const QByteArray saved = test::readFile(path);
     host.shown = stripes(5, 5);
     files.MNU_Save_Click();
-    EXPECT_EQ(readAll(host.writeFolder() + QStringLiteral("kept.bmp")), saved);
+    EXPECT_EQ(test::readFile(host.writeFolder() + QStringLiteral("kept.bmp")), saved);
     EXPECT_FALSE(QFileInfo(path).isSymLink());
     EXPECT_EQ(QImage(path).size(), QSize(5, 5));
     // A write folder that cannot be made (a file is in its way).
@@ -94,11 +89,8 @@ TEST(PictureFiles, ABrokenOrEmptyPictureLeavesTheSurfaceAsItWas)
     host.shown = stripes(8, 8);
     const QString broken = host.dir.filePath(QStringLiteral("broken.jpg"));
     const QString empty = host.dir.filePath(QStringLiteral("empty.png"));
-    QFile(empty).open(QIODevice::WriteOnly);
-    QFile out(broken);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(QByteArray("\xFF\xD8\xFF\xE0 not really a picture"));
-    out.close();
+    ASSERT_TRUE(test::writeFile(empty, {}));
+    ASSERT_TRUE(test::writeFile(broken, "\xFF\xD8\xFF\xE0 not really a picture"));
     for (const QString &path : {broken, empty}) {
         host.fakeDialogs.nextFile = path;
         files.MNU_LoadPic_Click();

@@ -104,9 +104,8 @@ TEST(GameClock, TheCharacterWarnsBeforeTheLimitThenSaysTimeIsUp)
     ClockWindow t;
     Educate &w = t.w();
     writeCharacter(t.appDir.filePath(QStringLiteral("Characters")), QStringLiteral("Owl"));
-    auto engine = std::make_unique<FakeSpeechEngine>(*t.fakes.clock);
-    FakeSpeechEngine &voice = *engine;
-    w.platform().speech = std::move(engine);
+    auto *voice = new FakeSpeechEngine(*t.fakes.clock);
+    w.platform().speech.reset(voice);
     Speaker &speaker = w.speaker();
     speaker.AgentIni();
     speaker.LoadSpeaker();
@@ -121,10 +120,8 @@ TEST(GameClock, TheCharacterWarnsBeforeTheLimitThenSaysTimeIsUp)
     t.tickAt(kTen + 11);
     EXPECT_TRUE(look->attentionPlaying());
     t.tickAt(kTen + 16);
-    QString said;
-    for (const auto &chunk : voice.said)
-        said += chunk.text;
-    EXPECT_EQ(said, QStringLiteral("Times! Up"));
+    ASSERT_EQ(voice->said.size(), 2u);
+    EXPECT_EQ(voice->said[0].text + voice->said[1].text, QStringLiteral("Times! Up"));
     EXPECT_GT(w.shell.QuestionStart, long(kTen) + 15) << "dealt again";
     EXPECT_EQ(w.quiz.AwaitingAnswer, 1);
 }
@@ -193,14 +190,13 @@ TEST(GameClock, LettersPlayTheAnswersOwnSound)
     w.Question(1)->tag = QStringLiteral("2");
     w.Answer(2)->setText(QStringLiteral("Apple"));
     w.quiz.QuestionTile = 1;
-    for (const char *subject : {"Letters", "Spelling", "Colour", "Sums", "Words", "Numbers"}) {
+    const std::pair<const char *, int> cases[] = {{"Letters", 1}, {"Spelling", 1}, {"Words", 0}};
+    for (const auto &[subject, spoken] : cases) {
         w.shell.CurrentSubject = QLatin1String(subject);
         const int before = t.played(apple);
         w.shell.TickCount = 12;
         t.tickAt(kTen + 1);
-        const bool spoken = QLatin1String(subject) == QLatin1String("Letters")
-            || QLatin1String(subject) == QLatin1String("Spelling");
-        EXPECT_EQ(t.played(apple) - before, spoken ? 1 : 0) << subject;
+        EXPECT_EQ(t.played(apple) - before, spoken) << subject;
     }
 }
 

@@ -28,27 +28,6 @@ struct LockedWindow : TestWindow
     }
 };
 
-TEST(PasswordLock, WithNoPasswordNothingIsEverAsked)
-{
-    TestWindow t;
-    t.scriptPasswords();
-    Educate &w = t.w();
-    w.settings().LoadData();
-    t.lock().setUpMenus();
-    for (int i = 1; i <= 3; ++i) {
-        EXPECT_FALSE(w.menus().enabled(kRq, i));
-        w.menus().setChecked(kRq, i, true); // as a stored file may have them
-    }
-    w.shell.LastGame = GamePaintBox;
-    w.MNU_Game_Click(GamePaintBox);
-    w.MNU_Game_Click(GameColouringBook);
-    w.settings().MNU_Limit_Click(1);
-    EXPECT_EQ(w.shell.CurrentGame, GameColouringBook);
-    EXPECT_EQ(w.shell.TimeLimit, 15);
-    EXPECT_TRUE(w.QueryUnload());
-    EXPECT_EQ(t.unexpectedDialogs, 0);
-}
-
 TEST(PasswordLock, CreatingAndEmptyingThePasswordSwitchTheRequirements)
 {
     LockedWindow t;
@@ -68,10 +47,15 @@ TEST(PasswordLock, CreatingAndEmptyingThePasswordSwitchTheRequirements)
     t.lock().MNU_PsCreate_Click();
     EXPECT_TRUE(t.lock().StoredPassword.isEmpty());
     EXPECT_EQ(m.caption(MenuId::MNU_PsCreate), QStringLiteral("Create Password"));
-    for (int i = 1; i <= 3; ++i)
+    for (int i = 1; i <= 3; ++i) {
         EXPECT_FALSE(m.enabled(kRq, i));
+        m.setChecked(kRq, i, true); // as a stored file may have them: still nothing is asked
+    }
     t.w().MNU_Game_Click(GameColouringBook);
+    t.w().settings().MNU_Limit_Click(1);
     EXPECT_EQ(t.w().shell.CurrentGame, GameColouringBook);
+    EXPECT_EQ(t.w().shell.TimeLimit, 15);
+    EXPECT_TRUE(t.w().QueryUnload());
     EXPECT_EQ(t.unexpectedDialogs, 0);
 }
 

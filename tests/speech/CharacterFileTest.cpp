@@ -4,7 +4,6 @@
 #include "speech/SpeechFixtures.h"
 
 #include <QDir>
-#include <QSvgRenderer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -96,24 +95,6 @@ TEST(CharacterFile, BrokenFilesAreRefused)
     EXPECT_FALSE(CharacterFile::read(folder + QStringLiteral("/Nobody.twc"), &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(CharacterFile::read(QString::fromLocal8Bit(fifo)));
-}
-
-TEST(CharacterFile, ShippedCharactersLoadWithThreeDistinctLooks)
-{
-    const QDir shipped(QStringLiteral(TUMBLEWICK_SOURCE_DIR "/content/characters"));
-    const QStringList files = shipped.entryList({QStringLiteral("*.twc")}, QDir::Files);
-    ASSERT_GE(files.size(), 2);
-    for (const QString &file : files) {
-        QString error;
-        const auto c = CharacterFile::read(shipped.filePath(file), &error);
-        ASSERT_TRUE(c) << file.toStdString() << ": " << error.toStdString();
-        EXPECT_FALSE(c->name.isEmpty());
-        EXPECT_NE(c->art[0], c->art[1]) << file.toStdString();
-        EXPECT_NE(c->art[0], c->art[2]) << file.toStdString();
-        EXPECT_NE(c->art[1], c->art[2]) << file.toStdString();
-        for (const QByteArray &svg : c->art)
-            EXPECT_TRUE(QSvgRenderer(svg).isValid()) << file.toStdString();
-    }
 }
 
 } // namespace

@@ -15,23 +15,10 @@ constexpr MenuId kSpkChr = MenuId::MNU_SpkChr;
 constexpr MenuId kSpkOn = MenuId::MNU_SpkOn;
 constexpr MenuId kCharacter = MenuId::MNU_Character;
 
-TEST_F(SpeakerTest, NoCharacterFilesLeavesSpeechOffQuietly)
-{
-    useVoice();
-    startUp();
-    EXPECT_EQ(menus().caption(kSpkChr, 1), QStringLiteral("&Non Installed"));
-    EXPECT_FALSE(menus().enabled(kSpkChr, 1));
-    EXPECT_FALSE(menus().visible(kSpkChr, 2));
-    EXPECT_FALSE(menus().checked(kSpkOn));
-    EXPECT_FALSE(menus().enabled(kCharacter));
-    EXPECT_TRUE(win.fakes.dialogs->messages.isEmpty());
-    // Talk without a character returns at once.
-    speaker().Talk(QStringLiteral("Hi"));
-    EXPECT_TRUE(voice->said.empty());
-}
-
+// Without character files speech stays off quietly, and Talk returns at once.
 TEST_F(SpeakerTest, OnAFirstRunTheSpeechSwitchShowsWhetherTheCharacterTalks)
 {
+    useVoice();
     for (const bool withCharacter : {true, false}) {
         SCOPED_TRACE(withCharacter);
         QDir(characters()).removeRecursively();
@@ -41,8 +28,15 @@ TEST_F(SpeakerTest, OnAFirstRunTheSpeechSwitchShowsWhetherTheCharacterTalks)
         win.w().settings().LoadData(); // no settings file: the first-run values
         EXPECT_EQ(win.w().speech.SpeakerLoaded, withCharacter);
         EXPECT_EQ(menus().checked(kSpkOn), withCharacter);
+        EXPECT_EQ(menus().enabled(kCharacter), withCharacter);
         speaker().AgentTer();
     }
+    EXPECT_EQ(menus().caption(kSpkChr, 1), QStringLiteral("&Non Installed"));
+    EXPECT_FALSE(menus().enabled(kSpkChr, 1));
+    EXPECT_FALSE(menus().visible(kSpkChr, 2));
+    EXPECT_TRUE(win.fakes.dialogs->messages.isEmpty());
+    speaker().Talk(QStringLiteral("Hi"));
+    EXPECT_TRUE(voice->said.empty());
 }
 
 TEST_F(SpeakerTest, ListsTenOfElevenInNameOrderAndTheTenthCanBeChosen)
@@ -122,23 +116,6 @@ TEST_F(SpeakerTest, ABrokenCharacterIsSilentAtStartAndExplainedWhenSwitchedOn)
                              "See help manual on how to do this."));
     speaker().Talk(QStringLiteral("Hi"));
     EXPECT_TRUE(voice->said.empty());
-}
-
-TEST_F(SpeakerTest, ReleasingAtTheEndHidesAndSilencesTheCharacter)
-{
-    useVoice();
-    addCharacter(QStringLiteral("Owl"));
-    startUp();
-    voice->secondsPerChunk = 100; // still speaking when the program ends
-    win.fakes.pump->onPump = [this] {
-        if (!voice->said.empty() && speaker().agent())
-            speaker().AgentTer();
-    };
-    speaker().Talk(QStringLiteral("One. Two. Three."));
-    EXPECT_EQ(voice->said.size(), 1u);
-    EXPECT_GE(voice->stops, 1);
-    EXPECT_FALSE(win.w().speech.SpeakerLoaded);
-    EXPECT_FALSE(speaker().characterVisible());
 }
 
 TEST_F(SpeakerTest, SpeechSwitchedOffStaysOffAfterARestart)

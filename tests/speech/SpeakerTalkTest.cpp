@@ -128,23 +128,17 @@ TEST_F(TalkTest, WithoutAnyVoiceTheBalloonSaysItForATimeThatFitsTheText)
     }
 }
 
-TEST_F(TalkTest, AVoiceThatBreaksDownMidSentenceEndsTalk)
+TEST_F(TalkTest, AVoiceThatBreaksDownOrGetsStuckEndsTalk)
 {
-    voice->failAfter = 0.2;
-    const double took = talk(kLong);
+    voice->failAfter = 0.2; // mid-sentence
+    EXPECT_LT(talk(kLong), 1.0);
     EXPECT_EQ(voice->said.size(), 1u);
-    EXPECT_LT(took, 1.0);
-    // The next Talk tries again.
-    voice->failAfter = -1;
+    voice->failAfter = -1; // the next Talk tries again
     speaker().Talk(kLong);
     EXPECT_EQ(voice->said.size(), 5u);
-}
 
-TEST_F(TalkTest, AStuckVoiceIsCutOffSoEveryWaitEnds)
-{
-    voice->secondsPerChunk = 1e6;
-    const double took = talk(QStringLiteral("Hi"));
-    EXPECT_LT(took, 61.0);
+    voice->secondsPerChunk = 1e6; // never done: cut off, so every wait ends
+    EXPECT_LT(talk(QStringLiteral("Hi")), 61.0);
     EXPECT_GE(voice->stops, 1);
     EXPECT_EQ(speaker().audioStatus(), kAudioIdle);
     const double start = now();
@@ -152,16 +146,24 @@ TEST_F(TalkTest, AStuckVoiceIsCutOffSoEveryWaitEnds)
     EXPECT_EQ(now(), start);
 }
 
-TEST_F(TalkTest, SwitchingSpeechOffDuringTalkEndsIt)
+// Speech switched off, or the character released as the program ends, while it talks.
+TEST_F(TalkTest, LosingTheCharacterDuringTalkEndsIt)
 {
-    voice->secondsPerChunk = 1.0;
-    win.fakes.pump->onPump = [&] {
-        if (voice->said.size() == 2 && speaker().agent())
-            speaker().MNU_SpkOn_Click();
-    };
-    speaker().Talk(kLong);
-    EXPECT_EQ(voice->said.size(), 2u);
-    EXPECT_FALSE(win.w().speech.SpeakerLoaded);
+    voice->secondsPerChunk = 100;
+    for (const bool release : {true, false}) {
+        if (!win.w().speech.SpeakerLoaded)
+            startUp();
+        voice->said.clear();
+        win.fakes.pump->onPump = [&] {
+            if (!voice->said.empty() && speaker().agent())
+                release ? speaker().AgentTer() : speaker().MNU_SpkOn_Click();
+        };
+        speaker().Talk(kLong);
+        EXPECT_EQ(voice->said.size(), 1u) << release;
+        EXPECT_FALSE(win.w().speech.SpeakerLoaded) << release;
+        EXPECT_FALSE(speaker().characterVisible()) << release;
+        EXPECT_GE(voice->stops, 1) << "silenced";
+    }
 }
 
 // Above a tile created later, and above every tile the grid's layout raises.

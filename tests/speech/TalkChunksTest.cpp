@@ -28,18 +28,17 @@ TEST(TalkChunks, CutsAsTalkSpeaksIt)
     const ChunkCase cases[] = {
         {"empty", QString(), {}},
         {"hi", QStringLiteral("Hi"), {said(QStringLiteral("Hi"))}},
+        {"question",
+         QStringLiteral("Whoops? Oh"),
+         {said(QStringLiteral("Whoops? ")), said(QStringLiteral("Oh"))}},
         {"one letter", QStringLiteral("a"), {said(QStringLiteral("a"))}},
         {"letter and stop", QStringLiteral("b."), {said(QStringLiteral("b."))}},
         {"two sentences",
          QStringLiteral("Hi there. Bye now."),
          {said(QStringLiteral("Hi there. ")), said(QStringLiteral("Bye now."))}},
-        {"exclamation",
-         QStringLiteral("Oh. Dear"),
-         {said(QStringLiteral("Oh. ")), said(QStringLiteral("Dear"))}},
         {"times up",
          QStringLiteral("Times! Up"),
          {said(QStringLiteral("Times! ")), said(QStringLiteral("Up"))}},
-        {"question", QStringLiteral("Whoops?"), {said(QStringLiteral("Whoops?"))}},
         {"seventy characters", kSeventy, {said(kSeventy)}},
         {"short word after sixty",
          kShortWord,
@@ -52,9 +51,8 @@ TEST(TalkChunks, CutsAsTalkSpeaksIt)
     for (const ChunkCase &c : cases) {
         const std::vector<TalkChunk> got = TalkChunks(c.text);
         ASSERT_EQ(got.size(), c.chunks.size()) << c.name;
-        for (size_t i = 0; i < got.size(); ++i) {
+        for (size_t i = 0; i < got.size(); ++i)
             EXPECT_EQ(got[i].tagged(), c.chunks[i].tagged()) << c.name << " chunk " << i;
-        }
     }
 }
 
@@ -62,9 +60,7 @@ TEST(TalkChunks, ChunksTogetherSayTheWholeTextOnce)
 {
     const QStringList texts = {
         QStringLiteral("Where is the red apple? Click on it: then we can play again!"),
-        QStringLiteral("A. B. C."),
         kShortWord + QStringLiteral(" ") + kShortWord,
-        QStringLiteral("x y"),
         QStringLiteral("One, two, three, four, five, six, seven, eight, nine, ten, eleven, "
                        "twelve, thirteen, fourteen, fifteen, sixteen."),
     };

@@ -24,15 +24,9 @@ namespace tw::test {
 // whether to press O.K or Cancel.
 struct PassAnswer
 {
-    PassAnswer(QString current = {}, QString fresh = {}, QString repeat = {}, bool cancel = false)
-        : current(std::move(current))
-        , fresh(std::move(fresh))
-        , repeat(std::move(repeat))
-        , cancel(cancel)
-    { }
-    QString current;
-    QString fresh;
-    QString repeat;
+    QString current {};
+    QString fresh {};
+    QString repeat {};
     bool cancel = false;
 };
 
