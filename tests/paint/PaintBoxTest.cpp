@@ -54,7 +54,7 @@ TEST(PaintBox, ThePenWidthMenuEditsThePenChosenLast)
     EXPECT_EQ(t.drawn({70, 62}), qRgb(255, 255, 255));
 }
 
-TEST(PaintBox, RedrawBringsBackEveryDotAndNotWhatTheEraserTookAway)
+TEST(PaintBox, RedrawBringsBackEveryDotAndNotWhatTheEraserTookAwayAndClearEmptiesAll)
 {
     PaintWindow t;
     t.box().Tool_Click(2);
@@ -87,6 +87,14 @@ TEST(PaintBox, RedrawBringsBackEveryDotAndNotWhatTheEraserTookAway)
             blue += t.maps().colour(x, y) == 0xFF0000 && t.drawn({x, y}) == qRgb(0, 0, 255);
     EXPECT_GT(blue, 0);
     EXPECT_FALSE(t.w().hourglass());
+
+    // "Clear" empties the drawing and resets the objects.
+    int resets = 0;
+    t.box().objects.reset = [&resets] { ++resets; };
+    t.box().Review_Click(1);
+    EXPECT_EQ(resets, 1);
+    EXPECT_TRUE(t.maps().empty());
+    EXPECT_EQ(t.drawn({30, 20}), qRgb(255, 255, 255));
 }
 
 TEST(PaintBox, StrokesThatMustNotDrawLeaveNothing)
@@ -107,18 +115,6 @@ TEST(PaintBox, StrokesThatMustNotDrawLeaveNothing)
     t.box().Tool_Click(2);
     t.stroke({QPoint(-100000, 5), QPoint(100000, 100000)});
     EXPECT_EQ(t.w().paint.LastX, 32767);
-}
-
-TEST(PaintBox, ClearEmptiesTheDrawingAndCallsTheObjectsReset)
-{
-    PaintWindow t;
-    int resets = 0;
-    t.box().objects.reset = [&resets] { ++resets; };
-    t.stroke({QPoint(10, 10), QPoint(50, 10)});
-    t.box().Review_Click(1);
-    EXPECT_EQ(resets, 1);
-    EXPECT_TRUE(t.maps().empty());
-    EXPECT_EQ(t.drawn({30, 10}), qRgb(255, 255, 255));
 }
 
 TEST(PaintBox, TheMixingTileBlendsTowardTheLastPlainColour)

@@ -26,7 +26,14 @@ TEST(GameSwitch, StartUpPreparesTheWindowAndOpensTheGamePlayedLast)
     EXPECT_FALSE(w.menus().enabled(MenuId::MNU_Again));
     EXPECT_FALSE(w.menus().enabled(MenuId::MNU_PsRq, 1));
     EXPECT_EQ(w.shell.CurrentGame, GameSounds);
+    // A switch disables "Play Again" and starts the question's clock on a whole second.
+    w.menus().setEnabled(MenuId::MNU_Again, -1, true);
+    first.fakes.clock->now = 40000.7;
     w.MNU_Game_Click(GamePaintBox);
+    EXPECT_EQ(w.shell.QuestionStart, 40000);
+    EXPECT_FALSE(w.menus().enabled(MenuId::MNU_Again));
+    EXPECT_FALSE(w.keyPreview());
+    EXPECT_FALSE(w.shell.Loading);
     ASSERT_TRUE(w.close());
 
     TestWindow second(first.writeDir.path());
@@ -72,22 +79,6 @@ TEST(GameSwitch, UnloadGameLeavesOnlyTheTemplates)
     EXPECT_TRUE(w.shell.CurrentSubject.isEmpty());
     EXPECT_EQ(w.quiz.AwaitingAnswer, 0);
     EXPECT_FALSE(w.SpellBox->isVisibleTo(&w));
-}
-
-TEST(GameSwitch, ASwitchSetsUpTheMenusAndTheClock)
-{
-    TestWindow t;
-    Educate &w = t.w();
-    w.settings().LoadData();
-    w.shell.LastGame = GameColouringBook;
-    w.menus().setEnabled(MenuId::MNU_Again, -1, true);
-    t.fakes.clock->now = 40000.7;
-    w.MNU_Game_Click(GamePaintBox);
-    EXPECT_EQ(w.shell.CurrentGame, GamePaintBox);
-    EXPECT_EQ(w.shell.QuestionStart, 40000);
-    EXPECT_FALSE(w.menus().enabled(MenuId::MNU_Again));
-    EXPECT_FALSE(w.keyPreview());
-    EXPECT_FALSE(w.shell.Loading);
 }
 
 TEST(GameSwitch, ARefusedPuzzlePictureLeavesAUsableWindow)
