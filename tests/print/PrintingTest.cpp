@@ -1,5 +1,6 @@
 // Printing the drawing: pages written as PDF files and rendered back to pixels.
 #include "print/Printing.h"
+#include "paint/PixelMaps.h"
 #include "print/FakePrintHost.h"
 
 #include <gtest/gtest.h>
@@ -39,35 +40,24 @@ QRect inkBox(const QImage &page, QRect within = {})
 
 double mmToRender(double mm) { return mm / kMmPerInch * kRenderDpi; }
 
-// A recorded drawing of `size` pixels, all white (nothing drawn) at width 1.
-struct Strokes
+// What the printer is given for `maps` (which must outlive it).
+StrokeRecord strokesOf(const PixelMaps &maps)
 {
-    explicit Strokes(QSize size)
-        : colour(size_t(size.width() * size.height()), 0xFFFFFF)
-        , width(colour.size(), 1)
-    {
-        record.size = size;
-        record.stride = size.width();
-        record.colour = colour;
-        record.width = width;
-    }
-    void dot(int x, int y, std::uint32_t bgr, int w)
-    {
-        colour[size_t(y * record.stride + x)] = bgr;
-        width[size_t(y * record.stride + x)] = std::uint8_t(w);
-        record.widthUsed[size_t(w)] = true;
-    }
-    std::vector<std::uint32_t> colour;
-    std::vector<std::uint8_t> width;
-    StrokeRecord record;
-};
+    StrokeRecord r;
+    r.size = QSize(maps.width(), maps.height());
+    r.stride = maps.width();
+    r.colour = maps.colours();
+    r.width = maps.widths();
+    r.widthUsed.fill(true); // every width is looked for
+    return r;
+}
 
 TEST(PrintGraphic, WiderStrokesGoUnderNarrowerOnesWhateverTheirOrder)
 {
-    Strokes strokes(QSize(16, 16));
-    strokes.dot(5, 4, 0xFF0000, 1); // blue, above the wide dot
-    strokes.dot(5, 5, 0x0000FF, 9); // red, 9 pixels across
-    const QImage layer = strokeLayer(strokes.record);
+    PixelMaps maps(16, 16);
+    maps.record(5, 4, 0xFF0000, 1); // blue, above the wide dot
+    maps.record(5, 5, 0x0000FF, 9); // red, 9 pixels across
+    const QImage layer = strokeLayer(strokesOf(maps));
     EXPECT_EQ(layer.pixel(5, 4), qRgb(0, 0, 255));
     for (QPoint red : {QPoint(5, 9), QPoint(1, 5), QPoint(9, 5), QPoint(5, 1)})
         EXPECT_EQ(layer.pixel(red), qRgb(255, 0, 0)) << red.x() << "," << red.y();
@@ -92,11 +82,11 @@ TEST_F(PrintingTest, AWideDrawingFillsThePrintableWidthWithoutDistortion)
 {
     PrintedDrawing drawing;
     drawing.pixels = QSize(200, 100);
-    Strokes strokes(drawing.pixels);
+    PixelMaps maps(200, 100);
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 200; ++x)
-            strokes.dot(x, y, 0x0000FF, 1);
-    drawing.strokes = strokes.record;
+            maps.record(x, y, 0x0000FF, 1);
+    drawing.strokes = strokesOf(maps);
     const QImage page = print(drawing); // portrait A4
     ASSERT_FALSE(page.isNull()) << "pdftoppm (poppler-utils) is needed";
     const QRect box = inkBox(page);
