@@ -126,21 +126,6 @@ TEST(GameClock, TheCharacterWarnsBeforeTheLimitThenSaysTimeIsUp)
     EXPECT_EQ(w.quiz.AwaitingAnswer, 1);
 }
 
-TEST(GameClock, TheLimitRunsFromTheFirstQuestionOfADeal)
-{
-    TestWindow t;
-    t.w().settings().LoadData();
-    t.w().settings().MNU_Limit_Click(1);
-    t.fakes.clock->now = kTen;
-    t.w().MNU_Game_Click(GameColours);
-    const long start = t.w().shell.QuestionStart;
-    for (int s = 1; s <= 16; ++s) {
-        t.fakes.clock->now = start + s;
-        t.w().clock().Timer1_Timer();
-    }
-    EXPECT_GT(t.w().shell.QuestionStart, start) << "timed out and dealt again";
-}
-
 TEST(GameClock, ATickInsideATimeOutsWaitDoesNotRestartAgain)
 {
     ClockWindow t;
