@@ -74,14 +74,6 @@ TEST(TalkChunks, ChunksTogetherSayTheWholeTextOnce)
     }
 }
 
-TEST(TalkChunks, TagsComeFirstBackToBack)
-{
-    EXPECT_EQ((TalkChunk {QStringLiteral("Hi"), 10, 10}.tagged()),
-              QStringLiteral("\\Pit=10\\\\Spd=10\\Hi"));
-    EXPECT_EQ((TalkChunk {QStringLiteral("Twelve "), 0, 0}.tagged()),
-              QStringLiteral("\\Pit=0\\\\Spd=0\\Twelve "));
-}
-
 TEST(SpeechTags, ReadOffAndNeverLeftInTheWords)
 {
     struct Case
