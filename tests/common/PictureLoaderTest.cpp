@@ -83,26 +83,13 @@ TEST(PictureLoader, VectorPicturesAreDrawnLargeEnoughForATile)
 TEST(PictureLoader, BrokenFilesLoadAsNothing)
 {
     QTemporaryDir dir;
-    QByteArray png;
-    {
-        QImage image(200, 200, QImage::Format_RGB32);
-        image.fill(Qt::blue);
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "png");
-    }
+    const QByteArray png = test::imageBytes("png", Qt::blue, QSize(200, 200));
     // A PNG header claiming 20000 x 20000 pixels (400 million) with no data behind it.
     QByteArray huge = png.left(33);
     qToBigEndian<quint32>(20000, huge.data() + 16);
     qToBigEndian<quint32>(20000, huge.data() + 20);
     // A BMP header claiming 30000 x 30000.
-    QByteArray bmp;
-    {
-        QImage image(4, 4, QImage::Format_RGB32);
-        QBuffer buffer(&bmp);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "bmp");
-    }
+    QByteArray bmp = test::imageBytes("bmp", Qt::black, QSize(4, 4));
     qToLittleEndian<qint32>(30000, bmp.data() + 18);
     qToLittleEndian<qint32>(30000, bmp.data() + 22);
     QByteArray emfCut = test::emfBytes().left(60);

@@ -39,9 +39,9 @@ TEST(HideGame, TheGridFitsTheSounds)
     EXPECT_EQ(t.lastSound(), t.askedSound()) << "the first sound plays at once";
 }
 
-TEST(HideGame, AWrongCardIsCoveredAgainAndTheSameSoundReplays)
+TEST(HideGame, AWrongCardIsCoveredAgainAndFindingEveryPictureEndsTheGame)
 {
-    HideWindow t(1, 9);
+    HideWindow t(2, 9);
     Educate &w = t.w();
     w.MNU_Game_Click(GameHideAndSeek);
     const int asked = w.quiz.QuestionTile;
@@ -54,15 +54,9 @@ TEST(HideGame, AWrongCardIsCoveredAgainAndTheSameSoundReplays)
     const QObjectList &order = w.playArea()->children();
     EXPECT_GT(order.indexOf(w.Answer(wrong)), order.indexOf(w.Img(wrong))) << "covered again";
     EXPECT_EQ(w.quiz.QuestionTile, asked);
-    EXPECT_EQ(t.lastSound(), sound);
+    EXPECT_EQ(t.lastSound(), sound) << "the same sound replays";
     EXPECT_EQ(w.quiz.HideFoundCount, 0);
-}
 
-TEST(HideGame, FindingEveryPictureEndsTheGame)
-{
-    HideWindow t(2, 9);
-    Educate &w = t.w();
-    w.MNU_Game_Click(GameHideAndSeek);
     for (int found = 1; found <= 9; ++found) {
         ASSERT_FALSE(t.againEnabled());
         const int card = t.hidingCard();

@@ -16,15 +16,6 @@ using namespace tw::test;
 
 namespace {
 
-// Card positions by the name of their picture.
-std::map<QString, std::vector<int>> cardsByName(Educate &w, int n)
-{
-    std::map<QString, std::vector<int>> cards;
-    for (int p = 1; p <= n; ++p)
-        cards[w.Question(p)->text()].push_back(p);
-    return cards;
-}
-
 // A card is face up when its picture lies above its cover.
 bool faceUp(Educate &w, int p)
 {
@@ -51,7 +42,7 @@ TEST(PairsGame, ThreeByThreeBecomesFourByFourWithEveryPictureOnTwoCards)
     Educate &w = t.w();
     w.MNU_Game_Click(GamePairs);
     ASSERT_EQ(w.shell.GridMax, 3);
-    const auto cards = cardsByName(w, 16);
+    const auto cards = t.cardsByName(16);
     EXPECT_EQ(cards.size(), 8u);
     for (const auto &[name, places] : cards) {
         EXPECT_EQ(places.size(), 2u) << name.toStdString();
@@ -69,7 +60,7 @@ TEST(PairsGame, AMatchIsRemovedAfterTheDisplayAndClicksMeanwhileDoNothing)
     PairsWindow t(2);
     Educate &w = t.w();
     w.MNU_Game_Click(GamePairs);
-    const auto cards = cardsByName(w, 16);
+    const auto cards = t.cardsByName(16);
     const auto &pair = cards.begin()->second;
     const int other = cards.rbegin()->second[0];
     QuizWindow::click(w.Answer(pair[0]));
@@ -112,7 +103,7 @@ TEST(PairsGame, ASecondClickOnTheOpenCardOrAMismatchIsAFailedTurn)
     EXPECT_EQ(w.quiz.PairsFound, 0);
     EXPECT_TRUE(w.Answer(5)->isVisible());
     // Two different pictures turn back too.
-    const auto cards = cardsByName(w, 16);
+    const auto cards = t.cardsByName(16);
     const int a = cards.begin()->second[0], b = cards.rbegin()->second[0];
     QuizWindow::click(w.Answer(a));
     QuizWindow::click(w.Answer(b));
@@ -137,5 +128,5 @@ TEST(PairsGame, TooFewPicturesWidenTheSubjects)
     w.MNU_Game_Click(GamePairs);
     EXPECT_TRUE(w.menus().checked(MenuId::MNU_PairSubject, 1));
     EXPECT_EQ(w.shell.GridMax, 3);
-    EXPECT_EQ(cardsByName(w, 16).size(), 8u);
+    EXPECT_EQ(t.cardsByName(16).size(), 8u);
 }

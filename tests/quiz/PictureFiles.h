@@ -12,13 +12,24 @@
 
 namespace tw::test {
 
-// A `size` picture filled with `colour`, saved in `format` ("png", "bmp", "jpg", "ico").
-inline bool writeImage(const QString &path, const char *format, QColor colour = Qt::red,
-                       QSize size = QSize(32, 24))
+// A `size` picture filled with `colour`, encoded as `format` ("png", "bmp", "jpg", "ico").
+inline QByteArray imageBytes(const char *format, QColor colour = Qt::red,
+                             QSize size = QSize(32, 24))
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
-    return image.save(path, format);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+inline bool writeImage(const QString &path, const char *format, QColor colour = Qt::red,
+                       QSize size = QSize(32, 24))
+{
+    const QByteArray bytes = imageBytes(format, colour, size);
+    return !bytes.isEmpty() && writeFile(path, bytes);
 }
 
 // A 2 x 2 red GIF, written byte by byte (Qt reads GIF but cannot write it).

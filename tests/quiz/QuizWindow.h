@@ -12,6 +12,9 @@
 #include <QApplication>
 #include <QTest>
 
+#include <map>
+#include <vector>
+
 namespace tw::test {
 
 struct QuizWindow : TestWindow
@@ -52,6 +55,15 @@ struct QuizWindow : TestWindow
     static void click(QWidget *tile)
     {
         QTest::mouseClick(tile, Qt::LeftButton, {}, tile->rect().center());
+    }
+
+    // Pairs: the card positions 1..n by the name of their picture.
+    std::map<QString, std::vector<int>> cardsByName(int n) const
+    {
+        std::map<QString, std::vector<int>> cards;
+        for (int p = 1; p <= n; ++p)
+            cards[window->Question(p)->text()].push_back(p);
+        return cards;
     }
 
     bool againEnabled() const

@@ -58,10 +58,7 @@ void playToTheEnd(ShippedWindow &t, int game)
     Educate &w = t.w();
     const int n = (w.shell.GridMax + 1) * (w.shell.GridMax + 1);
     if (game == GamePairs) {
-        std::map<QString, std::vector<int>> cards;
-        for (int p = 1; p <= n; ++p)
-            cards[w.Question(p)->text()].push_back(p);
-        for (const auto &[name, places] : cards)
+        for (const auto &[name, places] : t.cardsByName(n))
             for (int p : places)
                 QuizWindow::click(w.Answer(p));
         return;
