@@ -14,6 +14,7 @@ class QPushButton;
 namespace tw {
 
 class Menus;
+struct SettingsValues;
 
 // Each room's host interface (QuizHost, PuzzleHost, SpeechHost) derives from
 // this stage virtually; the window implements them all and so holds one stage.
@@ -54,6 +55,9 @@ public:
     double boardWidth() const;
 
     virtual Menus &menus() = 0;
+    // The stored options, and changing them (the menus show the change).
+    virtual const SettingsValues &options() const = 0;
+    virtual void setOptions(const SettingsValues &values) = 0;
     // True when the action guarded by `which` may go on (asks the parent's
     // password when one is set and required).
     virtual bool CheckPass(PasswordRequirement which) = 0;

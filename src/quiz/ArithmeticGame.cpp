@@ -3,6 +3,7 @@
 
 #include "common/Constants.h"
 #include "common/Menus.h"
+#include "common/SettingsValues.h"
 #include "common/Tiles.h"
 #include "quiz/QuizHost.h"
 
@@ -22,11 +23,6 @@ constexpr std::array<int, 5> kNumberRanges = {5, 10, 20, 40, 100};
 // Times-table items carry their table as index; the value kept is index - 1.
 constexpr std::array<int, 7> kTableItems = {2, 3, 4, 5, 7, 10, 12};
 
-constexpr MenuId kAddOn = MenuId::MNU_AddOn;
-constexpr MenuId kSubOn = MenuId::MNU_SubOn;
-constexpr MenuId kMulOn = MenuId::MNU_MulOn;
-constexpr MenuId kDivOn = MenuId::MNU_DivOn;
-
 } // namespace
 
 const char *const ArithmeticGame::kTooBigMessage
@@ -36,53 +32,60 @@ ArithmeticGame::ArithmeticGame(QuizHost &window)
     : m_window(window)
 { }
 
-bool ArithmeticGame::setNumbersRange(MenuId group, int index, int &value)
+bool ArithmeticGame::setNumbersRange(int SettingsValues::*option, int index, int &value)
 {
     if (!m_window.CheckPass(PasswordRequirement::Settings))
         return false;
     if (index < 0 || index >= static_cast<int>(kNumberRanges.size()))
         return false;
-    m_window.menus().checkOnly(group, index);
+    choose(option, index);
     value = kNumberRanges[index];
     return true;
 }
 
-bool ArithmeticGame::setTablesRange(MenuId group, int index, int &value)
+bool ArithmeticGame::setTablesRange(int SettingsValues::*option, int index, int &value)
 {
     if (!m_window.CheckPass(PasswordRequirement::Settings))
         return false;
     if (std::find(kTableItems.begin(), kTableItems.end(), index) == kTableItems.end())
         return false;
-    m_window.menus().checkOnly(group, index);
+    choose(option, index);
     value = index - 1;
     return true;
 }
 
+void ArithmeticGame::choose(int SettingsValues::*option, int index)
+{
+    SettingsValues options = m_window.options();
+    options.*option = index;
+    m_window.setOptions(options);
+}
+
 void ArithmeticGame::MNU_AddMax_Click(int index)
 {
-    setNumbersRange(MenuId::MNU_AddMax, index, m_window.quiz.AddMax);
+    setNumbersRange(&SettingsValues::AddMax, index, m_window.quiz.AddMax);
 }
 void ArithmeticGame::MNU_SubMax_Click(int index)
 {
-    setNumbersRange(MenuId::MNU_SubMax, index, m_window.quiz.SubMax);
+    setNumbersRange(&SettingsValues::SubMax, index, m_window.quiz.SubMax);
 }
 void ArithmeticGame::MNU_MulMax_Click(int index)
 {
-    setTablesRange(MenuId::MNU_MulMax, index, m_window.quiz.MulMax);
+    setTablesRange(&SettingsValues::MulMax, index, m_window.quiz.MulMax);
 }
 void ArithmeticGame::MNU_DivMax_Click(int index)
 {
-    setTablesRange(MenuId::MNU_DivMax, index, m_window.quiz.DivMax);
+    setTablesRange(&SettingsValues::DivMax, index, m_window.quiz.DivMax);
 }
 
 SumSwitches ArithmeticGame::switches() const
 {
-    const Menus &menus = m_window.menus();
+    const SettingsValues &options = m_window.options();
     SumSwitches s;
-    s.addition = menus.checked(kAddOn);
-    s.multiplication = menus.checked(kMulOn);
-    s.subtraction = menus.checked(kSubOn);
-    s.division = menus.checked(kDivOn);
+    s.addition = options.AddOn == 1;
+    s.multiplication = options.MulOn == 1;
+    s.subtraction = options.SubOn == 1;
+    s.division = options.DivOn == 1;
     if (!s.addition && !s.multiplication && !s.subtraction && !s.division)
         s.addition = true;
     return s;

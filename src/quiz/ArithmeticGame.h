@@ -12,6 +12,7 @@
 namespace tw {
 
 class QuizHost;
+struct SettingsValues;
 
 class ArithmeticGame
 {
@@ -28,15 +29,18 @@ public:
     // Deals the sums of a new game onto the tiles LoadLabels created.
     LoadOutcome LoadSums();
 
-    // The operator switches as the menus show them.
+    // The operator switches as the stored options hold them.
     SumSwitches switches() const;
     SumRanges ranges() const;
 
     static const char *const kTooBigMessage;
 
 private:
-    bool setNumbersRange(MenuId group, int index, int &value);
-    bool setTablesRange(MenuId group, int index, int &value);
+    // After the password check, stores item `index` as `option` and sets the
+    // range `value` the sums use; false when refused or not an item.
+    bool setNumbersRange(int SettingsValues::*option, int index, int &value);
+    bool setTablesRange(int SettingsValues::*option, int index, int &value);
+    void choose(int SettingsValues::*option, int index);
     LoadOutcome abortDeal();
 
     QuizHost &m_window;

@@ -4,6 +4,7 @@
 
 #include "common/Constants.h"
 #include "common/Menus.h"
+#include "common/SettingsValues.h"
 #include "common/Twips.h"
 #include "quiz/GameDraws.h"
 #include "quiz/GameRestart.h"
@@ -32,8 +33,6 @@ constexpr int kLargestLettersSide = 5;
 // The typing box is 300 twips high.
 constexpr double kSpellBoxHeightTwips = 300;
 
-constexpr MenuId kSpellSubject = MenuId::MNU_SpellSubject;
-
 } // namespace
 
 LettersGame::LettersGame(QuizHost &window)
@@ -52,7 +51,9 @@ void LettersGame::MNU_Letters_Click(int index)
     if (std::find(kWordLengthItems.begin(), kWordLengthItems.end(), index)
         == kWordLengthItems.end())
         index = kLongestWords;
-    m_window.menus().checkOnly(MenuId::MNU_Letters, index);
+    SettingsValues options = m_window.options();
+    options.Letters = index;
+    m_window.setOptions(options);
     m_window.shell.WordLength = index;
 }
 
@@ -83,7 +84,7 @@ LoadOutcome LettersGame::loadWordGame(int game)
 
     int m = 0;
     for (int k = 1; k <= kSpellSubjects; ++k) {
-        if (!w.menus().checked(kSpellSubject, k))
+        if (w.options().SpellSubject[k - 1] != 1)
             continue;
         const QString path = w.pictures().subjectPath(k);
         if (path.isEmpty())
@@ -142,8 +143,11 @@ void LettersGame::advanceSpellSubject()
 {
     QuizHost &w = m_window;
     ++w.quiz.SpellSubjectNext;
-    if (w.quiz.SpellSubjectNext <= kSpellSubjects)
-        w.menus().setChecked(kSpellSubject, w.quiz.SpellSubjectNext, true);
+    if (w.quiz.SpellSubjectNext <= kSpellSubjects) {
+        SettingsValues options = w.options();
+        options.SpellSubject[w.quiz.SpellSubjectNext - 1] = 1;
+        w.setOptions(options);
+    }
 }
 
 int LettersGame::spellAnswerTile() const

@@ -4,6 +4,7 @@
 #include "common/MenuId.h"
 
 #include "common/Menus.h"
+#include "common/SettingsValues.h"
 #include "quiz/GameDraws.h"
 #include "quiz/GameRestart.h"
 #include "quiz/PictureLibrary.h"
@@ -55,7 +56,7 @@ LoadOutcome NumbersGame::LoadNumbers()
 
     int m = 0;
     for (int k = 1; k <= kSpellSubjects; ++k) {
-        if (!w.menus().checked(MenuId::MNU_SpellSubject, k))
+        if (w.options().SpellSubject[k - 1] != 1)
             continue;
         const QString folder = w.pictures().subjectPath(k);
         for (const QString &file : folder.isEmpty() ? QStringList() : listFiles(folder)) {

@@ -5,6 +5,7 @@
 
 #include "common/Constants.h"
 #include "common/Menus.h"
+#include "common/SettingsValues.h"
 #include "quiz/GameDraws.h"
 #include "quiz/GameRestart.h"
 #include "quiz/GridPlan.h"
@@ -17,7 +18,6 @@ namespace tw {
 
 namespace {
 
-constexpr MenuId kPairSubject = MenuId::MNU_PairSubject;
 // The back of a card: a line feed, then a question mark.
 const QString kCardBack = QStringLiteral("\n?");
 
@@ -51,7 +51,7 @@ LoadOutcome PairsGame::LoadPairs()
     int m = 0;
     bool allChecked = true;
     for (int k = 1; k <= kPairSubjects; ++k) {
-        if (!w.menus().checked(kPairSubject, k)) {
+        if (w.options().PairSubject[k - 1] != 1) {
             allChecked = false;
             continue;
         }
@@ -87,11 +87,12 @@ LoadOutcome PairsGame::LoadPairs()
 
 bool PairsGame::checkNextSubject()
 {
-    Menus &menus = m_window.menus();
-    for (int k = 1; k <= kPairSubjects; ++k) {
-        if (!menus.checked(kPairSubject, k)) {
-            menus.setChecked(kPairSubject, k, true);
-            return menus.checked(kPairSubject, k);
+    SettingsValues options = m_window.options();
+    for (int &subject : options.PairSubject) {
+        if (subject != 1) {
+            subject = 1;
+            m_window.setOptions(options);
+            return true;
         }
     }
     return false;

@@ -4,6 +4,7 @@
 
 #include "common/Constants.h"
 #include "common/Menus.h"
+#include "common/SettingsValues.h"
 #include "platform/Numeric.h"
 #include "quiz/GameDraws.h"
 #include "quiz/HeldKey.h"
@@ -383,7 +384,7 @@ void QuizEngine::Answer_Click(int index)
         w.games().DoPair(index);
         return;
     }
-    if (game == GameInitialLetters && w.menus().checked(MenuId::MNU_Kbd, kKbdKeyboard))
+    if (game == GameInitialLetters && w.options().Kbd == kKbdKeyboard)
         return;
     if (game == GameHideAndSeek) {
         w.games().DoHide(index);
@@ -408,8 +409,8 @@ void QuizEngine::KeyPress(QChar key)
     QuizHost &w = m_window;
     if (w.shell.CurrentGame != GameInitialLetters)
         return;
-    const Menus &menus = w.menus();
-    if (!menus.checked(MenuId::MNU_Kbd, kKbdBoth) && !menus.checked(MenuId::MNU_Kbd, kKbdKeyboard))
+    const int kbd = w.options().Kbd;
+    if (kbd != kKbdBoth && kbd != kKbdKeyboard)
         return;
     // A key is marked like a click: never while an answer is being marked. A key typed while
     // the question is being asked is kept and marked as soon as the question is ready.

@@ -57,7 +57,6 @@ constexpr int kBackdropSubject = 2; // the switch's random backdrop comes from "
 constexpr int kWordLength = 3;
 constexpr double kSpellBoxPoints = 14; // the typed word, in the reading font
 const QColor kBoardColour(0xE4, 0xEE, 0xF6); // a calm blue-grey behind the tiles
-constexpr int kSecondsPerLimitStep = 15;
 constexpr int kJigsaw = 1;
 // Number Counting is played on the 3 x 3 grid (Puzzle Size item 0).
 constexpr int kCountingSizeItem = 0;
@@ -222,8 +221,6 @@ void Educate::Form_Load()
     m_settings->LoadData();
     m_password->setUpMenus();
 
-    const int limit = m_menus->checkedIndex(MenuId::MNU_Limit);
-    shell.TimeLimit = kSecondsPerLimitStep * (limit < 0 ? 0 : limit);
     if (!shell.BackdropFile.isEmpty()) {
         const QImage picture = PictureLibrary::loadPicture(shell.BackdropFile);
         if (!picture.isNull())
@@ -456,6 +453,10 @@ bool Educate::CheckPass(PasswordRequirement which) { return m_password->CheckPas
 
 void Educate::MNU_Size_Click(int item) { m_settings->MNU_Size_Click(item); }
 
+const SettingsValues &Educate::options() const { return m_settings->values(); }
+
+void Educate::setOptions(const SettingsValues &values) { m_settings->setValues(values); }
+
 void Educate::Delay(double seconds) { m_clock->Delay(seconds); }
 
 void Educate::waitWhileSpeaking() { m_speaker->waitWhileSpeaking(); }
@@ -539,7 +540,7 @@ void Educate::MNU_Print_Click()
     page.orientation = std::max(0, m_menus->checkedIndex(MenuId::MNU_PapLand)) + 1;
     // Both colour items may be checked by an old settings file: colour wins, as
     // the second of the two replayed clicks would.
-    page.colourMode = m_menus->checked(MenuId::MNU_Color, 1) ? 2 : 1;
+    page.colourMode = m_settings->values().Colour == 1 ? 2 : 1;
     m_printing->MNU_Print_Click();
 }
 

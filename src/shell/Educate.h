@@ -77,6 +77,8 @@ public:
     // Rooms.
     MenuBar &menus() override { return *m_menus; }
     Settings &settings() { return *m_settings; }
+    const SettingsValues &options() const override;
+    void setOptions(const SettingsValues &values) override;
     PasswordLock &password() { return *m_password; }
     GameClock &clock() { return *m_clock; }
     QuizEngine &engine() override { return *m_engine; }

@@ -1,5 +1,6 @@
 #include "shell/MenuBar.h"
 
+#include "common/SettingsValues.h"
 #include "shell/Educate.h"
 #include "shell/MenuTable.h"
 
@@ -154,6 +155,35 @@ void MenuBar::setCaption(MenuId name, int index, const QString &caption)
 {
     if (QAction *a = item(name, index))
         a->setText(caption);
+}
+
+void MenuBar::showOptions(const SettingsValues &v, int characters)
+{
+    const std::pair<MenuId, int> groups[]
+        = {{MenuId::MNU_AddMax, v.AddMax},   {MenuId::MNU_DivMax, v.DivMax},
+           {MenuId::MNU_Letters, v.Letters}, {MenuId::MNU_Limit, v.Limit},
+           {MenuId::MNU_MulMax, v.MulMax},   {MenuId::MNU_Size, v.Size},
+           {MenuId::MNU_SubMax, v.SubMax},   {MenuId::MNU_Kbd, v.Kbd}};
+    for (const auto &[name, index] : groups)
+        checkOnly(name, index);
+    for (int i = 1; i <= characters; ++i)
+        setChecked(MenuId::MNU_SpkChr, i, i == v.Speaker);
+    const std::pair<MenuId, int> switches[] = {{MenuId::MNU_AddOn, v.AddOn},
+                                               {MenuId::MNU_DivOn, v.DivOn},
+                                               {MenuId::MNU_MulOn, v.MulOn},
+                                               {MenuId::MNU_SpkOn, v.SpkOn},
+                                               {MenuId::MNU_SubOn, v.SubOn}};
+    for (const auto &[name, on] : switches)
+        setChecked(name, -1, on == 1);
+    for (int i = 0; i < int(v.PairSubject.size()); ++i) {
+        setChecked(MenuId::MNU_PairSubject, i + 1, v.PairSubject[i] == 1);
+        setChecked(MenuId::MNU_SpellSubject, i + 1, v.SpellSubject[i] == 1);
+    }
+    for (int i = 0; i < int(v.Required.size()); ++i)
+        setChecked(MenuId::MNU_PsRq, i + 1, v.Required[i] == 1);
+    // The two printer colour items are stored as two flags and shown as they are.
+    setChecked(MenuId::MNU_Color, 0, v.ColourBlackWhite == 1);
+    setChecked(MenuId::MNU_Color, 1, v.Colour == 1);
 }
 
 void MenuBar::setHandler(MenuId name, Handler handler)

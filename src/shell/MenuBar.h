@@ -17,6 +17,7 @@ class QMenuBar;
 namespace tw {
 
 class Educate;
+struct SettingsValues;
 
 inline size_t qHash(MenuId id, size_t seed = 0) { return ::qHash(static_cast<int>(id), seed); }
 
@@ -50,6 +51,10 @@ public:
     void setVisible(MenuId name, int index, bool on) override;
     QString caption(MenuId name, int index = -1) const override;
     void setCaption(MenuId name, int index, const QString &caption) override;
+
+    // Shows the stored options as the check marks of their menus; the menus
+    // keep no option of their own. `characters`: how many characters are listed.
+    void showOptions(const SettingsValues &values, int characters);
 
     // Routes the clicks of `name` (every index of an array) to `handler`,
     // replacing the route installed at start. A submenu's handler runs each

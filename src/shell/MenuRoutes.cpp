@@ -130,7 +130,15 @@ void MenuBar::installRoutes()
     };
     for (const auto &[name, method] : pageItems) {
         setHandler(name, [this, &w, id = name, m = method](int i) {
-            checkOnly(id, i);
+            if (id != MenuId::MNU_Color) {
+                checkOnly(id, i);
+            } else if (item(id, i)) {
+                // The colour items are a stored option, kept as two flags.
+                SettingsValues options = w.settings().values();
+                options.ColourBlackWhite = i == 0 ? 1 : 0;
+                options.Colour = i == 1 ? 1 : 0;
+                w.settings().setValues(options);
+            }
             (w.printing().*m)(i);
         });
     }

@@ -6,6 +6,7 @@
 #include "shell/Educate.h"
 #include "shell/FrmPass.h"
 #include "shell/MenuBar.h"
+#include "shell/Settings.h"
 
 #include <QLineEdit>
 
@@ -47,8 +48,14 @@ void PasswordLock::unloadDialog()
 
 bool PasswordLock::wouldAsk(PasswordRequirement which) const
 {
-    return !m_window.shell.Loading && passwordSet()
-        && m_window.menus().checked(kRequirement, static_cast<int>(which));
+    return !m_window.shell.Loading && passwordSet() && required(static_cast<int>(which));
+}
+
+bool PasswordLock::required(int index) const
+{
+    if (index >= 1 && index <= kStoredRequirements)
+        return m_window.settings().values().Required[index - 1] == 1;
+    return index == static_cast<int>(PasswordRequirement::Tools) && m_toolsRequired;
 }
 
 bool PasswordLock::CheckPass(PasswordRequirement which)
@@ -115,8 +122,9 @@ void PasswordLock::ComOK_Click()
         m_dialog->activate();
         if (!passwordSet()) {
             setRequirementsEnabled(false);
-            for (int i = 1; i <= kStoredRequirements; ++i)
-                m_window.menus().setChecked(kRequirement, i, false);
+            SettingsValues options = m_window.settings().values();
+            options.Required.fill(0);
+            m_window.settings().setValues(options);
         }
         return;
     }
@@ -165,8 +173,14 @@ void PasswordLock::MNU_PsRq_Click(int index)
             return;
         }
     }
-    m_window.menus().setChecked(kRequirement, index,
-                                !m_window.menus().checked(kRequirement, index));
+    if (index >= 1 && index <= kStoredRequirements) {
+        SettingsValues options = m_window.settings().values();
+        options.Required[index - 1] = required(index) ? 0 : 1;
+        m_window.settings().setValues(options);
+    } else if (index == static_cast<int>(PasswordRequirement::Tools)) {
+        m_toolsRequired = !m_toolsRequired;
+        m_window.menus().setChecked(kRequirement, index, m_toolsRequired);
+    }
 }
 
 void PasswordLock::setUpMenus()

@@ -58,7 +58,11 @@ public:
 private:
     void setRequirementsEnabled(bool on);
     void refuseNewPassword(const QString &why);
+    // Requirement `index` checked: 1 to 3 are stored options, the Tools one
+    // is not and starts unchecked at every start-up.
+    bool required(int index) const;
     Educate &m_window;
+    bool m_toolsRequired = false;
     QPointer<FrmPass> m_dialog;
     bool m_mode = false;
     bool m_asking = false;

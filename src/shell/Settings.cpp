@@ -24,21 +24,36 @@ constexpr int kSecondsPerLimitStep = 15;
 constexpr int kPuzzleSizeToGridMax = 2;
 constexpr int kSubjectItems = 10;
 constexpr int kMaxCharacters = 10;
-const MenuId kOperatorSwitches[]
-    = {MenuId::MNU_AddOn, MenuId::MNU_SubOn, MenuId::MNU_MulOn, MenuId::MNU_DivOn};
-
-int flag(bool on) { return on ? 1 : 0; }
+// At least one arithmetic operator is always on: addition when none is.
+void keepAnOperatorOn(SettingsValues &v)
+{
+    if (v.AddOn != 1 && v.SubOn != 1 && v.MulOn != 1 && v.DivOn != 1)
+        v.AddOn = 1;
+}
 
 } // namespace
 
 Settings::Settings(Educate &window)
     : m_window(window)
-{ }
+{
+    // Until a character is prepared the speech switch stands as the menu
+    // starts it: on.
+    m_values.SpkOn = 1;
+    show();
+}
 
 QString Settings::settingsPath() const
 {
     return m_window.shell.WriteFolder + QStringLiteral("Settings.dta");
 }
+
+void Settings::setValues(const SettingsValues &values)
+{
+    m_values = values;
+    show();
+}
+
+void Settings::show() { m_window.menus().showOptions(m_values, m_window.speech.SpeakerCount); }
 
 void Settings::LoadData()
 {
@@ -46,145 +61,46 @@ void Settings::LoadData()
     const FileBytes file = readRegularFile(settingsPath(), kSettingsMaxFileBytes);
     if (file.ok())
         read = parseSettings(file.bytes);
+    // A file that stops short gives the first-run options, all of them.
+    const SettingsValues v = read.complete() ? read.values : SettingsValues();
 
-    apply(read);
-    if (!read.complete())
-        applyDefaults();
-    m_window.shell.SettingsRead = true;
-}
-
-void Settings::apply(const SettingsParse &read)
-{
-    using F = SettingsField;
-    const SettingsValues &v = read.values;
-    MenuBar &m = m_window.menus();
-
-    const std::pair<F, void (Settings::*)(int)> options[]
-        = {{F::AddMax, &Settings::MNU_AddMax_Click},   {F::DivMax, &Settings::MNU_DivMax_Click},
-           {F::Letters, &Settings::MNU_Letters_Click}, {F::Limit, &Settings::MNU_Limit_Click},
-           {F::MulMax, &Settings::MNU_MulMax_Click},   {F::Size, &Settings::MNU_Size_Click}};
-    const int optionValues[] = {v.AddMax, v.DivMax, v.Letters, v.Limit, v.MulMax, v.Size};
-    for (int i = 0; i < 6; ++i) {
-        if (read.has(options[i].first))
-            (this->*options[i].second)(optionValues[i]);
-    }
-    if (read.has(F::Speaker) && v.SpeakerCount > 0)
-        m_window.speaker().MNU_SpkChr_Click(v.Speaker);
-    if (read.has(F::SubMax))
-        MNU_SubMax_Click(v.SubMax);
-    if (read.has(F::Kbd))
-        MNU_Kbd_Click(v.Kbd);
-
-    // A switch the parent changed stays so: addition switched off stays off
-    // (while another operator is on), and so does the talking character.
-    const std::pair<F, std::pair<MenuId, int>> switches[]
-        = {{F::AddOn, {MenuId::MNU_AddOn, v.AddOn}},
-           {F::DivOn, {MenuId::MNU_DivOn, v.DivOn}},
-           {F::MulOn, {MenuId::MNU_MulOn, v.MulOn}},
-           {F::SubOn, {MenuId::MNU_SubOn, v.SubOn}}};
-    for (const auto &[field, item] : switches) {
-        if (read.has(field))
-            m.setChecked(item.first, -1, item.second == 1);
-    }
-    keepAnOperatorOn();
-    // Speech stays as the start-up found it (on only when a character talks),
-    // unless the parent had switched it off.
-    if (read.has(F::SpkOn) && v.SpkOn == 0 && m.checked(MenuId::MNU_SpkOn))
-        m_window.speaker().AgentTer();
-    for (int i = 0; i < 5; ++i) {
-        if (read.has(F(int(F::Pair1) + i)))
-            m.setChecked(MenuId::MNU_PairSubject, i + 1, v.PairSubject[i] == 1);
-        if (read.has(F(int(F::Spell1) + i)))
-            m.setChecked(MenuId::MNU_SpellSubject, i + 1, v.SpellSubject[i] == 1);
-    }
-    for (int i = 0; i < 3; ++i) {
-        if (read.has(F(int(F::Required1) + i)))
-            m.setChecked(MenuId::MNU_PsRq, i + 1, v.Required[i] == 1);
-    }
-    if (read.has(F::LastGame))
-        m_window.shell.LastGame = v.LastGame;
-    if (read.has(F::BackdropFile))
-        m_window.shell.BackdropFile = v.BackdropFile;
-    if (read.has(F::StoredPassword))
-        m_window.password().StoredPassword = v.StoredPassword;
-    // The two printer colour items are stored as two flags and restored as
-    // they were written.
-    if (read.has(F::ColourBlackWhite))
-        m.setChecked(MenuId::MNU_Color, 0, v.ColourBlackWhite == 1);
-    if (read.has(F::Colour))
-        m.setChecked(MenuId::MNU_Color, 1, v.Colour == 1);
-}
-
-void Settings::applyDefaults()
-{
-    // The password goes first, so that the handlers below never ask for it.
-    m_window.shell.LastGame = 0;
-    m_window.shell.BackdropFile.clear();
+    // The speech switch tells the truth: it stays as the start-up found it
+    // (on only when a character talks) unless the parent had switched it off.
+    const int speechOn = m_values.SpkOn;
+    m_window.shell.LastGame = v.LastGame;
+    m_window.shell.BackdropFile = v.BackdropFile;
+    // The password goes last, so that the handlers below never ask for it.
     m_window.password().StoredPassword.clear();
-    const SettingsValues d; // first-run values
-    MNU_AddMax_Click(d.AddMax);
-    MNU_DivMax_Click(d.DivMax);
-    MNU_Letters_Click(d.Letters);
-    MNU_Limit_Click(d.Limit);
-    MNU_MulMax_Click(d.MulMax);
-    MNU_Size_Click(d.Size);
-    m_window.speaker().MNU_SpkChr_Click(d.Speaker);
-    MNU_SubMax_Click(d.SubMax);
-    MNU_Kbd_Click(d.Kbd);
-
-    MenuBar &m = m_window.menus();
-    m.setChecked(MenuId::MNU_AddOn, -1, true);
-    for (MenuId name : {MenuId::MNU_DivOn, MenuId::MNU_MulOn, MenuId::MNU_SubOn})
-        m.setChecked(name, -1, false);
-    // The speech switch tells the truth: on when a character was loaded at
-    // start-up (it talks), off otherwise.
-    m.setChecked(MenuId::MNU_SpkOn, -1, m_window.speech.SpeakerLoaded);
-    for (int i = 1; i <= 5; ++i) {
-        m.setChecked(MenuId::MNU_PairSubject, i, true);
-        m.setChecked(MenuId::MNU_SpellSubject, i, true);
-    }
-    for (int i = 1; i <= 3; ++i)
-        m.setChecked(MenuId::MNU_PsRq, i, false);
+    m_values = v;
+    m_values.SpkOn = speechOn;
+    m_values.Speaker = 1;
+    keepAnOperatorOn(m_values);
+    // The handlers derive what the games use from each option (the grid,
+    // the clock's limit, the word length and the sums' ranges).
+    MNU_AddMax_Click(v.AddMax);
+    MNU_DivMax_Click(v.DivMax);
+    MNU_Letters_Click(v.Letters);
+    MNU_Limit_Click(v.Limit);
+    MNU_MulMax_Click(v.MulMax);
+    MNU_Size_Click(v.Size);
+    MNU_SubMax_Click(v.SubMax);
+    MNU_Kbd_Click(v.Kbd);
+    if (v.SpeakerCount > 0)
+        m_window.speaker().MNU_SpkChr_Click(v.Speaker);
+    if (read.complete() && v.SpkOn == 0 && m_values.SpkOn == 1)
+        m_window.speaker().AgentTer();
+    m_window.password().StoredPassword = v.StoredPassword;
+    show();
+    m_window.shell.SettingsRead = true;
 }
 
 SettingsValues Settings::currentValues() const
 {
-    const MenuBar &m = m_window.menus();
-    SettingsValues v;
-    auto index = [&m](MenuId name, int fallback) {
-        const int i = m.checkedIndex(name);
-        return i < 0 ? fallback : i;
-    };
-    v.AddMax = index(MenuId::MNU_AddMax, v.AddMax);
-    v.DivMax = index(MenuId::MNU_DivMax, v.DivMax);
-    v.Letters = index(MenuId::MNU_Letters, v.Letters);
-    v.Limit = index(MenuId::MNU_Limit, v.Limit);
-    v.MulMax = index(MenuId::MNU_MulMax, v.MulMax);
-    v.Size = index(MenuId::MNU_Size, v.Size);
+    SettingsValues v = m_values;
     v.SpeakerCount = std::clamp(m_window.speech.SpeakerCount, 0, kMaxCharacters);
-    v.Speaker = 1;
-    for (int i = 1; i <= v.SpeakerCount; ++i) {
-        if (m.checked(MenuId::MNU_SpkChr, i))
-            v.Speaker = i;
-    }
-    v.SubMax = index(MenuId::MNU_SubMax, v.SubMax);
-    v.Kbd = index(MenuId::MNU_Kbd, v.Kbd);
-    v.AddOn = flag(m.checked(MenuId::MNU_AddOn));
-    v.DivOn = flag(m.checked(MenuId::MNU_DivOn));
-    v.MulOn = flag(m.checked(MenuId::MNU_MulOn));
-    v.SpkOn = flag(m.checked(MenuId::MNU_SpkOn));
-    v.SubOn = flag(m.checked(MenuId::MNU_SubOn));
-    for (int i = 0; i < 5; ++i) {
-        v.PairSubject[i] = flag(m.checked(MenuId::MNU_PairSubject, i + 1));
-        v.SpellSubject[i] = flag(m.checked(MenuId::MNU_SpellSubject, i + 1));
-    }
-    for (int i = 0; i < 3; ++i)
-        v.Required[i] = flag(m.checked(MenuId::MNU_PsRq, i + 1));
     v.LastGame = m_window.shell.LastGame;
     v.BackdropFile = m_window.shell.BackdropFile;
     v.StoredPassword = m_window.password().StoredPassword;
-    v.ColourBlackWhite = flag(m.checked(MenuId::MNU_Color, 0));
-    v.Colour = flag(m.checked(MenuId::MNU_Color, 1));
     return v;
 }
 
@@ -201,19 +117,29 @@ bool Settings::SaveData()
     return false;
 }
 
-bool Settings::chooseOption(MenuId name, int index)
+bool Settings::chooseOption(MenuId name, int index, int SettingsValues::*field)
 {
-    const MenuId group = name;
-    if (!m_window.menus().item(group, index)
+    if (!m_window.menus().item(name, index)
         || !m_window.password().CheckPass(PasswordRequirement::Settings))
         return false;
-    m_window.menus().checkOnly(group, index);
+    m_values.*field = index;
+    show();
     return true;
+}
+
+void Settings::toggle(MenuId name, int index, int &flag)
+{
+    if (!m_window.menus().item(name, index)
+        || !m_window.password().CheckPass(PasswordRequirement::Settings))
+        return;
+    flag = flag == 1 ? 0 : 1;
+    keepAnOperatorOn(m_values);
+    show();
 }
 
 void Settings::MNU_Limit_Click(int index)
 {
-    if (chooseOption(MenuId::MNU_Limit, index))
+    if (chooseOption(MenuId::MNU_Limit, index, &SettingsValues::Limit))
         m_window.shell.TimeLimit = index * kSecondsPerLimitStep;
 }
 
@@ -223,11 +149,15 @@ void Settings::MNU_Size_Click(int index)
         || !m_window.password().CheckPass(PasswordRequirement::Settings))
         return;
     m_window.UnloadGame();
-    m_window.menus().checkOnly(MenuId::MNU_Size, index);
+    m_values.Size = index;
+    show();
     m_window.shell.GridMax = index + kPuzzleSizeToGridMax;
 }
 
-void Settings::MNU_Kbd_Click(int index) { chooseOption(MenuId::MNU_Kbd, index); }
+void Settings::MNU_Kbd_Click(int index)
+{
+    chooseOption(MenuId::MNU_Kbd, index, &SettingsValues::Kbd);
+}
 
 void Settings::MNU_Subject_Click(int index)
 {
@@ -239,18 +169,14 @@ void Settings::MNU_Subject_Click(int index)
 
 void Settings::MNU_SpellSubject_Click(int index)
 {
-    const MenuId name = MenuId::MNU_SpellSubject;
-    if (m_window.menus().item(name, index)
-        && m_window.password().CheckPass(PasswordRequirement::Settings))
-        m_window.menus().setChecked(name, index, !m_window.menus().checked(name, index));
+    if (index >= 1 && index <= int(m_values.SpellSubject.size()))
+        toggle(MenuId::MNU_SpellSubject, index, m_values.SpellSubject[index - 1]);
 }
 
 void Settings::MNU_PairSubject_Click(int index)
 {
-    const MenuId name = MenuId::MNU_PairSubject;
-    if (m_window.menus().item(name, index)
-        && m_window.password().CheckPass(PasswordRequirement::Settings))
-        m_window.menus().setChecked(name, index, !m_window.menus().checked(name, index));
+    if (index >= 1 && index <= int(m_values.PairSubject.size()))
+        toggle(MenuId::MNU_PairSubject, index, m_values.PairSubject[index - 1]);
 }
 
 // The word-length and arithmetic ranges belong to their games, which also
@@ -277,30 +203,12 @@ void Settings::MNU_DivMax_Click(int index)
     m_window.games().arithmetic().MNU_DivMax_Click(index);
 }
 
-void Settings::toggleOperator(MenuId name)
-{
-    if (!m_window.password().CheckPass(PasswordRequirement::Settings))
-        return;
-    MenuBar &m = m_window.menus();
-    m.setChecked(name, -1, !m.checked(name));
-    keepAnOperatorOn();
-}
+void Settings::MNU_AddOn_Click() { toggle(MenuId::MNU_AddOn, -1, m_values.AddOn); }
 
-void Settings::keepAnOperatorOn()
-{
-    MenuBar &m = m_window.menus();
-    const bool anyOn = std::any_of(std::begin(kOperatorSwitches), std::end(kOperatorSwitches),
-                                   [&m](MenuId n) { return m.checked(n); });
-    if (!anyOn)
-        m.setChecked(MenuId::MNU_AddOn, -1, true);
-}
+void Settings::MNU_SubOn_Click() { toggle(MenuId::MNU_SubOn, -1, m_values.SubOn); }
 
-void Settings::MNU_AddOn_Click() { toggleOperator(MenuId::MNU_AddOn); }
+void Settings::MNU_MulOn_Click() { toggle(MenuId::MNU_MulOn, -1, m_values.MulOn); }
 
-void Settings::MNU_SubOn_Click() { toggleOperator(MenuId::MNU_SubOn); }
-
-void Settings::MNU_MulOn_Click() { toggleOperator(MenuId::MNU_MulOn); }
-
-void Settings::MNU_DivOn_Click() { toggleOperator(MenuId::MNU_DivOn); }
+void Settings::MNU_DivOn_Click() { toggle(MenuId::MNU_DivOn, -1, m_values.DivOn); }
 
 } // namespace tw

@@ -15,19 +15,23 @@ class Settings
 public:
     explicit Settings(Educate &window);
 
-    // Reads the settings file and re-applies each option through its menu's
-    // Click handler; a missing or broken file gives the first-run options.
+    // Reads the settings file into the option values and shows them in the
+    // menus; a missing or broken file gives the first-run options.
     void LoadData();
-    // Writes the options to the settings file, replacing it atomically.
+    // Writes the option values to the settings file, replacing it atomically.
     // False (after telling the user where) when the file cannot be written.
     bool SaveData();
     // Full path of the settings file.
     QString settingsPath() const;
 
-    // The options as they stand in the menus, and applying stored ones.
+    // The stored options: the one place the menu options are kept; the menus
+    // show them.
+    const SettingsValues &values() const { return m_values; }
+    // Everything the file stores: the options with the character count, the
+    // last game, the backdrop and the password as the window holds them now.
     SettingsValues currentValues() const;
-    void apply(const SettingsParse &read);
-    void applyDefaults();
+    // Replaces the options and shows them in the menus.
+    void setValues(const SettingsValues &values);
 
     // Option menus. Those asking for the password use requirement 2
     // ("Required to Change &Settings"); a refusal changes nothing.
@@ -38,8 +42,8 @@ public:
     void MNU_SpellSubject_Click(int index);
     void MNU_PairSubject_Click(int index);
     void MNU_Letters_Click(int index);
-    // The arithmetic ranges and operator switches (the check marks; the sums
-    // read them when a deal is made).
+    // The arithmetic ranges and operator switches (the sums read them when a
+    // deal is made).
     void MNU_AddMax_Click(int index);
     void MNU_SubMax_Click(int index);
     void MNU_MulMax_Click(int index);
@@ -50,12 +54,13 @@ public:
     void MNU_DivOn_Click();
 
 private:
-    // Checks item `index` of radio group `name` after the password check;
-    // false when refused or when the group has no such item.
-    bool chooseOption(MenuId name, int index);
-    void toggleOperator(MenuId name);
-    // At least one arithmetic operator is always on: addition when none is.
-    void keepAnOperatorOn();
+    // Sets option `field` to item `index` of radio group `name` after the
+    // password check; false when refused or when the group has no such item.
+    bool chooseOption(MenuId name, int index, int SettingsValues::*field);
+    // Turns a flag over after the password check (an operator stays on).
+    void toggle(MenuId name, int index, int &flag);
+    void show();
+    SettingsValues m_values;
     Educate &m_window;
 };
 

@@ -5,6 +5,7 @@
 #include "platform/BoundedWait.h"
 
 #include "common/Menus.h"
+#include "common/SettingsValues.h"
 #include "platform/Dialogs.h"
 #include "speech/CharacterAgent.h"
 #include "speech/CharacterFile.h"
@@ -18,7 +19,6 @@ namespace tw {
 
 namespace {
 
-constexpr MenuId kSpkOn = MenuId::MNU_SpkOn;
 constexpr MenuId kSpkChr = MenuId::MNU_SpkChr;
 constexpr MenuId kCharacterMenu = MenuId::MNU_Character;
 const QString kNoneInstalled = QStringLiteral("&Non Installed");
@@ -47,16 +47,20 @@ QString Speaker::characterFolder() const
     return m_window.shell.AppFolder + QStringLiteral("Characters/");
 }
 
-bool Speaker::spkOnChecked() const
-{
-    Menus &menus = m_window.menus();
-    return menus.item(kSpkOn) ? menus.checked(kSpkOn) : m_spkOn;
-}
+bool Speaker::spkOnChecked() const { return m_window.options().SpkOn == 1; }
 
 void Speaker::setSpkOnChecked(bool on)
 {
-    m_spkOn = on;
-    m_window.menus().setChecked(kSpkOn, -1, on);
+    SettingsValues options = m_window.options();
+    options.SpkOn = on ? 1 : 0;
+    m_window.setOptions(options);
+}
+
+void Speaker::choose(int index)
+{
+    SettingsValues options = m_window.options();
+    options.Speaker = index;
+    m_window.setOptions(options);
 }
 
 void Speaker::speechOff()
@@ -108,11 +112,11 @@ void Speaker::LoadSpeaker()
         menus.setCaption(kSpkChr, index, QString(caption).replace(u'&', QStringLiteral("&&")));
         menus.setVisible(kSpkChr, index, true);
         menus.setEnabled(kSpkChr, index, true);
-        menus.setChecked(kSpkChr, index, index == 1);
     }
     if (!m_listed.isEmpty())
         SpeakerFile = m_listed.first();
     m_window.speech.SpeakerCount = int(m_listed.size());
+    choose(1);
 }
 
 void Speaker::LoadMerlin()
@@ -178,10 +182,7 @@ void Speaker::MNU_SpkChr_Click(int index)
     // file written when more characters were installed) keeps the current one.
     if (index < 1 || index > m_listed.size())
         return;
-    Menus &menus = m_window.menus();
-    for (int i = 1; i <= m_window.speech.SpeakerCount; ++i)
-        menus.setChecked(kSpkChr, i, false);
-    menus.setChecked(kSpkChr, index, true);
+    choose(index);
     SpeakerFile = m_listed.at(index - 1);
     if (Agent1)
         Agent1->unload(QString::fromLatin1(kCharacterId));

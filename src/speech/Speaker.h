@@ -64,8 +64,10 @@ public:
 
 private:
     void speechOff();
+    // The speech switch and the chosen character are stored options.
     bool spkOnChecked() const;
     void setSpkOnChecked(bool on);
+    void choose(int index);
     // Waits, processing events, until `done` or `seconds` have passed.
     template<typename Done>
     void waitUntil(Done done, double seconds) const;
@@ -76,8 +78,6 @@ private:
     QStringList m_listed;
     // Set by a click on the character; Talk stops after the current chunk.
     int m_talkStop = 0;
-    // Mirrors "&On" when the menu bar has no such item.
-    bool m_spkOn = true;
 };
 
 } // namespace tw

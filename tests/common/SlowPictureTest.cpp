@@ -2,6 +2,7 @@
 #include "common/Constants.h"
 #include "common/FakeTool.h"
 #include "common/PictureLoader.h"
+#include "common/SettingsValues.h"
 #include "common/Tiles.h"
 #include "quiz/GameContent.h"
 #include "shell/GameClock.h"
@@ -31,8 +32,9 @@ TEST(SlowPictures, PairsOfSlowMetafilesDealAtOnceAndThePicturesFollow)
     QDir().mkpath(animals);
     for (const QString &name : shortNames(8))
         ASSERT_TRUE(writeFile(animals + name + QStringLiteral(".wmf"), wmfBytes()));
-    for (int k = 1; k <= 5; ++k)
-        w.menus().setChecked(MenuId::MNU_PairSubject, k, k == 2);
+    SettingsValues options = w.options();
+    options.PairSubject = {0, 1, 0, 0, 0};
+    w.setOptions(options);
 
     QElapsedTimer deal;
     deal.start();

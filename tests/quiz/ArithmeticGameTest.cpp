@@ -21,11 +21,12 @@ namespace {
 
 void switchOperators(Educate &w, bool add, bool sub, bool mul, bool div)
 {
-    MenuBar &m = w.menus();
-    m.setChecked(MenuId::MNU_AddOn, -1, add);
-    m.setChecked(MenuId::MNU_SubOn, -1, sub);
-    m.setChecked(MenuId::MNU_MulOn, -1, mul);
-    m.setChecked(MenuId::MNU_DivOn, -1, div);
+    SettingsValues options = w.options();
+    options.AddOn = add;
+    options.SubOn = sub;
+    options.MulOn = mul;
+    options.DivOn = div;
+    w.setOptions(options);
 }
 
 // The sums asked in chain order (question captions) and the answer tile results.
@@ -96,9 +97,8 @@ TEST(ArithmeticGame, ARefusedSizeChangeEndsWithAnEmptyPlayArea)
     w.settings().MNU_Size_Click(1); // 4 x 4
     w.games().arithmetic().MNU_AddMax_Click(0);
     // Changing settings now needs a password, and the parent cancels.
+    w.menus().click(MenuId::MNU_PsRq, 2);
     w.password().StoredPassword = QStringLiteral("secret");
-    w.menus().setEnabled(MenuId::MNU_PsRq, 2, true);
-    w.menus().setChecked(MenuId::MNU_PsRq, 2, true);
     int asked = 0;
     t.fakes.pump->onPump = [&] {
         PasswordLock &lock = w.password();

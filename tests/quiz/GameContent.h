@@ -1,6 +1,7 @@
 // Builds small content folders (pictures by subject, sounds) for the game tests.
 #pragma once
 
+#include "common/SettingsValues.h"
 #include "quiz/PictureFiles.h"
 #include "quiz/QuizWindow.h"
 #include "quiz/SoundFiles.h"
@@ -55,9 +56,11 @@ struct GameWindow : QuizWindow
 // Checks exactly the `subjects` (1 to 5) of a subject menu (the Pairs or Spelling one).
 inline void checkSubjects(Educate &w, MenuId menu, std::initializer_list<int> subjects)
 {
+    SettingsValues options = w.options();
+    auto &checked = menu == MenuId::MNU_PairSubject ? options.PairSubject : options.SpellSubject;
     for (int k = 1; k <= 5; ++k)
-        w.menus().setChecked(menu, k,
-                             std::find(subjects.begin(), subjects.end(), k) != subjects.end());
+        checked[k - 1] = std::find(subjects.begin(), subjects.end(), k) != subjects.end();
+    w.setOptions(options);
 }
 
 // Names of `count` pictures: "Aa", "Ab", ... (two letters each).

@@ -3,6 +3,7 @@
 // that pick their pictures say why in a message.
 #include "common/Constants.h"
 #include "common/MenuId.h"
+#include "common/SettingsValues.h"
 #include "quiz/GameContent.h"
 
 #include <gtest/gtest.h>
@@ -34,10 +35,10 @@ TEST(ScarceContent, TooLittleForAnyGridEndsTheStartAtOnce)
         const QString app = w.shell.AppFolder;
         addPictures(app, QLatin1String(c.subject), shortNames(c.pictures));
         addSounds(app, shortNames(c.sounds));
-        for (int k = 1; k <= 5; ++k) { // every subject is already in: nothing left to widen
-            w.menus().setChecked(MenuId::MNU_PairSubject, k, true);
-            w.menus().setChecked(MenuId::MNU_SpellSubject, k, true);
-        }
+        SettingsValues options = w.options(); // every subject is already in: nothing to widen
+        options.PairSubject.fill(1);
+        options.SpellSubject.fill(1);
+        w.setOptions(options);
         w.MNU_Game_Click(c.game);
         EXPECT_EQ(t.fakes.dialogs->messages.size(), c.messages);
         EXPECT_FALSE(w.shell.Loading);

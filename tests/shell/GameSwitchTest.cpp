@@ -109,8 +109,8 @@ TEST(GameSwitch, ASwitchAskedForDuringASwitchRunsAfterIt)
     TestWindow t;
     Educate &w = t.w();
     w.settings().LoadData();
+    w.menus().click(MenuId::MNU_PsRq, 3);
     w.password().StoredPassword = QStringLiteral("tiger");
-    w.menus().setChecked(MenuId::MNU_PsRq, 3, true);
     w.shell.LastGame = GameColouringBook;
     w.MNU_Game_Click(GameColouringBook);
 

@@ -47,10 +47,11 @@ TEST(PasswordLock, CreatingAndEmptyingThePasswordSwitchTheRequirements)
     t.lock().MNU_PsCreate_Click();
     EXPECT_TRUE(t.lock().StoredPassword.isEmpty());
     EXPECT_EQ(m.caption(MenuId::MNU_PsCreate), QStringLiteral("Create Password"));
-    for (int i = 1; i <= 3; ++i) {
+    for (int i = 1; i <= 3; ++i)
         EXPECT_FALSE(m.enabled(kRq, i));
-        m.setChecked(kRq, i, true); // as a stored file may have them: still nothing is asked
-    }
+    SettingsValues options = t.w().options(); // as a stored file may have them:
+    options.Required = {1, 1, 1}; // still nothing is asked
+    t.w().setOptions(options);
     t.w().MNU_Game_Click(GameColouringBook);
     t.w().settings().MNU_Limit_Click(1);
     EXPECT_EQ(t.w().shell.CurrentGame, GameColouringBook);
@@ -153,7 +154,7 @@ TEST(PasswordLock, PasswordsThatWouldNotProtectAreRefused)
         t.scriptPasswords();
         t.w().settings().LoadData();
         t.lock().setUpMenus();
-        t.w().menus().setChecked(kRq, 1, true);
+        t.w().menus().click(kRq, 1);
         t.passAnswers = {answer, {{}, {}, {}, true}};
         t.lock().MNU_PsCreate_Click();
         EXPECT_TRUE(t.lock().StoredPassword.isEmpty());
@@ -164,7 +165,7 @@ TEST(PasswordLock, PasswordsThatWouldNotProtectAreRefused)
     TestWindow t;
     t.scriptPasswords();
     t.lock().StoredPassword = QStringLiteral("ab");
-    t.w().menus().setChecked(kRq, 2, true);
+    t.w().menus().click(kRq, 2);
     t.lock().setUpMenus();
     EXPECT_FALSE(t.w().menus().enabled(kRq, 2));
     EXPECT_TRUE(t.lock().CheckPass(PR::Settings));

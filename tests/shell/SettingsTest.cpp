@@ -3,6 +3,8 @@
 #include "shell/Settings.h"
 #include "common/Constants.h"
 #include "common/MenuId.h"
+#include "quiz/ArithmeticGame.h"
+#include "quiz/QuizGames.h"
 #include "shell/MenuBar.h"
 #include "shell/PasswordLock.h"
 #include "shell/WriteFolder.h"
@@ -61,8 +63,8 @@ TEST(Settings, OptionsSurviveARestart)
     s.MNU_DivOn_Click();
     s.MNU_PairSubject_Click(2);
     s.MNU_SpellSubject_Click(5);
-    m.setChecked(MenuId::MNU_PsRq, 3, true);
-    m.checkOnly(MenuId::MNU_Color, 1);
+    m.click(MenuId::MNU_PsRq, 3);
+    m.click(MenuId::MNU_Color, 1);
     w.shell.LastGame = GamePaintBox;
     w.shell.BackdropFile = QStringLiteral("/somewhere/Sea.jpg");
     w.password().StoredPassword = QStringLiteral("tiger");
@@ -105,6 +107,33 @@ TEST(Settings, SwitchesTurnedOffStayOffAfterARestart)
     TestWindow third(first.writeDir.path());
     third.w().settings().LoadData();
     EXPECT_TRUE(third.w().menus().checked(MenuId::MNU_AddOn));
+}
+
+TEST(Settings, AFilesOptionsShowInTheMenusAndReachTheGames)
+{
+    SettingsValues v;
+    v.AddOn = 0;
+    v.MulOn = 1;
+    v.Kbd = 2;
+    v.PairSubject = {0, 1, 0, 0, 0};
+    TestWindow t;
+    t.storeSettings(v);
+    Educate &w = t.w();
+    w.settings().LoadData();
+    EXPECT_FALSE(w.menus().checked(MenuId::MNU_AddOn));
+    EXPECT_TRUE(w.menus().checked(MenuId::MNU_MulOn));
+    EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Kbd), 2);
+    EXPECT_FALSE(w.menus().checked(MenuId::MNU_PairSubject, 1));
+    const SumSwitches sums = w.games().arithmetic().switches();
+    EXPECT_TRUE(!sums.addition && sums.multiplication);
+
+    // A check mark set behind the options' back is only a view: the next
+    // change shows the stored options again, and the games never see it.
+    w.menus().setChecked(MenuId::MNU_AddOn, -1, true);
+    w.settings().MNU_PairSubject_Click(1);
+    EXPECT_FALSE(w.menus().checked(MenuId::MNU_AddOn));
+    EXPECT_FALSE(w.games().arithmetic().switches().addition);
+    EXPECT_EQ(w.options().PairSubject[0], 1);
 }
 
 TEST(Settings, TheTwoColourFlagsComeBackAsTheFileHoldsThem)
@@ -197,14 +226,15 @@ TEST(Settings, OptionsAskForThePasswordButThePictureSubjectDoesNot)
     TestWindow t;
     Educate &w = t.w();
     w.settings().LoadData();
+    w.menus().click(MenuId::MNU_PsRq, 2);
     w.password().StoredPassword = QStringLiteral("tiger");
-    w.menus().setChecked(MenuId::MNU_PsRq, 2, true);
     t.scriptPasswords();
 
     // Refused: nothing changes.
     for (int i = 0; i < 8; ++i)
         t.passAnswers.push_back({QStringLiteral("wrong")});
     Settings &s = w.settings();
+    const SettingsValues before = s.values();
     s.MNU_Size_Click(1);
     s.MNU_Limit_Click(1);
     s.MNU_Kbd_Click(2);
@@ -220,6 +250,7 @@ TEST(Settings, OptionsAskForThePasswordButThePictureSubjectDoesNot)
     EXPECT_TRUE(w.menus().checked(MenuId::MNU_PairSubject, 1));
     EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Letters), 3);
     EXPECT_FALSE(w.menus().checked(MenuId::MNU_SubOn));
+    EXPECT_EQ(s.values(), before);
 
     // Allowed.
     t.passAnswers.push_back({QStringLiteral("tiger")});
