@@ -126,22 +126,18 @@ void MenuBar::installRoutes()
     const QList<std::pair<MenuId, void (Printing::*)(int)>> pageItems = {
         {MenuId::MNU_PaperSize, &Printing::MNU_PaperSize_Click},
         {MenuId::MNU_PapLand, &Printing::MNU_PapLand_Click},
-        {MenuId::MNU_Color, &Printing::MNU_Color_Click},
     };
     for (const auto &[name, method] : pageItems) {
         setHandler(name, [this, &w, id = name, m = method](int i) {
-            if (id != MenuId::MNU_Color) {
-                checkOnly(id, i);
-            } else if (item(id, i)) {
-                // The colour items are a stored option, kept as two flags.
-                SettingsValues options = w.settings().values();
-                options.ColourBlackWhite = i == 0 ? 1 : 0;
-                options.Colour = i == 1 ? 1 : 0;
-                w.settings().setValues(options);
-            }
+            checkOnly(id, i);
             (w.printing().*m)(i);
         });
     }
+    // The colour items are a stored option.
+    setHandler(MenuId::MNU_Color, [&w](int i) {
+        w.settings().MNU_Color_Click(i);
+        w.printing().MNU_Color_Click(i);
+    });
 }
 
 } // namespace tw

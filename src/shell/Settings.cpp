@@ -211,4 +211,13 @@ void Settings::MNU_MulOn_Click() { toggle(MenuId::MNU_MulOn, -1, m_values.MulOn)
 
 void Settings::MNU_DivOn_Click() { toggle(MenuId::MNU_DivOn, -1, m_values.DivOn); }
 
+void Settings::MNU_Color_Click(int index)
+{
+    if (!m_window.menus().item(MenuId::MNU_Color, index))
+        return;
+    m_values.ColourBlackWhite = index == 0 ? 1 : 0;
+    m_values.Colour = index == 1 ? 1 : 0;
+    show();
+}
+
 } // namespace tw

@@ -52,6 +52,9 @@ public:
     void MNU_SubOn_Click();
     void MNU_MulOn_Click();
     void MNU_DivOn_Click();
+    // The printer's "&Black and White" (0) and "&Color" (1), stored as two
+    // flags of which the click leaves one on; asks no password.
+    void MNU_Color_Click(int index);
 
 private:
     // Sets option `field` to item `index` of radio group `name` after the
