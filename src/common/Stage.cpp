@@ -1,5 +1,6 @@
 #include "common/Stage.h"
 
+#include "common/SettingsValues.h"
 #include "common/Twips.h"
 
 #include <algorithm>
@@ -21,6 +22,13 @@ long Stage::nowSeconds() const
 double Stage::boardWidth() const
 {
     return std::max(0.0, scaleWidth() - pixelsToTwips(characterStripWidth()));
+}
+
+void Stage::changeOptions(const std::function<void(SettingsValues &)> &change)
+{
+    SettingsValues values = options();
+    change(values);
+    setOptions(values);
 }
 
 void Stage::tellParent(const QString &text, Dialogs::Icon icon)

@@ -2,6 +2,8 @@
 // make.
 #pragma once
 
+#include <functional>
+
 #include "common/Constants.h"
 #include "common/ControlArray.h"
 #include "common/ShellState.h"
@@ -58,6 +60,9 @@ public:
     // The stored options, and changing them (the menus show the change).
     virtual const SettingsValues &options() const = 0;
     virtual void setOptions(const SettingsValues &values) = 0;
+    // Changes some of the stored options: `change` edits a copy, which then
+    // replaces them.
+    void changeOptions(const std::function<void(SettingsValues &)> &change);
     // True when the action guarded by `which` may go on (asks the parent's
     // password when one is set and required).
     virtual bool CheckPass(PasswordRequirement which) = 0;

@@ -56,9 +56,7 @@ bool ArithmeticGame::setTablesRange(int SettingsValues::*option, int index, int 
 
 void ArithmeticGame::choose(int SettingsValues::*option, int index)
 {
-    SettingsValues options = m_window.options();
-    options.*option = index;
-    m_window.setOptions(options);
+    m_window.changeOptions([option, index](SettingsValues &o) { o.*option = index; });
 }
 
 void ArithmeticGame::MNU_AddMax_Click(int index)

@@ -51,9 +51,7 @@ void LettersGame::MNU_Letters_Click(int index)
     if (std::find(kWordLengthItems.begin(), kWordLengthItems.end(), index)
         == kWordLengthItems.end())
         index = kLongestWords;
-    SettingsValues options = m_window.options();
-    options.Letters = index;
-    m_window.setOptions(options);
+    m_window.changeOptions([index](SettingsValues &o) { o.Letters = index; });
     m_window.shell.WordLength = index;
 }
 
@@ -143,11 +141,9 @@ void LettersGame::advanceSpellSubject()
 {
     QuizHost &w = m_window;
     ++w.quiz.SpellSubjectNext;
-    if (w.quiz.SpellSubjectNext <= kSpellSubjects) {
-        SettingsValues options = w.options();
-        options.SpellSubject[w.quiz.SpellSubjectNext - 1] = 1;
-        w.setOptions(options);
-    }
+    const int next = w.quiz.SpellSubjectNext;
+    if (next <= kSpellSubjects)
+        w.changeOptions([next](SettingsValues &o) { o.SpellSubject[next - 1] = 1; });
 }
 
 int LettersGame::spellAnswerTile() const

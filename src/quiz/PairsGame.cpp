@@ -14,6 +14,8 @@
 
 #include <QAction>
 
+#include <algorithm>
+
 namespace tw {
 
 namespace {
@@ -87,15 +89,13 @@ LoadOutcome PairsGame::LoadPairs()
 
 bool PairsGame::checkNextSubject()
 {
-    SettingsValues options = m_window.options();
-    for (int &subject : options.PairSubject) {
-        if (subject != 1) {
-            subject = 1;
-            m_window.setOptions(options);
-            return true;
-        }
-    }
-    return false;
+    const auto &subjects = m_window.options().PairSubject;
+    const auto off = std::find_if(subjects.begin(), subjects.end(), [](int on) { return on != 1; });
+    if (off == subjects.end())
+        return false;
+    const auto k = off - subjects.begin();
+    m_window.changeOptions([k](SettingsValues &o) { o.PairSubject[k] = 1; });
+    return true;
 }
 
 void PairsGame::dealCards(int n, int m, const std::vector<QString> &names)

@@ -122,9 +122,7 @@ void PasswordLock::ComOK_Click()
         m_dialog->activate();
         if (!passwordSet()) {
             setRequirementsEnabled(false);
-            SettingsValues options = m_window.settings().values();
-            options.Required.fill(0);
-            m_window.settings().setValues(options);
+            m_window.changeOptions([](SettingsValues &o) { o.Required.fill(0); });
         }
         return;
     }
@@ -174,9 +172,8 @@ void PasswordLock::MNU_PsRq_Click(int index)
         }
     }
     if (index >= 1 && index <= kStoredRequirements) {
-        SettingsValues options = m_window.settings().values();
-        options.Required[index - 1] = required(index) ? 0 : 1;
-        m_window.settings().setValues(options);
+        const int on = required(index) ? 0 : 1;
+        m_window.changeOptions([index, on](SettingsValues &o) { o.Required[index - 1] = on; });
     } else if (index == static_cast<int>(PasswordRequirement::Tools)) {
         m_toolsRequired = !m_toolsRequired;
         m_window.menus().setChecked(kRequirement, index, m_toolsRequired);

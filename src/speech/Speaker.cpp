@@ -51,16 +51,12 @@ bool Speaker::spkOnChecked() const { return m_window.options().SpkOn == 1; }
 
 void Speaker::setSpkOnChecked(bool on)
 {
-    SettingsValues options = m_window.options();
-    options.SpkOn = on ? 1 : 0;
-    m_window.setOptions(options);
+    m_window.changeOptions([on](SettingsValues &o) { o.SpkOn = on ? 1 : 0; });
 }
 
 void Speaker::choose(int index)
 {
-    SettingsValues options = m_window.options();
-    options.Speaker = index;
-    m_window.setOptions(options);
+    m_window.changeOptions([index](SettingsValues &o) { o.Speaker = index; });
 }
 
 void Speaker::speechOff()
