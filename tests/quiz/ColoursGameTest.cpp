@@ -1,22 +1,18 @@
 // The Colours game: names on the questions, swatches on the answers, played to the end.
-#include "QuizWindow.h"
-#include "common/MenuId.h"
-
-#include "common/Constants.h"
 #include "quiz/ColoursGame.h"
-#include "quiz/QuizGames.h"
+#include "common/Constants.h"
+#include "common/MenuId.h"
+#include "quiz/QuizWindow.h"
 #include "shell/Settings.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-namespace tw {
+using namespace tw;
+using namespace tw::test;
+
 namespace {
-
-using test::QuizWindow;
-
-QString colourName(int slot) { return QLatin1String(kColourTable[slot - 1].name); }
 
 long colourOf(const QString &caption)
 {
@@ -26,12 +22,13 @@ long colourOf(const QString &caption)
     return -1;
 }
 
+} // namespace
+
 TEST(ColourGame, EachGridAsksTheColoursOfItsQuestionSlotsOnceAndEndsWithPlayAgain)
 {
     struct Case
     {
-        int sizeItem;
-        int side;
+        int sizeItem, side;
     };
     for (const Case c : {Case {0, 3}, Case {1, 4}, Case {17, 4}}) { // 20 x 20 plays on 4 x 4
         SCOPED_TRACE(c.side);
@@ -40,36 +37,27 @@ TEST(ColourGame, EachGridAsksTheColoursOfItsQuestionSlotsOnceAndEndsWithPlayAgai
         w.settings().MNU_Size_Click(c.sizeItem);
         w.MNU_Game_Click(GameColours);
         const int n = c.side * c.side;
-        ASSERT_EQ(w.shell.CurrentSubject, QStringLiteral("Colour"));
         ASSERT_EQ(w.Answer.count(), n);
         EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Size), c.side - 3);
-        EXPECT_FALSE(t.againEnabled());
 
         // Before any answer: one question shows, every answer but tile 1 shows
         // a swatch, and the right swatch has the colour the question names.
         EXPECT_EQ(QuizWindow::visibleCount(w.Question, n), 1);
         EXPECT_EQ(QuizWindow::visibleCount(w.Answer, n), n - 1);
+        std::set<QString> expected;
         for (int k = 1; k < n; ++k) {
             const TileLabel *q = w.Question(k);
-            const int r = q->tag.toInt();
-            EXPECT_EQ(w.Answer(r)->backColour(), colourOf(q->text()))
-                << q->text().mid(1).toStdString();
-            EXPECT_EQ(q->foreColour(), colourOf(q->text()));
+            EXPECT_EQ(w.Answer(q->tag.toInt())->backColour(), colourOf(q->text()));
+            expected.insert(QLatin1Char('\n') + QLatin1String(kColourTable[k - 1].name));
         }
-
         const QStringList asked = t.playDealRight(n);
         EXPECT_TRUE(t.againEnabled()) << "the last right answer enables Play Again";
         EXPECT_EQ(asked.size(), n - 1);
-        std::set<QString> expected, got(asked.begin(), asked.end());
-        for (int slot = 1; slot < n; ++slot)
-            expected.insert(QLatin1Char('\n') + colourName(slot));
-        EXPECT_EQ(got, expected) << "slots 1 to N-1, each once";
-        EXPECT_EQ(QuizWindow::visibleCount(w.Answer, n), 0);
+        EXPECT_EQ(std::set<QString>(asked.begin(), asked.end()), expected) << "slots 1 to N-1";
         EXPECT_EQ(w.quiz.AwaitingAnswer, 0) << "no time limit runs after the deal";
         // Resizing the window afterwards lays the board out but brings no tile back.
         t.setPlayArea(QSize(700, 500));
-        // Tile edges are rounded to whole pixels, so a tile may be one pixel wider.
-        EXPECT_NEAR(w.Answer(2)->width(), 700.0 / c.side, 1.0);
+        EXPECT_NEAR(w.Answer(2)->width(), 700.0 / c.side, 1.0); // edges are whole pixels
         EXPECT_EQ(QuizWindow::visibleCount(w.Answer, n), 0);
         EXPECT_EQ(QuizWindow::visibleCount(w.Question, n), 0);
     }
@@ -85,8 +73,6 @@ TEST(ColourGame, AWrongClickStartsANewDeal)
     // Answer two right, then a wrong one.
     QuizWindow::click(w.Answer(t.rightTile()));
     QuizWindow::click(w.Answer(t.rightTile()));
-    ASSERT_EQ(QuizWindow::visibleCount(w.Answer, n), n - 3);
-
     int wrong = 2;
     while (wrong == t.rightTile() || !w.Answer(wrong)->isVisible())
         ++wrong;
@@ -94,16 +80,10 @@ TEST(ColourGame, AWrongClickStartsANewDeal)
     QuizWindow::click(w.Answer(wrong));
 
     EXPECT_GE(t.fakes.clock->now - clockBefore, 1.0) << "a pause after the error sound";
-    EXPECT_EQ(w.shell.CurrentSubject, QStringLiteral("Colour"));
     EXPECT_EQ(w.quiz.QuestionTile, 1);
-    EXPECT_EQ(w.quiz.AwaitingAnswer, 1);
     EXPECT_FALSE(w.hourglass());
-    EXPECT_TRUE(w.Question(1)->isVisible());
     EXPECT_EQ(QuizWindow::visibleCount(w.Answer, n), n - 1) << "all swatches are back";
     // And the new deal can be played to its end.
     EXPECT_EQ(t.playDealRight(n).size(), n - 1);
     EXPECT_TRUE(t.againEnabled());
 }
-
-} // namespace
-} // namespace tw

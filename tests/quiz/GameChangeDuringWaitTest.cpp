@@ -20,18 +20,17 @@ TEST(GameChangeDuringWait, PlayAgainDuringACardShowLeavesTheNewDealAlone)
         SCOPED_TRACE(c.game * 10 + c.rightCard);
         GameWindow t(3);
         Educate &w = t.w();
-        const QStringList names = shortNames(9);
-        addPictures(w.shell.AppFolder, QStringLiteral("Animals"), names);
-        addSounds(w.shell.AppFolder, names);
+        addPictures(w.shell.AppFolder, QStringLiteral("Animals"), shortNames(9));
+        addSounds(w.shell.AppFolder, shortNames(9));
         w.MNU_Game_Click(c.game);
         const int n = (w.shell.GridMax + 1) * (w.shell.GridMax + 1);
 
-        int first = 1, second = 0;
+        int second = 0; // the first card turned is card 1
         if (c.game == GamePairs) {
             for (int p = 2; p <= n && !second; ++p)
                 if ((w.Question(p)->text() == w.Question(1)->text()) == c.rightCard)
                     second = p;
-            QuizWindow::click(w.Answer(first));
+            QuizWindow::click(w.Answer(1));
         } else {
             second = c.rightCard ? t.rightTile() : (t.rightTile() % n) + 1;
         }

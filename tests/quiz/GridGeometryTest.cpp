@@ -28,14 +28,6 @@ TEST(GridGeometry, PixelTilesCoverTheAreaWithoutGapsOrOverlaps)
     }
 }
 
-TEST(GridGeometry, NoGridOrNoAreaGivesEmptyTiles)
-{
-    EXPECT_DOUBLE_EQ(tileRect(1, 3000, 2400, -1).width, 0);
-    const TwipRect zero = tileRect(4, 0, 0, 2);
-    EXPECT_DOUBLE_EQ(zero.width, 0);
-    EXPECT_TRUE(tilePixelRect(zero).isEmpty());
-}
-
 // A font whose letters are 10 twips wide and whose lines are 20 twips high per point.
 TextExtent blockFont(const QString &caption, int points)
 {
@@ -75,20 +67,6 @@ TEST(GridGeometry, CommonSizeIsHalfTheFirstDoubledSizeThatOverflows)
         SCOPED_TRACE(c.what);
         EXPECT_EQ(commonFontSize(c.captions, c.w, c.h, blockFont), c.expected);
     }
-}
-
-TEST(GridGeometry, FittingMeasuresEachCaptionOnlyAFewTimes)
-{
-    std::vector<QString> captions(800, QStringLiteral("\nYellow"));
-    int calls = 0;
-    const int size = commonFontSize(captions, 3000, 2400, [&](const QString &c, int p) {
-        ++calls;
-        return blockFont(c, p);
-    });
-    EXPECT_EQ(size, 32);
-    // Once the common size is known, a caption needs one measurement to show
-    // it cannot lower it.
-    EXPECT_LT(calls, 2 * 800 + 20);
 }
 
 } // namespace

@@ -6,72 +6,63 @@
 using namespace tw;
 
 namespace {
+
 GridPlan deal(int side) { return {GridPlan::Deal, side}; }
 GridPlan resize(int side) { return {GridPlan::Resize, side}; }
-const GridPlan widen3 {GridPlan::Widen, 3};
+GridPlan widen(int side) { return {GridPlan::Widen, side}; }
 const GridPlan giveUp {GridPlan::GiveUp, 0};
+
+// The grid side a game has, the items or pictures it found, whether it can
+// still widen its choice (Words) or has every subject in (Pairs), and the plan.
+struct Case
+{
+    int side, found;
+    bool flag;
+    GridPlan want;
+};
+
 } // namespace
 
 TEST(GridPlan, OneItemPerTile)
 {
-    struct Case
-    {
-        int side, items;
-        GridPlan want;
-    };
     const Case cases[] = {
-        {5, 20, resize(4)}, // 20 flags on 5 x 5 become 4 x 4
-        {3, 9, deal(3)}, // 9 flags on 3 x 3 play
-        {3, 5, resize(2)}, // 5 flags on 3 x 3 become 2 x 2
-        {3, 8, resize(2)}, // 8 sounds cannot fill 9 cards
-        {2, 5, deal(2)}, // the restarted game fits
-        {3, 100, deal(3)}, // a small grid never grows
-        {3, 3, giveUp}, // not even 2 x 2
+        {5, 20, false, resize(4)}, // 20 flags on 5 x 5 become 4 x 4
+        {3, 9, false, deal(3)},    {3, 5, false, resize(2)},
+        {3, 8, false, resize(2)}, // 8 sounds cannot fill 9 cards
+        {2, 5, false, deal(2)}, // the restarted game fits
+        {3, 100, false, deal(3)}, // a small grid never grows
+        {3, 3, false, giveUp}, // not even 2 x 2
     };
     for (const Case &c : cases)
-        EXPECT_EQ(planItemGrid(c.side, c.items), c.want) << c.side << " " << c.items;
+        EXPECT_EQ(planItemGrid(c.side, c.found), c.want) << c.side << " " << c.found;
 }
 
 TEST(GridPlan, WordsWidenThenShrink)
 {
-    struct Case
-    {
-        int side, pictures;
-        bool canWiden;
-        GridPlan want;
-    };
     const Case cases[] = {
         {3, 9, true, deal(3)},
-        {3, 2, true, widen3},
+        {3, 2, true, widen(3)},
         {5, 12, true, resize(3)},
         {4, 9, false, resize(3)},
-        // Nothing left to widen: a 2 x 2 game with 4 to 8 pictures...
+        // Nothing left to widen: a 2 x 2 game with 4 to 8 pictures, a message below that.
         {3, 5, false, resize(2)},
         {2, 5, false, deal(2)},
-        // ...and a message below that.
         {3, 3, false, giveUp},
         {2, 0, false, giveUp},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(planWordGrid(c.side, c.pictures, c.canWiden), c.want)
-            << c.side << " " << c.pictures << " " << c.canWiden;
+        EXPECT_EQ(planWordGrid(c.side, c.found, c.flag), c.want) << c.side << " " << c.found;
 }
 
 TEST(GridPlan, PairsGrids)
 {
-    struct Case
-    {
-        int side, pictures;
-        bool allChecked;
-        GridPlan want;
-    };
     const Case cases[] = {
         {3, 100, false, resize(4)}, // odd number of cards: one side more
         {5, 100, false, resize(6)},
         {4, 16, false, deal(4)},
-        {4, 10, false, GridPlan {GridPlan::Widen, 4}}, // r = 3: one more subject
-        {8, 30, false, resize(4)}, // r = 5: 4 x 4
-        {8, 40, false, resize(6)}, // r = 6
+        {4, 10, false, widen(4)}, // 3 x 3 pictures' worth: one more subject
+        {8, 30, false, resize(4)},
+        {8, 40, false, resize(6)},
         // Every subject checked: the pairs the pictures fill.
         {4, 10, true, deal(4)},
         {6, 12, true, resize(4)},
@@ -80,6 +71,5 @@ TEST(GridPlan, PairsGrids)
         {4, 1, true, giveUp},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(planPairsGrid(c.side, c.pictures, c.allChecked), c.want)
-            << c.side << " " << c.pictures << " " << c.allChecked;
+        EXPECT_EQ(planPairsGrid(c.side, c.found, c.flag), c.want) << c.side << " " << c.found;
 }

@@ -3,7 +3,6 @@
 // that pick their pictures say why in a message.
 #include "common/Constants.h"
 #include "common/MenuId.h"
-#include "common/SettingsValues.h"
 #include "quiz/GameContent.h"
 
 #include <gtest/gtest.h>
@@ -32,13 +31,11 @@ TEST(ScarceContent, TooLittleForAnyGridEndsTheStartAtOnce)
         SCOPED_TRACE(c.game);
         GameWindow t(c.game);
         Educate &w = t.w();
-        const QString app = w.shell.AppFolder;
-        addPictures(app, QLatin1String(c.subject), shortNames(c.pictures));
-        addSounds(app, shortNames(c.sounds));
-        SettingsValues options = w.options(); // every subject is already in: nothing to widen
-        options.PairSubject.fill(1);
-        options.SpellSubject.fill(1);
-        w.setOptions(options);
+        addPictures(w.shell.AppFolder, QLatin1String(c.subject), shortNames(c.pictures));
+        addSounds(w.shell.AppFolder, shortNames(c.sounds));
+        // Every subject is already in: nothing to widen.
+        checkSubjects(w, MenuId::MNU_PairSubject, {1, 2, 3, 4, 5});
+        checkSubjects(w, MenuId::MNU_SpellSubject, {1, 2, 3, 4, 5});
         w.MNU_Game_Click(c.game);
         EXPECT_EQ(t.fakes.dialogs->messages.size(), c.messages);
         EXPECT_FALSE(w.shell.Loading);

@@ -10,7 +10,6 @@
 #include "speech/CharacterWidget.h"
 #include "speech/Speaker.h"
 
-#include <QDir>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
@@ -112,22 +111,18 @@ TEST(ShippedGames, TheCharacterNeverCoversAnAnswerTile)
             for (int game : games) {
                 w.settings().MNU_Size_Click(item);
                 w.MNU_Game_Click(game);
+                SCOPED_TRACE(testing::Message() << "game " << game << ", size item " << item << ", "
+                                                << area.width() << " x " << area.height());
                 const QRect character = w.speaker().agent()->widget()->geometry();
-                const std::string where = QStringLiteral("game %1, size item %2, %3 x %4")
-                                              .arg(game)
-                                              .arg(item)
-                                              .arg(area.width())
-                                              .arg(area.height())
-                                              .toStdString();
-                ASSERT_TRUE(w.playArea()->rect().contains(character)) << where;
+                ASSERT_TRUE(w.playArea()->rect().contains(character));
                 const int n = (w.shell.GridMax + 1) * (w.shell.GridMax + 1);
                 for (int p = 1; p <= n; ++p) {
                     QWidget *tile = w.Answer(p);
                     if (!tile || tile->isHidden())
                         continue;
-                    ASSERT_FALSE(tile->geometry().intersects(character)) << where << ", tile " << p;
+                    ASSERT_FALSE(tile->geometry().intersects(character)) << "tile " << p;
                     QWidget *hit = w.playArea()->childAt(tile->geometry().center());
-                    EXPECT_TRUE(hit == tile || hit == w.Img(p)) << where << ", tile " << p;
+                    EXPECT_TRUE(hit == tile || hit == w.Img(p)) << "tile " << p;
                 }
             }
         }
