@@ -1,11 +1,9 @@
-// The content folder built from content/recipe.tsv: every picture, sound, cursor and background
-// loads, and there is enough of each for every game to run.
+// The built content folder: every picture, sound and background loads,
+// and there is enough of each for every game to run.
 #include "common/PictureLoader.h"
-#include "paint/CursorFile.h"
 #include "platform/WaveHeader.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
@@ -21,7 +19,6 @@ const QStringList kPictureSubjects = kSpokenSubjects + QStringList {"Flags"};
 constexpr int kLargestTileSide = 640;
 constexpr int kMaxPicturesPerSubject = 100; // the Pick menu offers at most 100 pictures
 constexpr int kMaxSoundFiles = 300; // the Sounds game's tables end at index 300
-constexpr int kCursorSide = 32;
 
 QString contentPath(const QString &relative)
 {
@@ -30,6 +27,9 @@ QString contentPath(const QString &relative)
 
 QStringList filesIn(const QString &folder)
 {
+    EXPECT_TRUE(QFileInfo(contentPath(folder)).isDir())
+        << "no folder " << folder.toStdString() << " in " TUMBLEWICK_CONTENT_DIR
+        << ": build the `content` target";
     return QDir(contentPath(folder)).entryList(QDir::Files, QDir::Name);
 }
 
@@ -53,22 +53,12 @@ void expectSpokenWave(const QString &relative, double shortest, double longest)
     EXPECT_LT(wave.seconds, longest) << where;
 }
 
-class ShippedContent : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(QFileInfo(contentPath({})).isDir())
-            << "no content folder at " TUMBLEWICK_CONTENT_DIR ": build the `content` target";
-    }
-};
-
 } // namespace
 
 // Sharp at every size (vector art, or a bitmap as large as the largest tile),
 // named so a child can spell it, each name in one subject only (a sound finds
 // its picture by name), and enough of them for every game.
-TEST_F(ShippedContent, PicturesAreSharpUniqueAndEnoughForEveryGame)
+TEST(ShippedContent, PicturesAreSharpUniqueAndEnoughForEveryGame)
 {
     const QRegularExpression plainWord(QStringLiteral("^[A-Z][A-Za-z]*$"));
     const QHash<QString, int> minimum {{"Misc", 25},      {"Animals", 40}, {"Fruit_Veg", 25},
@@ -114,7 +104,7 @@ TEST_F(ShippedContent, PicturesAreSharpUniqueAndEnoughForEveryGame)
     EXPECT_GE(shortNames, 12);
 }
 
-TEST_F(ShippedContent, EveryNameOfTheFirstFourSubjectsHasItsSpokenSound)
+TEST(ShippedContent, EveryNameOfTheFirstFourSubjectsHasItsSpokenSound)
 {
     QSet<QString> names, sounds;
     for (const QString &subject : kSpokenSubjects)
@@ -132,45 +122,4 @@ TEST_F(ShippedContent, EveryNameOfTheFirstFourSubjectsHasItsSpokenSound)
         expectSpokenWave(feedback, 0.3, 1.0);
         EXPECT_EQ(tw::readWaveInfo(contentPath(feedback)).sampleRate, 22050);
     }
-}
-
-TEST_F(ShippedContent, CursorsLoadWithTheirHotspotOnThePointer)
-{
-    for (const char *name : {"Pen_rl.cur", "Pen_i.cur", "Pen_il.cur", "Hand.cur"}) {
-        const QString path = contentPath(QLatin1String(name));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-        const tw::CursorImage cursor = tw::readCursorFile(file.readAll());
-        ASSERT_EQ(cursor.image.size(), QSize(kCursorSide, kCursorSide)) << name;
-        // The hotspot is on the drawing (its point), within a pixel; the corners
-        // stay see-through, so the pointer is not a square block.
-        int nearInk = 0;
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx) {
-                const QPoint p = cursor.hotspot + QPoint(dx, dy);
-                nearInk += cursor.image.rect().contains(p) && cursor.image.pixelColor(p).alpha();
-            }
-        EXPECT_GT(nearInk, 0) << name;
-        EXPECT_EQ(cursor.image.pixelColor(kCursorSide - 1, kCursorSide - 1).alpha(), 0) << name;
-        EXPECT_EQ(tw::loadCursorFile(path).shape(), Qt::BitmapCursor) << name;
-    }
-}
-
-TEST_F(ShippedContent, EveryRecipeLineBecameAFile)
-{
-    QFile recipe(QStringLiteral(TUMBLEWICK_SOURCE_DIR "/content/recipe.tsv"));
-    ASSERT_TRUE(recipe.open(QIODevice::ReadOnly));
-    int lines = 0;
-    for (const QString &line : QString::fromUtf8(recipe.readAll()).split(QLatin1Char('\n'))) {
-        const QStringList fields = line.split(QLatin1Char('\t'));
-        if (line.startsWith(QLatin1Char('#')) || fields.size() < 3)
-            continue;
-        ++lines;
-        const QString base = contentPath(fields[0] + QLatin1Char('/') + fields[1]);
-        EXPECT_TRUE(fields[0] == QLatin1String("Background")
-                        ? QFileInfo::exists(base + ".bmp")
-                        : QFileInfo::exists(base + ".svg") || QFileInfo::exists(base + ".png"))
-            << base.toStdString();
-    }
-    EXPECT_GT(lines, 0);
 }

