@@ -1,15 +1,12 @@
-// The one-second clock: the time limit, the periodic question, the set-up
-// watchdog and Delay, on the fake clock.
+// The one-second clock: the time limit, the periodic question and Delay, on
+// the fake clock.
 #include "shell/GameClock.h"
 #include "common/Constants.h"
 #include "platform/BoundedWait.h"
 #include "quiz/SoundFiles.h"
-#include "shell/Settings.h"
 #include "speech/CharacterAgent.h"
 #include "speech/CharacterWidget.h"
-#include "speech/Speaker.h"
 #include "speech/SpeechFixtures.h"
-#include "support/TestWindow.h"
 
 #include <QDir>
 
@@ -53,21 +50,6 @@ struct ClockWindow : TestWindow
     int played(const QString &path) const { return int(fakes.sound->opened.count(path)); }
 };
 
-TEST(GameClock, WarnsThenTimesOutWithAFifteenSecondLimit)
-{
-    using P = GameClock::LimitPhase;
-    const struct
-    {
-        double seconds;
-        P phase;
-    } cases[] = {{0, P::Running},  {10, P::Running}, {10.5, P::Warning},   {13.9, P::Warning},
-                 {14, P::Running}, {15, P::Running}, {15.01, P::TimedOut}, {16, P::TimedOut}};
-    for (const auto &c : cases) {
-        EXPECT_EQ(GameClock::limitPhase(c.seconds, 15), c.phase) << c.seconds;
-        EXPECT_EQ(GameClock::limitPhase(c.seconds, 0), P::Running) << c.seconds;
-    }
-}
-
 // Also for a question begun at 23:59:55: the clock restarts at midnight. With
 // no limit the question stays open.
 TEST(GameClock, TheGameRestartsOnTheFirstTickAfterTheLimit)
@@ -92,7 +74,6 @@ TEST(GameClock, TheGameRestartsOnTheFirstTickAfterTheLimit)
         }
         EXPECT_EQ(restarts, expected) << start;
         EXPECT_EQ(t.w().quiz.AwaitingAnswer, 1);
-        EXPECT_EQ(t.w().shell.CurrentGame, GamePaintBox);
         EXPECT_EQ(t.played(error), 0); // no character: no sound
     }
 }
@@ -111,7 +92,6 @@ TEST(GameClock, TheCharacterWarnsBeforeTheLimitThenSaysTimeIsUp)
     speaker.LoadSpeaker();
     speaker.LoadMerlin();
     speaker.Talk(QString()); // shows the character
-    ASSERT_TRUE(speaker.characterVisible());
     const CharacterWidget *look = speaker.agent()->widget();
     w.shell.Exclaim[4] = QStringLiteral("Times! Up");
     w.settings().MNU_Limit_Click(1);
@@ -119,6 +99,8 @@ TEST(GameClock, TheCharacterWarnsBeforeTheLimitThenSaysTimeIsUp)
     EXPECT_FALSE(look->attentionPlaying());
     t.tickAt(kTen + 11);
     EXPECT_TRUE(look->attentionPlaying());
+    t.tickAt(kTen + 15); // the limit itself is not yet over it
+    EXPECT_TRUE(voice->said.empty());
     t.tickAt(kTen + 16);
     ASSERT_EQ(voice->said.size(), 2u);
     EXPECT_EQ(voice->said[0].text + voice->said[1].text, QStringLiteral("Times! Up"));
@@ -145,63 +127,38 @@ TEST(GameClock, ATickInsideATimeOutsWaitDoesNotRestartAgain)
     EXPECT_EQ(t.w().quiz.AwaitingAnswer, 1);
 }
 
+// Every eleventh tick presents the question again: its sound, or for Letters
+// and Spelling the answer's own word.
 TEST(GameClock, TheQuestionIsPresentedEveryElevenTicks)
 {
     ClockWindow t;
-    const QString moo = t.wave(QStringLiteral("Moo.wav"));
-    QuizState &q = t.w().quiz;
-    t.w().shell.CurrentSubject = QStringLiteral("Sounds");
-    q.QuestionTile = 1;
-    q.ItemValue[1] = 3;
-    q.SoundList[3] = moo;
-    std::vector<int> presented;
-    for (int tick = 1; tick <= 33; ++tick) {
-        const int before = t.played(moo);
-        t.tickAt(kTen + tick);
-        if (t.played(moo) != before)
-            presented.push_back(tick);
-    }
-    EXPECT_EQ(presented, (std::vector<int> {11, 22, 33}));
-}
-
-TEST(GameClock, LettersPlayTheAnswersOwnSound)
-{
-    ClockWindow t;
-    const QString apple = t.wave(QStringLiteral("Sounds/Apple.wav"));
     Educate &w = t.w();
-    ASSERT_TRUE(w.Question.load(1));
-    ASSERT_TRUE(w.Answer.load(2));
+    const QString moo = t.wave(QStringLiteral("Moo.wav"));
+    const QString apple = t.wave(QStringLiteral("Sounds/Apple.wav"));
+    ASSERT_TRUE(w.Question.load(1) && w.Answer.load(2));
     w.Question(1)->setText(QStringLiteral("\nA a"));
     w.Question(1)->tag = QStringLiteral("2");
     w.Answer(2)->setText(QStringLiteral("Apple"));
     w.quiz.QuestionTile = 1;
-    const std::pair<const char *, int> cases[] = {{"Letters", 1}, {"Spelling", 1}, {"Words", 0}};
-    for (const auto &[subject, spoken] : cases) {
+    w.quiz.ItemValue[1] = 3;
+    w.quiz.SoundList[3] = moo;
+    const std::pair<const char *, QString> cases[]
+        = {{"Sounds", moo}, {"Letters", apple}, {"Spelling", apple}, {"Words", {}}};
+    for (const auto &[subject, sound] : cases) {
         w.shell.CurrentSubject = QLatin1String(subject);
-        const int before = t.played(apple);
-        w.shell.TickCount = 12;
-        t.tickAt(kTen + 1);
-        EXPECT_EQ(t.played(apple) - before, spoken) << subject;
+        w.shell.TickCount = 0;
+        const QString heard = sound.isEmpty() ? apple : sound;
+        std::vector<int> presented;
+        for (int tick = 1; tick <= 33; ++tick) {
+            const int before = t.played(heard);
+            t.tickAt(kTen + tick);
+            if (t.played(heard) != before)
+                presented.push_back(tick);
+        }
+        const std::vector<int> expected
+            = sound.isEmpty() ? std::vector<int>() : std::vector<int> {11, 22, 33};
+        EXPECT_EQ(presented, expected) << subject;
     }
-}
-
-TEST(GameClock, TheWatchdogFlagsALongSetUp)
-{
-    ClockWindow t;
-    ShellState &s = t.w().shell;
-    s.Loading = true;
-    t.tickAt(kTen + 1);
-    EXPECT_FALSE(s.LoadTimeout);
-    t.tickAt(kTen + 2);
-    EXPECT_TRUE(s.LoadTimeout);
-
-    s.LoadTimeout = false;
-    t.tickAt(kTen + 3);
-    s.Loading = false;
-    t.tickAt(kTen + 4); // the count starts again after the set-up
-    s.Loading = true;
-    t.tickAt(kTen + 5);
-    EXPECT_FALSE(s.LoadTimeout);
 }
 
 TEST(GameClock, DelayWaitsOnTheClockAndClearsLoading)
@@ -228,18 +185,6 @@ TEST(GameClock, DelayWaitsOnTheClockAndClearsLoading)
         EXPECT_LE(t.fakes.pump->pumps - pumpsBefore, long(c.seconds / t.fakes.pump->step) + 2);
         EXPECT_FALSE(t.w().shell.Loading);
     }
-}
-
-TEST(GameClock, TheRealTimerTicksOncePerSecond)
-{
-    ClockWindow t;
-    t.w().clock().startTimer();
-    EXPECT_TRUE(t.w().clock().timerRunning());
-    const int before = t.w().shell.TickCount;
-    QTest::qWait(GameClock::kTickMilliseconds + 300);
-    EXPECT_EQ(t.w().shell.TickCount, before + 1);
-    t.w().clock().stopTimer();
-    EXPECT_FALSE(t.w().clock().timerRunning());
 }
 
 } // namespace

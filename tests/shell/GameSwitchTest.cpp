@@ -1,14 +1,10 @@
 // Starting the window, switching games, clearing the play area and closing.
-#include "common/Constants.h"
 #include "common/MenuId.h"
 #include "quiz/GameContent.h"
 #include "shell/GameClock.h"
 #include "shell/MenuBar.h"
-#include "shell/PasswordLock.h"
-#include "shell/Settings.h"
 #include "support/TestWindow.h"
 
-#include <QFile>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -16,16 +12,20 @@
 namespace tw::test {
 namespace {
 
+// The menu's Exit closes the window, unblocks the keys and stops the clock;
+// the next start opens the game played last, with the backdrop chosen, which
+// stays through every game.
 TEST(GameSwitch, StartUpPreparesTheWindowAndOpensTheGamePlayedLast)
 {
     TestWindow first;
     Educate &w = first.w();
     w.start();
     EXPECT_TRUE(first.fakes.keys->blocked);
-    EXPECT_TRUE(w.clock().timerRunning());
     EXPECT_FALSE(w.menus().enabled(MenuId::MNU_Again));
-    EXPECT_FALSE(w.menus().enabled(MenuId::MNU_PsRq, 1));
     EXPECT_EQ(w.shell.CurrentGame, GameSounds);
+    const int ticks = w.shell.TickCount; // the real timer ticks once a second
+    QTest::qWait(GameClock::kTickMilliseconds + 300);
+    EXPECT_EQ(w.shell.TickCount, ticks + 1);
     // A switch disables "Play Again" and starts the question's clock on a whole second.
     w.menus().setEnabled(MenuId::MNU_Again, -1, true);
     first.fakes.clock->now = 40000.7;
@@ -34,53 +34,29 @@ TEST(GameSwitch, StartUpPreparesTheWindowAndOpensTheGamePlayedLast)
     EXPECT_FALSE(w.menus().enabled(MenuId::MNU_Again));
     EXPECT_FALSE(w.keyPreview());
     EXPECT_FALSE(w.shell.Loading);
-    ASSERT_TRUE(w.close());
-
-    TestWindow second(first.writeDir.path());
-    second.w().start();
-    EXPECT_EQ(second.w().shell.CurrentGame, GamePaintBox);
-    EXPECT_FALSE(second.w().shell.Loading);
-    EXPECT_FALSE(second.w().hourglass());
-    second.w().clock().stopTimer();
-}
-
-TEST(GameSwitch, AChosenBackdropStaysThroughStartUpAndEveryGame)
-{
-    TestWindow t;
-    addPictures(t.appDir.path(), QStringLiteral("Animals"), {QStringLiteral("Cat")});
-    const QString picture = t.appDir.filePath(QStringLiteral("Sea.png"));
     QImage sea(40, 30, QImage::Format_RGB32);
     sea.fill(Qt::blue);
-    ASSERT_TRUE(sea.save(picture));
-    SettingsValues v;
-    v.BackdropFile = picture;
-    v.LastGame = GamePaintBox;
-    t.storeSettings(v);
-    t.w().start();
-    const QImage shown = sea.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    EXPECT_EQ(t.w().Img(0)->picture().convertToFormat(shown.format()), shown);
-    t.w().MNU_Game_Click(GameColours);
-    EXPECT_EQ(t.w().Img(0)->picture().convertToFormat(shown.format()), shown);
-    t.w().clock().stopTimer();
+    ASSERT_TRUE(sea.save(first.appDir.filePath(QStringLiteral("Sea.png"))));
+    w.shell.BackdropFile = first.appDir.filePath(QStringLiteral("Sea.png"));
+    w.show();
+    w.menus().item(MenuId::MNU_Exit)->trigger();
+    EXPECT_TRUE(w.unloaded());
+    EXPECT_FALSE(first.fakes.keys->blocked);
+    EXPECT_FALSE(w.clock().timerRunning());
+
+    TestWindow second(first.writeDir.path());
+    addPictures(second.appDir.path(), QStringLiteral("Animals"), {QStringLiteral("Cat")});
+    second.w().start();
+    second.w().clock().stopTimer();
+    EXPECT_EQ(second.w().shell.CurrentGame, GamePaintBox);
+    EXPECT_FALSE(second.w().hourglass());
+    for (int game : {GamePaintBox, GameColours}) {
+        second.w().MNU_Game_Click(game);
+        EXPECT_EQ(second.w().Img(0)->picture().pixelColor(20, 15), QColor(Qt::blue)) << game;
+    }
 }
 
-TEST(GameSwitch, UnloadGameLeavesOnlyTheTemplates)
-{
-    TestWindow t;
-    Educate &w = t.w();
-    for (int i : {1, 2, 7})
-        ASSERT_TRUE(w.Question.load(i) && w.Answer.load(i) && w.Img.load(i));
-    w.shell.CurrentSubject = QStringLiteral("Colour");
-    w.quiz.AwaitingAnswer = 1;
-    w.SpellBox->show();
-    w.UnloadGame();
-    EXPECT_EQ(w.Question.count() + w.Answer.count() + w.Img.count(), 0);
-    EXPECT_TRUE(w.Img(0) && w.Question(0) && w.Answer(0));
-    EXPECT_TRUE(w.shell.CurrentSubject.isEmpty());
-    EXPECT_EQ(w.quiz.AwaitingAnswer, 0);
-    EXPECT_FALSE(w.SpellBox->isVisibleTo(&w));
-}
-
+// The message, and a window that goes on from a clean play area.
 TEST(GameSwitch, ARefusedPuzzlePictureLeavesAUsableWindow)
 {
     for (int game : {GameJigsaw, GameSliding}) {
@@ -91,14 +67,22 @@ TEST(GameSwitch, ARefusedPuzzlePictureLeavesAUsableWindow)
         w.puzzle.PuzzleRefused = 1; // as the cutting reports a picture it cannot use
         w.Img(0)->clearPicture();
         w.MNU_Game_Click(game);
-        ASSERT_FALSE(t.fakes.dialogs->messages.isEmpty());
-        EXPECT_EQ(t.fakes.dialogs->messages.last(),
-                  QStringLiteral("Picture Not Suitable for Jig Saw Puzzle"));
+        EXPECT_EQ(t.fakes.dialogs->messages,
+                  QStringList {QStringLiteral("Picture Not Suitable for Jig Saw Puzzle")});
         EXPECT_EQ(w.puzzle.PuzzleRefused, 0);
-        EXPECT_FALSE(w.shell.Loading);
-        EXPECT_FALSE(w.hourglass());
+        EXPECT_FALSE(w.shell.Loading || w.hourglass());
         EXPECT_EQ(w.Img.count(), 0);
 
+        // Unloading clears whatever a game left behind, all but the templates.
+        ASSERT_TRUE(w.Question.load(1) && w.Answer.load(7) && w.Img.load(2));
+        w.shell.CurrentSubject = QStringLiteral("Colour");
+        w.quiz.AwaitingAnswer = 1;
+        w.SpellBox->show();
+        w.UnloadGame();
+        EXPECT_EQ(w.Question.count() + w.Answer.count() + w.Img.count(), 0);
+        EXPECT_TRUE(w.Img(0) && w.Question(0) && w.Answer(0));
+        EXPECT_TRUE(w.shell.CurrentSubject.isEmpty() && w.quiz.AwaitingAnswer == 0);
+        EXPECT_FALSE(w.SpellBox->isVisibleTo(&w));
         w.MNU_Game_Click(GamePaintBox);
         EXPECT_EQ(w.shell.CurrentGame, GamePaintBox);
     }
@@ -130,19 +114,6 @@ TEST(GameSwitch, ASwitchAskedForDuringASwitchRunsAfterIt)
     EXPECT_EQ(t.dialogsAnswered, 2);
     EXPECT_EQ(w.shell.CurrentGame, GameColouringBook);
     EXPECT_FALSE(w.shell.Loading);
-}
-
-// What closing saves is checked below, for a close at any moment of the start.
-TEST(GameSwitch, ExitClosesTheWindowAndStopsTheClock)
-{
-    TestWindow t;
-    t.w().start();
-    t.w().show();
-    t.w().menus().item(MenuId::MNU_Exit)->trigger();
-    EXPECT_TRUE(t.w().unloaded());
-    EXPECT_FALSE(t.w().isVisible());
-    EXPECT_FALSE(t.fakes.keys->blocked);
-    EXPECT_FALSE(t.w().clock().timerRunning());
 }
 
 TEST(GameSwitch, AClosingAtAnyMomentOfTheStartEndsTheProgramWithTheSettingsSaved)

@@ -1,45 +1,35 @@
-// The options survive a restart through the settings file, and a broken file
-// gives the first-run options.
+// The settings: the file's text, the options surviving a restart through it
+// (a broken file gives the first-run options), and the menus that show them.
 #include "shell/Settings.h"
-#include "common/Constants.h"
 #include "common/MenuId.h"
 #include "quiz/ArithmeticGame.h"
 #include "quiz/QuizGames.h"
 #include "shell/MenuBar.h"
-#include "shell/PasswordLock.h"
 #include "shell/WriteFolder.h"
 #include "support/TestWindow.h"
 
+#include <QAction>
 #include <QFile>
+#include <QMenu>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include <sys/stat.h>
 
 namespace tw::test {
 namespace {
 
-// What a parent sees of the first-run options.
+// The first-run options, and what the games and menus make of them.
 void expectFirstRun(Educate &w)
 {
-    MenuBar &m = w.menus();
-    EXPECT_EQ(m.checkedIndex(MenuId::MNU_Size), 0);
+    SettingsValues shown = w.settings().currentValues();
+    shown.SpkOn = SettingsValues().SpkOn; // the talking character decides its own switch
+    EXPECT_EQ(shown, SettingsValues());
     EXPECT_EQ(w.shell.GridMax, 2);
-    EXPECT_EQ(m.checkedIndex(MenuId::MNU_Limit), 0);
     EXPECT_EQ(w.shell.TimeLimit, 0);
-    EXPECT_EQ(m.checkedIndex(MenuId::MNU_Kbd), 1);
-    EXPECT_TRUE(m.checked(MenuId::MNU_AddOn));
-    EXPECT_EQ(m.checkedIndex(MenuId::MNU_AddMax), 0);
-    EXPECT_EQ(m.caption(MenuId::MNU_AddMax, 0), QStringLiteral("Numbers up to &5"));
-    EXPECT_EQ(m.checkedIndex(MenuId::MNU_MulMax), 3);
-    EXPECT_EQ(m.checkedIndex(MenuId::MNU_DivMax), 10);
-    for (MenuId off : {MenuId::MNU_SubOn, MenuId::MNU_MulOn, MenuId::MNU_DivOn})
-        EXPECT_FALSE(m.checked(off)) << menuIdName(off);
-    for (int i = 1; i <= 3; ++i)
-        EXPECT_FALSE(m.checked(MenuId::MNU_PsRq, i));
-    EXPECT_EQ(w.shell.LastGame, GameSounds);
-    EXPECT_TRUE(w.shell.BackdropFile.isEmpty());
-    EXPECT_TRUE(w.password().StoredPassword.isEmpty());
+    EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Kbd), 1);
     EXPECT_TRUE(w.shell.SettingsRead);
 }
 
@@ -48,8 +38,9 @@ TEST(Settings, OptionsSurviveARestart)
     TestWindow first;
     Educate &w = first.w();
     Settings &s = w.settings();
-    MenuBar &m = w.menus();
     s.LoadData();
+    s.MNU_AddOn_Click(); // the last operator on cannot go off
+    EXPECT_EQ(s.values().AddOn, 1);
     s.MNU_Size_Click(12);
     s.MNU_Limit_Click(2);
     s.MNU_Kbd_Click(3);
@@ -61,10 +52,11 @@ TEST(Settings, OptionsSurviveARestart)
     s.MNU_MulOn_Click();
     s.MNU_SubOn_Click();
     s.MNU_DivOn_Click();
+    s.MNU_AddOn_Click(); // now it may
     s.MNU_PairSubject_Click(2);
     s.MNU_SpellSubject_Click(5);
-    m.click(MenuId::MNU_PsRq, 3);
-    m.click(MenuId::MNU_Color, 1);
+    w.menus().click(MenuId::MNU_PsRq, 3);
+    w.menus().click(MenuId::MNU_Color, 1);
     w.shell.LastGame = GamePaintBox;
     w.shell.BackdropFile = QStringLiteral("/somewhere/Sea.jpg");
     w.password().StoredPassword = QStringLiteral("tiger");
@@ -76,218 +68,343 @@ TEST(Settings, OptionsSurviveARestart)
     SettingsValues after = second.w().settings().currentValues();
     after.SpkOn = before.SpkOn; // the talking character decides its own switch
     EXPECT_EQ(after, before);
-    EXPECT_EQ(second.w().shell.GridMax, 14);
-    EXPECT_EQ(second.w().shell.TimeLimit, 30);
+    EXPECT_EQ(after.AddOn, 0);
     EXPECT_EQ(second.w().shell.WordLength, 10);
-    EXPECT_EQ(second.w().menus().checkedIndex(MenuId::MNU_MulMax), 7);
-    EXPECT_TRUE(readFile(second.w().settings().settingsPath()).contains("\r\n 7\r\n"));
-}
 
-TEST(Settings, SwitchesTurnedOffStayOffAfterARestart)
-{
-    TestWindow first;
-    Settings &s = first.w().settings();
-    s.LoadData();
-    s.MNU_AddOn_Click(); // the last operator cannot go off
-    ASSERT_TRUE(first.w().menus().checked(MenuId::MNU_AddOn));
-    s.MNU_MulOn_Click();
-    s.MNU_AddOn_Click(); // another operator is on, so addition may go off
-    ASSERT_FALSE(first.w().menus().checked(MenuId::MNU_AddOn));
-    ASSERT_TRUE(s.SaveData());
-
-    TestWindow second(first.writeDir.path());
-    second.w().settings().LoadData();
-    EXPECT_FALSE(second.w().menus().checked(MenuId::MNU_AddOn));
-    EXPECT_TRUE(second.w().menus().checked(MenuId::MNU_MulOn));
-
-    // A file with every operator off still leaves addition on.
-    SettingsValues none;
+    SettingsValues none; // a file with every operator off still leaves addition on
     none.AddOn = 0;
     second.storeSettings(none);
-    TestWindow third(first.writeDir.path());
-    third.w().settings().LoadData();
-    EXPECT_TRUE(third.w().menus().checked(MenuId::MNU_AddOn));
+    second.w().settings().LoadData();
+    EXPECT_EQ(second.w().settings().values().AddOn, 1);
 }
 
-TEST(Settings, AFilesOptionsShowInTheMenusAndReachTheGames)
+// Start-up applies the options before the password is known, so it never
+// asks, even with "Required to Change &Settings" stored.
+TEST(Settings, AFilesOptionsShowInTheMenusAndReachTheGamesWithoutAPasswordAsked)
 {
     SettingsValues v;
     v.AddOn = 0;
     v.MulOn = 1;
-    v.Kbd = 2;
+    v.Size = 3;
     v.PairSubject = {0, 1, 0, 0, 0};
+    v.ColourBlackWhite = 1; // the two colour flags are kept apart
+    v.Colour = 1;
+    v.StoredPassword = QStringLiteral("tiger");
+    v.Required = {1, 1, 1};
     TestWindow t;
+    t.scriptPasswords();
     t.storeSettings(v);
     Educate &w = t.w();
     w.settings().LoadData();
+    EXPECT_EQ(t.unexpectedDialogs, 0);
+    EXPECT_EQ(w.password().StoredPassword, QStringLiteral("tiger"));
+    EXPECT_EQ(w.shell.GridMax, 5);
     EXPECT_FALSE(w.menus().checked(MenuId::MNU_AddOn));
-    EXPECT_TRUE(w.menus().checked(MenuId::MNU_MulOn));
-    EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Kbd), 2);
     EXPECT_FALSE(w.menus().checked(MenuId::MNU_PairSubject, 1));
+    EXPECT_TRUE(w.menus().checked(MenuId::MNU_Color, 0) && w.menus().checked(MenuId::MNU_Color, 1));
     const SumSwitches sums = w.games().arithmetic().switches();
     EXPECT_TRUE(!sums.addition && sums.multiplication);
 
     // A check mark set behind the options' back is only a view: the next
     // change shows the stored options again, and the games never see it.
     w.menus().setChecked(MenuId::MNU_AddOn, -1, true);
+    t.passAnswers.push_back({QStringLiteral("tiger")});
     w.settings().MNU_PairSubject_Click(1);
     EXPECT_FALSE(w.menus().checked(MenuId::MNU_AddOn));
     EXPECT_FALSE(w.games().arithmetic().switches().addition);
     EXPECT_EQ(w.options().PairSubject[0], 1);
 }
 
-TEST(Settings, TheTwoColourFlagsComeBackAsTheFileHoldsThem)
-{
-    for (const auto &[blackWhite, colour] : {std::pair(0, 1), std::pair(1, 0), std::pair(1, 1)}) {
-        TestWindow t;
-        SettingsValues v;
-        v.ColourBlackWhite = blackWhite;
-        v.Colour = colour;
-        t.storeSettings(v);
-        t.w().settings().LoadData();
-        EXPECT_EQ(t.w().menus().checked(MenuId::MNU_Color, 0), blackWhite == 1);
-        EXPECT_EQ(t.w().menus().checked(MenuId::MNU_Color, 1), colour == 1);
-        const SettingsValues back = t.w().settings().currentValues();
-        EXPECT_EQ(std::pair(back.ColourBlackWhite, back.Colour), std::pair(blackWhite, colour));
-    }
-}
-
-TEST(Settings, BrokenFilesGiveTheDefaultsAndTheNextSaveIsGood)
+// A broken file or a FIFO gives the first-run options (a FIFO is not even read:
+// it would wait for ever), and the next save is good; a link placed as the
+// file is replaced, never written through.
+TEST(Settings, ABrokenFileAFifoOrALinkAreNeverReadOrWrittenThrough)
 {
     SettingsValues changed;
     changed.Size = 4;
-    changed.LastGame = 9;
     changed.StoredPassword = QStringLiteral("tiger");
     changed.Required = {1, 1, 1};
     const QByteArray good = writeSettings(changed);
-    const struct
-    {
-        const char *what;
-        QByteArray bytes;
-    } cases[] = {
-        {"empty", QByteArray()},
-        {"garbage", "this is not a settings file\r\n"},
-        {"binary", QByteArray("\x00\xff\xfe\x01\x02", 5).repeated(200)},
-        {"huge", QByteArray(200 * 1024, '7')},
-        {"short", good.left(good.size() - 8)},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const bool fifo : {false, true}) {
         TestWindow t;
         const QString path = t.w().settings().settingsPath();
-        writeFile(path, c.bytes);
+        if (fifo)
+            ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            writeFile(path, good.left(good.size() - 8));
         t.w().settings().LoadData();
         expectFirstRun(t.w());
         EXPECT_EQ(t.unexpectedDialogs, 0);
         ASSERT_TRUE(t.w().settings().SaveData());
-        const SettingsParse again = parseSettings(readFile(path));
-        EXPECT_TRUE(again.complete());
-        EXPECT_EQ(again.values.Size, 0);
+        EXPECT_TRUE(parseSettings(readFile(path)).complete());
     }
-}
-
-TEST(Settings, AFifoOrALinkPlacedAsTheFileIsNeverReadOrWrittenThrough)
-{
     TestWindow t;
     const QString path = t.w().settings().settingsPath();
-    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    t.w().settings().LoadData(); // returns at once: a FIFO is no settings file
-    expectFirstRun(t.w());
-    ASSERT_TRUE(t.w().settings().SaveData());
-    EXPECT_TRUE(parseSettings(readFile(path)).complete());
-
     const QString mine = t.writeDir.filePath(QStringLiteral("users-own.txt"));
     writeFile(mine, "precious");
-    ASSERT_TRUE(QFile::remove(path) && QFile::link(mine, path));
+    ASSERT_TRUE(QFile::link(mine, path));
     ASSERT_TRUE(t.w().settings().SaveData());
     EXPECT_EQ(readFile(mine), QByteArray("precious"));
     EXPECT_TRUE(parseSettings(readFile(path)).complete());
-}
-
-TEST(Settings, StartUpNeverAsksForThePassword)
-{
-    // A stored password with "Required to Change &Settings": the options are
-    // applied before the password is known.
-    SettingsValues v;
-    v.Size = 3;
-    v.StoredPassword = QStringLiteral("tiger");
-    v.Required = {1, 1, 1};
-    TestWindow t;
-    t.scriptPasswords();
-    t.storeSettings(v);
-    t.w().settings().LoadData();
-    EXPECT_EQ(t.unexpectedDialogs, 0);
-    EXPECT_EQ(t.w().shell.GridMax, 5);
-    EXPECT_EQ(t.w().password().StoredPassword, QStringLiteral("tiger"));
 }
 
 TEST(Settings, OptionsAskForThePasswordButThePictureSubjectDoesNot)
 {
     TestWindow t;
     Educate &w = t.w();
-    w.settings().LoadData();
+    Settings &s = w.settings();
+    s.LoadData();
     w.menus().click(MenuId::MNU_PsRq, 2);
     w.password().StoredPassword = QStringLiteral("tiger");
     t.scriptPasswords();
 
-    // Refused: nothing changes.
-    for (int i = 0; i < 8; ++i)
-        t.passAnswers.push_back({QStringLiteral("wrong")});
-    Settings &s = w.settings();
+    // One of each route: a menu of choices, a subject toggle, a sum operator.
+    const std::function<void()> changes[] = {
+        [&] { s.MNU_Size_Click(1); },
+        [&] { s.MNU_PairSubject_Click(1); },
+        [&] { s.MNU_SubOn_Click(); },
+    };
     const SettingsValues before = s.values();
-    s.MNU_Size_Click(1);
-    s.MNU_Limit_Click(1);
-    s.MNU_Kbd_Click(2);
-    s.MNU_PairSubject_Click(1);
-    s.MNU_SpellSubject_Click(1);
-    s.MNU_Letters_Click(5);
-    s.MNU_MulMax_Click(4);
-    s.MNU_SubOn_Click();
-    EXPECT_EQ(t.dialogsAnswered, 8);
-    EXPECT_EQ(w.shell.GridMax, 2);
-    EXPECT_EQ(w.shell.TimeLimit, 0);
-    EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Kbd), 1);
-    EXPECT_TRUE(w.menus().checked(MenuId::MNU_PairSubject, 1));
-    EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Letters), 3);
-    EXPECT_FALSE(w.menus().checked(MenuId::MNU_SubOn));
+    for (const auto &change : changes) {
+        t.passAnswers.push_back({QStringLiteral("wrong")});
+        change();
+    }
+    EXPECT_EQ(t.dialogsAnswered, 3);
     EXPECT_EQ(s.values(), before);
+    EXPECT_EQ(w.shell.GridMax, 2);
 
-    // Allowed.
     t.passAnswers.push_back({QStringLiteral("tiger")});
     s.MNU_Size_Click(1);
     EXPECT_EQ(w.shell.GridMax, 3);
 
     s.MNU_Subject_Click(2);
     EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Subject), 2);
-    EXPECT_EQ(t.dialogsAnswered, 9);
+    EXPECT_EQ(t.dialogsAnswered, 4);
     EXPECT_EQ(t.unexpectedDialogs, 0);
 }
 
-TEST(Settings, AnUnwritableFolderFallsBackToTheUserFolder)
+// A content folder that cannot be written falls back to the user's folder; a
+// save that still fails says where and loses nothing.
+TEST(Settings, AnUnwritableFolderFallsBackAndAFailedSaveSaysWhere)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("plain-file"));
     writeFile(file, "x");
-    const QString notAFolder = file + QStringLiteral("/content");
+    const QString notAFolder = file + QStringLiteral("/nowhere");
     const QString user = dir.filePath(QStringLiteral("user/data"));
-
     EXPECT_FALSE(folderWritable(notAFolder));
     EXPECT_EQ(chooseWriteFolder(notAFolder, user), user + QLatin1Char('/'));
     EXPECT_TRUE(folderWritable(user));
     EXPECT_EQ(chooseWriteFolder(dir.path(), user), dir.path() + QLatin1Char('/'));
-}
 
-TEST(Settings, ASaveThatCannotBeWrittenSaysWhereAndLosesNothing)
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("plain-file"));
-    writeFile(file, "x");
-    TestWindow t(file + QStringLiteral("/nowhere"));
+    TestWindow t(notAFolder);
     t.w().settings().LoadData();
     EXPECT_FALSE(t.w().settings().SaveData());
     ASSERT_EQ(t.fakes.dialogs->messages.size(), 1);
     EXPECT_TRUE(t.fakes.dialogs->messages.first().contains(QStringLiteral("nowhere")));
     EXPECT_EQ(readFile(file), QByteArray("x"));
+}
+
+// A file as an installation writes it: every option away from its first-run value.
+SettingsValues changedValues()
+{
+    SettingsValues v;
+    v.AddMax = 4;
+    v.DivMax = 7;
+    v.Letters = 20;
+    v.Limit = 3;
+    v.MulMax = 12;
+    v.Size = 17;
+    v.SpeakerCount = 3;
+    v.Speaker = 2;
+    v.SubMax = 2;
+    v.Kbd = 3;
+    v.AddOn = 0;
+    v.DivOn = 1;
+    v.MulOn = 1;
+    v.SpkOn = 1;
+    v.SubOn = 1;
+    v.PairSubject = {0, 1, 0, 1, 0};
+    v.SpellSubject = {1, 0, 1, 0, 1};
+    v.Required = {1, 0, 1};
+    v.LastGame = 13;
+    v.BackdropFile = QStringLiteral("/home/anna/Pictures/Beach Day.jpg");
+    v.StoredPassword = QStringLiteral("tiger lily");
+    v.ColourBlackWhite = 0;
+    v.Colour = 1;
+    return v;
+}
+
+TEST(SettingsFile, WritesOneValuePerCrLfLineWithASignSpaceAndReadsItBack)
+{
+    const QByteArray text = writeSettings(changedValues());
+    EXPECT_EQ(text,
+              " 4\r\n 7\r\n 20\r\n 3\r\n 12\r\n 17\r\n 3\r\n 2\r\n 2\r\n 3\r\n"
+              " 0\r\n 1\r\n 1\r\n 1\r\n 1\r\n"
+              " 0\r\n 1\r\n 0\r\n 1\r\n 0\r\n"
+              " 1\r\n 0\r\n 1\r\n 0\r\n 1\r\n"
+              " 1\r\n 0\r\n 1\r\n"
+              " 13\r\n/home/anna/Pictures/Beach Day.jpg\r\ntiger lily\r\n 0\r\n 1\r\n");
+    for (const SettingsValues &v : {SettingsValues {}, changedValues()}) {
+        const SettingsParse read = parseSettings(writeSettings(v));
+        EXPECT_TRUE(read.complete());
+        EXPECT_EQ(read.values, v);
+    }
+}
+
+TEST(SettingsFile, NoCharacterLineWhenNoneIsListed)
+{
+    SettingsValues v = changedValues();
+    v.SpeakerCount = 0;
+    v.Speaker = 1;
+    const QByteArray text = writeSettings(v);
+    EXPECT_TRUE(text.startsWith(" 4\r\n 7\r\n 20\r\n 3\r\n 12\r\n 17\r\n 0\r\n 2\r\n 3\r\n"));
+    const SettingsParse read = parseSettings(text);
+    ASSERT_TRUE(read.complete());
+    EXPECT_EQ(read.values.SubMax, 2);
+}
+
+TEST(SettingsFile, ReadsAFileFromAnotherInstallation)
+{
+    // Spaces around numbers, a Windows path in 8-bit text, bare LF endings on some lines.
+    const QByteArray text
+        = " 2\r\n 12 \r\n 6\r\n4\r\n  7\r\n 12\r\n 1\r\n 1\r\n 0\r\n 2\r\n"
+          " 1\r\n 0\r\n 1\r\n 0\r\n 0\r\n"
+          " 1\n 1\n 1\n 1\n 0\n"
+          " 1\r\n 1\r\n 0\r\n 0\r\n 1\r\n"
+          " 0\r\n 1\r\n 1\r\n"
+          " 8\r\nC:\\Program Files\\Tumblewick\\Background\\Pl\xe4ge.jpg\r\nsecret\r\n"
+          " 1\r\n 0\r\n";
+    const SettingsParse read = parseSettings(text);
+    ASSERT_TRUE(read.complete());
+    const SettingsValues &v = read.values;
+    EXPECT_EQ(v.DivMax, 12);
+    EXPECT_EQ(v.Limit, 4);
+    EXPECT_EQ(v.MulMax, 7);
+    EXPECT_EQ(v.PairSubject, (std::array<int, 5> {1, 1, 1, 1, 0}));
+    EXPECT_EQ(v.LastGame, 8);
+    EXPECT_EQ(v.BackdropFile,
+              QStringLiteral("C:\\Program Files\\Tumblewick\\Background\\Pl\u00e4ge.jpg"));
+    EXPECT_EQ(v.StoredPassword, QStringLiteral("secret"));
+    // The same file written again is the same file, save the normalised spaces.
+    EXPECT_EQ(parseSettings(writeSettings(v)).values, v);
+}
+
+// A comma ends a string when read; a line break is not written: either way
+// the lines after it stay in place.
+TEST(SettingsFile, CommasAndLineBreaksInAStringCannotShiftTheFile)
+{
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("/pics/Sun, Sea and Sand.jpg"), QStringLiteral("/pics/Sun")},
+        {QStringLiteral("/pics/odd\r\nname.jpg"), QStringLiteral("/pics/oddname.jpg")},
+    };
+    for (const auto &[written, read] : cases) {
+        SettingsValues v = changedValues();
+        v.BackdropFile = written;
+        const SettingsParse parsed = parseSettings(writeSettings(v));
+        ASSERT_TRUE(parsed.complete());
+        EXPECT_EQ(parsed.values.BackdropFile, read);
+        EXPECT_EQ(parsed.values.StoredPassword, QStringLiteral("tiger lily"));
+        EXPECT_EQ(parsed.values.Colour, 1);
+    }
+}
+
+TEST(SettingsFile, BrokenFilesAreIncomplete)
+{
+    const QByteArray good = writeSettings(changedValues());
+    QByteArray hugeLine = good;
+    hugeLine.replace("tiger lily", QByteArray(kSettingsMaxLineChars + 1, 'x'));
+
+    const std::pair<const char *, QByteArray> cases[] = {
+        {"empty file", QByteArray()},
+        {"garbage line", "hello world\r\n" + good},
+        {"short file", good.left(good.indexOf("\r\n 13\r\n") + 2)},
+        {"addition range out of its menu", " 9\r\n" + good.mid(4)},
+        {"times table without an item", " 4\r\n 6\r\n" + good.mid(8)},
+        {"word length 9", good.left(8) + " 9\r\n" + good.mid(13)},
+        {"puzzle size 8", QByteArray(good).replace(" 17\r\n", " 8\r\n")},
+        {"unknown game", QByteArray(good).replace(" 13\r\n", " 14\r\n")},
+        {"a number with words", QByteArray(good).replace(" 13\r\n", " 1 3\r\n")},
+        {"blank number line", QByteArray(good).replace(" 17\r\n", "\r\n")},
+        {"line too long", hugeLine},
+        {"file too large", good + QByteArray(kSettingsMaxFileBytes, ' ')},
+    };
+    for (const auto &[what, text] : cases)
+        EXPECT_FALSE(parseSettings(text).complete()) << what;
+}
+
+TEST(SettingsFile, ValuesAtTheEdgesOfTheirMenus)
+{
+    const struct
+    {
+        int SettingsValues::*field;
+        int value;
+        bool valid;
+    } cases[] = {
+        {&SettingsValues::AddMax, -1, false},      {&SettingsValues::DivMax, 12, true},
+        {&SettingsValues::DivMax, 11, false},      {&SettingsValues::Letters, 10, true},
+        {&SettingsValues::Letters, 2, false},      {&SettingsValues::Size, 7, true},
+        {&SettingsValues::Size, 12, true},         {&SettingsValues::Size, 13, false},
+        {&SettingsValues::Kbd, 0, false},          {&SettingsValues::LastGame, -1, false},
+        {&SettingsValues::SpeakerCount, 10, true}, {&SettingsValues::SpeakerCount, 11, false},
+    };
+    for (const auto &c : cases) {
+        SettingsValues v;
+        v.*c.field = c.value;
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(parseSettings(writeSettings(v)).complete(), c.valid);
+    }
+}
+
+TEST(MenuBar, TheIndexNotThePositionReachesTheHandler)
+{
+    TestWindow t;
+    MenuBar &m = t.w().menus();
+    const struct
+    {
+        MenuId menu, name;
+        const char *caption;
+        int index;
+    } cases[] = {{MenuId::MNU_SpWd, MenuId::MNU_Letters, "Up to &10 Letters", 10},
+                 {MenuId::MNU_PzSize, MenuId::MNU_Size, "&15 x 15", 12},
+                 {MenuId::MNU_Divide, MenuId::MNU_DivMax, "Up to &7 times table", 7},
+                 {MenuId::MNU_Ini, MenuId::MNU_Kbd, "Use &Keyboard", 3}};
+    for (const auto &c : cases) {
+        int received = -99;
+        m.setHandler(c.name, [&received](int i) { received = i; });
+        QAction *clicked = nullptr;
+        for (QAction *a : m.menu(c.menu)->actions()) {
+            if (a->text() == QLatin1String(c.caption))
+                clicked = a;
+        }
+        ASSERT_NE(clicked, nullptr) << c.caption;
+        clicked->trigger();
+        EXPECT_EQ(received, c.index) << c.caption;
+    }
+}
+
+TEST(MenuBar, HandlersDecideTheCheckMarks)
+{
+    TestWindow t;
+    MenuBar &m = t.w().menus();
+    t.w().settings().LoadData();
+    m.item(MenuId::MNU_Size, 12)->trigger();
+    EXPECT_EQ(m.checkedIndex(MenuId::MNU_Size), 12);
+    EXPECT_FALSE(m.checked(MenuId::MNU_Size, 0));
+    EXPECT_EQ(t.w().shell.GridMax, 14);
+
+    // Clicking the checked item again keeps it checked (Qt alone would clear it).
+    m.item(MenuId::MNU_Size, 12)->trigger();
+    EXPECT_TRUE(m.checked(MenuId::MNU_Size, 12));
+
+    // A refused click leaves the marks alone.
+    m.click(MenuId::MNU_PsRq, 2);
+    t.w().password().StoredPassword = QStringLiteral("tiger");
+    t.scriptPasswords();
+    t.passAnswers.push_back({QStringLiteral("nope")});
+    m.item(MenuId::MNU_Limit, 4)->trigger();
+    EXPECT_EQ(m.checkedIndex(MenuId::MNU_Limit), 0);
+    EXPECT_EQ(t.dialogsAnswered, 1);
 }
 
 } // namespace
