@@ -1,4 +1,5 @@
-// Cutting a bitmap into pieces: the geometry, the pixels and the colour table.
+// Cutting a bitmap into pieces: the geometry and the pixels; broken or unsuitable bitmaps
+// are refused without reading or writing outside them.
 #include "BitmapSamples.h"
 
 #include "puzzle/BitmapCutter.h"
@@ -6,6 +7,8 @@
 #include <QImage>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace tw::test {
 namespace {
@@ -76,22 +79,58 @@ TEST(BitmapCutter, EveryPieceHoldsExactlyItsPartOfThePicture)
     }
 }
 
-// The bytes between the headers and the pixel rows (the colour table of an indexed
-// picture, which PuzzleCuttingTest follows to the screen) go to every piece.
-TEST(BitmapCutter, GapsBeforeThePixelRowsAreKept)
+struct BadCase
 {
-    // A 24-bit picture whose pixel rows start 2 bytes after its headers: the pieces
-    // keep the gap so their own offset stays true.
-    QByteArray source = makeBitmap(40, 30, 24);
-    source.insert(54, "\x01\x02", 2);
-    putLe(source, 10, 56, 4);
-    putLe(source, 2, std::uint32_t(source.size()), 4);
-    const CutPieces cut = SplitUp(bytesOf(source), 3);
-    ASSERT_EQ(cut.refusal, CutRefusal::None);
-    for (const QByteArray &piece : cut.files) {
-        EXPECT_EQ(piece.mid(54, 2), QByteArray("\x01\x02", 2));
+    const char *what;
+    std::function<void(QByteArray &)> spoil;
+    CutRefusal expected;
+};
+
+TEST(BadBitmap, EachKindOfBrokenFileIsRefused)
+{
+    const BadCase cases[] = {
+        {"headers cut short", [](QByteArray &b) { b.truncate(53); }, CutRefusal::Truncated},
+        {"pixels cut short", [](QByteArray &b) { b.chop(1); }, CutRefusal::PixelsBeyondEnd},
+        {"no BM", [](QByteArray &b) { b[0] = 'P'; }, CutRefusal::NotABitmap},
+        {"negative width", [](QByteArray &b) { putLe(b, 18, std::uint32_t(-300), 4); },
+         CutRefusal::BadSize},
+        {"top-down rows", [](QByteArray &b) { putLe(b, 22, std::uint32_t(-200), 4); },
+         CutRefusal::BadSize},
+        {"enormous width", [](QByteArray &b) { putLe(b, 18, 0x7FFFFFFF, 4); }, CutRefusal::BadSize},
+        {"large size without the pixels", [](QByteArray &b) { putLe(b, 18, 30000, 4); },
+         CutRefusal::PixelsBeyondEnd},
+        {"pixels start past the end", [](QByteArray &b) { putLe(b, 10, 1000000, 4); },
+         CutRefusal::ColourTableTooLarge},
+        {"pixel offset inside the header", [](QByteArray &b) { putLe(b, 10, 20, 4); },
+         CutRefusal::BadHeader},
+        {"negative pixel offset", [](QByteArray &b) { putLe(b, 10, 0x80000000u, 4); },
+         CutRefusal::BadHeader},
+        {"core header", [](QByteArray &b) { putLe(b, 14, 12, 4); }, CutRefusal::BadHeader},
+        {"huge info header", [](QByteArray &b) { putLe(b, 14, 0x7FFFFFF0, 4); },
+         CutRefusal::BadHeader},
+        {"run-length 8", [](QByteArray &b) { putLe(b, 30, 1, 4); }, CutRefusal::Compressed},
+        {"1 bit", [](QByteArray &b) { putLe(b, 28, 1, 2); }, CutRefusal::UnsupportedDepth},
+        {"32 bits", [](QByteArray &b) { putLe(b, 28, 32, 2); }, CutRefusal::UnsupportedDepth},
+        {"too narrow for the grid", [](QByteArray &b) { putLe(b, 18, 11, 4); },
+         CutRefusal::TooSmallForGrid},
+    };
+    const QByteArray good = makeBitmap(60, 40, 24);
+    ASSERT_EQ(SplitUp(bytesOf(good), 3).refusal, CutRefusal::None);
+    for (const BadCase &c : cases) {
+        QByteArray bad = good;
+        c.spoil(bad);
+        const CutPieces cut = SplitUp(bytesOf(bad), 3);
+        EXPECT_EQ(cut.refusal, c.expected) << c.what;
+        EXPECT_TRUE(cut.files.empty()) << c.what;
     }
-    EXPECT_EQ(rawPixel(cut.files[4], 3, 2), rawPixel(source, 12 + 3, 10 + 2));
+}
+
+TEST(BadBitmap, GridsOutsideTheTablesAreRefused)
+{
+    const QByteArray good = makeBitmap(400, 400, 8);
+    EXPECT_EQ(SplitUp(bytesOf(good), 0).refusal, CutRefusal::BadGrid);
+    EXPECT_EQ(SplitUp(bytesOf(good), 21).refusal, CutRefusal::BadGrid);
+    EXPECT_EQ(SplitUp(bytesOf(good), 20).refusal, CutRefusal::None);
 }
 
 } // namespace

@@ -1,7 +1,8 @@
-// The board rules: the jigsaw deal, the sliding step and the shuffle (moving pieces with the
-// mouse is PuzzlePlayTest's).
+// The board rules: the jigsaw deal, the sliding step, the shuffle, and where the slots lie
+// on the window (moving pieces with the mouse is PuzzlePlayTest's).
 #include "puzzle/Board.h"
 #include "platform/Random.h"
+#include "puzzle/BoardLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -110,6 +111,33 @@ TEST(Board, SolvabilityFollowsParity)
     EXPECT_FALSE(board::isSolvableSliding(t, 3, 1));
     // The blank claimed in a slot that does not hold it.
     EXPECT_FALSE(board::isSolvableSliding(solvedBoard(9), 3, 5));
+}
+
+TEST(BoardLayout, SlotsShareTheirEdgesAndCoverTheAreaAndEveryPixelFindsItsSlot)
+{
+    struct Case
+    {
+        int grid;
+        QSize area; // pixels
+    };
+    for (const Case &c : {Case {3, {600, 450}}, Case {4, {601, 453}}, Case {20, {700, 519}}}) {
+        SCOPED_TRACE(c.grid);
+        const BoardLayout layout(c.grid, c.area.width() * 15.0, c.area.height() * 15.0);
+        for (int s = 1; s <= c.grid * c.grid; ++s) {
+            const QRect r = layout.slotRect(s);
+            ASSERT_FALSE(r.isEmpty()) << s;
+            EXPECT_EQ(r.left(), s % c.grid == 1 ? 0 : layout.slotRect(s - 1).right() + 1) << s;
+            EXPECT_EQ(r.top(), s <= c.grid ? 0 : layout.slotRect(s - c.grid).bottom() + 1) << s;
+            for (QPoint p : {r.topLeft(), r.center(), r.bottomRight()})
+                EXPECT_EQ(layout.slotAt(p), s) << p.x() << "," << p.y();
+        }
+        const QPoint corner(c.area.width() - 1, c.area.height() - 1);
+        EXPECT_EQ(layout.slotRect(c.grid * c.grid).bottomRight(), corner);
+        for (QPoint off :
+             {QPoint(-1, 0), QPoint(0, -1), corner + QPoint(1, 0), corner + QPoint(0, 1)})
+            EXPECT_EQ(layout.slotAt(off), 0) << off.x() << "," << off.y();
+    }
+    EXPECT_EQ(BoardLayout(3, 0, 0).slotAt(QPoint(0, 0)), 0); // a window with no area yet
 }
 
 } // namespace

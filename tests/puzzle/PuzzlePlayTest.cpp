@@ -1,8 +1,13 @@
-// Playing the puzzles with the mouse: the board's layout, jigsaw swaps, slides, the
-// shuffle and the solved board.
+// Playing the puzzles with the mouse, as a child would: both started from the Play menu,
+// jigsaw swaps, slides, the shuffle and the solved board.
 #include "PuzzleWindow.h"
 
+#include "common/MenuId.h"
 #include "puzzle/PieceFace.h"
+#include "shell/MenuBar.h"
+#include "shell/Settings.h"
+
+#include <QAction>
 
 #include <gtest/gtest.h>
 
@@ -32,26 +37,57 @@ void startSliding(PuzzleWindow &t, int gridMax = 2)
     t.w().puzzles().PuzzleResize();
 }
 
-TEST(PuzzlePlay, PiecesTileTheWholeWindowAndOnlyMisplacedOnesAreOutlined)
+// A window showing the Play menu's puzzle on the 3 x 3 grid, with one picture in
+// the subject folder the backdrop comes from.
+void startGame(PuzzleWindow &t, int game)
+{
+    QDir(t.appDir.path()).mkpath(QStringLiteral("Animals"));
+    ASSERT_TRUE(
+        patternPicture(320, 240).save(t.appDir.filePath(QStringLiteral("Animals/Fox.png"))));
+    t.w().start();
+    t.w().settings().MNU_Size_Click(0);
+    t.w().MNU_Game_Click(game);
+    ASSERT_EQ(t.w().shell.CurrentSubject, QStringLiteral("Puzzle"));
+    ASSERT_EQ(t.w().Img.count(), 9);
+}
+
+TEST(PuzzlePlay, JigsawFromThePlayMenuIsSolvedByDraggingAndShowsTheWholePicture)
+{
+    PuzzleWindow t(21);
+    startGame(t, GameJigsaw);
+    Educate &w = t.w();
+    EXPECT_TRUE(board::isPermutation(t.pieceAt(), 9));
+    int drags = 0;
+    for (int s = 1; s <= 9 && w.Img.count() > 0; ++s) {
+        if (t.pieceAt()[size_t(s)] == s)
+            continue;
+        t.dragSlot(board::slotOf(t.pieceAt(), 9, s), s);
+        ASSERT_LT(++drags, 9);
+    }
+    EXPECT_EQ(w.Img.count(), 0);
+    EXPECT_EQ(w.Img(0)->geometry(), QRect(QPoint(0, 0), w.playArea()->size()));
+    EXPECT_TRUE(w.Img(0)->isVisible());
+    EXPECT_TRUE(w.shell.CurrentSubject.isEmpty());
+    EXPECT_TRUE(w.menus().item(MenuId::MNU_Again)->isEnabled());
+}
+
+TEST(PuzzlePlay, PiecesFollowTheWindowAndOnlyMisplacedOnesAreOutlined)
 {
     PuzzleWindow t;
     startJigsaw(t, 3);
     Educate &w = t.w();
-    const QSize area = w.playArea()->size();
-    long covered = 0;
-    for (int s = 1; s <= t.pieces(); ++s) {
-        PictureTile *piece = w.Img(t.pieceAt()[size_t(s)]);
-        ASSERT_TRUE(piece->isVisible());
-        EXPECT_EQ(piece->geometry(), t.layout().slotRect(s));
-        covered += long(piece->width()) * piece->height();
-        EXPECT_EQ(outlined(w.Img(s)), t.pieceAt()[size_t(s)] != s) << s;
+    for (QSize size : {QSize(600, 450), QSize(700, 520)}) {
+        w.resize(size);
+        w.puzzles().PuzzleResize();
+        for (int s = 1; s <= t.pieces(); ++s) {
+            PictureTile *piece = w.Img(t.pieceAt()[size_t(s)]);
+            ASSERT_TRUE(piece->isVisible());
+            EXPECT_EQ(piece->geometry(), t.layout().slotRect(s));
+            EXPECT_EQ(outlined(w.Img(s)), t.pieceAt()[size_t(s)] != s) << s;
+        }
+        EXPECT_EQ(t.layout().slotRect(t.pieces()).bottomRight(),
+                  QPoint(w.playArea()->width() - 1, w.playArea()->height() - 1));
     }
-    EXPECT_EQ(covered, long(area.width()) * area.height());
-    // The window grows: the board follows.
-    w.resize(700, 520);
-    w.puzzles().PuzzleResize();
-    EXPECT_EQ(w.Img(t.pieceAt()[size_t(t.pieces())])->geometry().bottomRight(),
-              QPoint(w.playArea()->width() - 1, w.playArea()->height() - 1));
 }
 
 TEST(PuzzlePlay, DraggingAPieceOntoAnotherSwapsThemAndOntoItselfOrOffTheBoardDoesNot)
@@ -73,8 +109,8 @@ TEST(PuzzlePlay, DraggingAPieceOntoAnotherSwapsThemAndOntoItselfOrOffTheBoardDoe
     EXPECT_EQ(t.w().Img(before[9])->geometry(), t.layout().slotRect(1));
 }
 
-// The board itself is shuffled by board::shuffleSliding (BoardTest): here, that
-// small boards show the moves and large ones do not.
+// The board itself is shuffled by board::shuffle (BoardTest): here, that small
+// boards show the moves and large ones do not.
 TEST(PuzzlePlay, ShuffleShowsMovesOnlyOnSmallBoards)
 {
     for (const int gridMax : {2, 19}) {
@@ -85,7 +121,6 @@ TEST(PuzzlePlay, ShuffleShowsMovesOnlyOnSmallBoards)
         EXPECT_EQ(t.w().puzzle.Shuffling, 0);
         EXPECT_EQ(t.fakes.pump->pumps > 20, gridMax == 2) << gridMax;
         EXPECT_EQ(t.w().Img.count(), (gridMax + 1) * (gridMax + 1));
-        EXPECT_TRUE(board::isSolvableSliding(t.pieceAt(), gridMax + 1, t.w().puzzle.BlankSlot));
         EXPECT_FALSE(t.w().Img(kBlankPiece)->isVisible());
     }
 }
@@ -115,8 +150,7 @@ TEST(PuzzlePlay, SlidingPieceMovesOnlyIntoTheBlankNextToIt)
     const PieceTable before = t.pieceAt();
     t.dragSlot(5, 1);
     EXPECT_EQ(t.pieceAt(), before);
-    // Dropping one piece on another does nothing in the sliding puzzle.
-    t.dragSlot(2, 3);
+    t.dragSlot(2, 3); // one piece dropped on another: no jigsaw swap
     EXPECT_EQ(t.pieceAt(), before);
     // Slot 2 is next to it: piece 2 slides left and the blank takes its place.
     t.dragSlot(2, 1);
@@ -140,8 +174,6 @@ TEST(PuzzlePlay, PiecesShowTheirPictureEdgeToEdge)
     t.w().puzzle.BlankSlot = 1;
     t.w().puzzle.Shuffling = 1; // every piece home, yet not solved
     t.w().puzzles().PuzzleResize();
-    EXPECT_EQ(t.w().Img.count(), 9);
-    EXPECT_FALSE(t.w().Img(1)->isVisible()); // the blank
     const QImage shown = t.w().playArea()->grab().toImage();
     const QRect slot = t.layout().slotRect(5);
     for (QPoint p :

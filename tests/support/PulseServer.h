@@ -1,10 +1,12 @@
 // A private PulseAudio server with one null sink, a recorder of its output, and
 // a search for a sound in the recording, for tests that check what the program
-// really plays.
+// really plays. Qt's sound system keeps the first server it meets, so a process
+// has one, started before anything plays.
 #pragma once
 
+#include "support/Files.h"
+
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -35,7 +37,6 @@ public:
             m_error = "PulseAudio (pulseaudio, pulseaudio-utils) is not installed";
             return;
         }
-        QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         const QString socket = m_dir.filePath(QStringLiteral("native"));
         for (const char *name :
              {"XDG_RUNTIME_DIR", "HOME", "PULSE_RUNTIME_PATH", "PULSE_STATE_PATH"})
@@ -86,13 +87,19 @@ public:
     }
 
     // The samples recorded since startRecording().
-    QByteArray stopRecording()
+    std::vector<qint16> stopRecording()
     {
         QThread::msleep(300); // the last sound leaves the server's buffers
         m_recorder.terminate();
         m_recorder.waitForFinished(kWaitMs);
-        QFile file(recording());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return samplesOf(readFile(recording()));
+    }
+
+    static std::vector<qint16> samplesOf(const QByteArray &pcm)
+    {
+        std::vector<qint16> s(size_t(pcm.size()) / 2);
+        std::memcpy(s.data(), pcm.constData(), s.size() * 2);
+        return s;
     }
 
 private:
@@ -105,13 +112,6 @@ private:
     QString m_parec;
     std::string m_error;
 };
-
-inline std::vector<qint16> samplesOf(const QByteArray &pcm)
-{
-    std::vector<qint16> s(size_t(pcm.size()) / 2);
-    std::memcpy(s.data(), pcm.constData(), s.size() * 2);
-    return s;
-}
 
 // Start of each occurrence of the whole of `tpl` in `rec`: where its first
 // loud samples appear exactly and all of it correlates above `minCorrelation`.
