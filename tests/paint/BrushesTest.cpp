@@ -1,5 +1,7 @@
-// Where the pens and effect brushes lay their dots along one mouse move.
+// Where the pens and effect brushes lay their dots along one mouse move, and how the
+// mixing tile steps toward the last plain colour.
 #include "paint/Brushes.h"
+#include "paint/PaletteMix.h"
 #include "platform/Random.h"
 
 #include <gtest/gtest.h>
@@ -49,6 +51,19 @@ TEST(Brushes, EffectBrushesLayTheirPatternAtThePreviousPointWhenTheMouseStays)
             }
         }
     }
+}
+
+// At its target a byte wobbles between the target and one below; 0 stays 0.
+TEST(PaletteMix, EachByteStepsTowardItsTarget)
+{
+    struct Case
+    {
+        int current, target, next;
+    };
+    const Case cases[] = {{10, 20, 11}, {30, 20, 29}, {20, 20, 19}, {19, 20, 20},
+                          {0, 0, 0},    {0, 255, 1},  {255, 0, 254}};
+    for (const Case &c : cases)
+        EXPECT_EQ(mixByteToward(c.current, c.target), c.next) << c.current << "->" << c.target;
 }
 
 } // namespace

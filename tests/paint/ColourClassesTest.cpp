@@ -3,10 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QRandomGenerator>
-
-#include <set>
-
 namespace tw {
 namespace {
 
@@ -51,27 +47,6 @@ TEST(ColourClasses, ReducesEachByteToItsStepAndTreatsReducedWhiteAsWhite)
     EXPECT_EQ(colourMapStep(0), kFine);
     EXPECT_EQ(colourMapStep(4), kCoarse);
     EXPECT_EQ(colourMapStep(9), 75); // anything else: "Medium"
-}
-
-TEST(ColourClasses, CoarseLeavesAtMost26ClassesOfThreeLevels)
-{
-    QImage image(128, 128, QImage::Format_RGB32);
-    QRandomGenerator random(7);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, random.generate() | 0xFF000000u);
-    image.setPixel(0, 0, qRgb(255, 255, 255));
-    ColourClasses classes;
-    classes.build(image, kCoarse);
-    EXPECT_EQ(classes.count(), 26);
-    std::set<int> levels;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb c = image.pixel(x, y);
-            levels.insert({qRed(c), qGreen(c), qBlue(c)});
-            EXPECT_EQ(classes.classAt({x, y}) == 0, (c & 0xFFFFFFu) == 0xFFFFFFu);
-        }
-    EXPECT_EQ(levels, (std::set<int> {0, 120, 240, 255}));
 }
 
 TEST(ColourClasses, ANewStepStartsAgainFromWhatIsShown)

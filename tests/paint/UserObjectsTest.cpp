@@ -53,8 +53,6 @@ TEST(UserObjects, NewTextOpensTheEditorAndAnEditIsKeptAndUndone)
     EXPECT_EQ(text.FontSize, 30);
     EXPECT_GT(text.Height, 30 * 15); // sized to its caption in the new font
 
-    t.menus().click(MenuId::MNU_EdFont); // not editing: nothing changes
-    EXPECT_EQ(text.FontSize, 30);
     t.menus().click(MenuId::MNU_Undo);
     EXPECT_EQ(t.set().texts[2].Caption, QStringLiteral("  Add Text  "));
 }
