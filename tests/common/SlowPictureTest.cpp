@@ -56,7 +56,7 @@ TEST(SlowPictures, PairsOfSlowMetafilesDealAtOnceAndThePicturesFollow)
     w.clock().stopTimer();
 }
 
-TEST(SlowPictures, AHangingConverterCostsOneShortWaitAndATileShowsNothingStale)
+TEST(SlowPictures, AHangingConverterCostsOneShortWait)
 {
     QTemporaryDir dir;
     FakeConverter converter(dir.path(), "emf2svg-conv", 60);
@@ -68,14 +68,4 @@ TEST(SlowPictures, AHangingConverterCostsOneShortWaitAndATileShowsNothingStale)
         EXPECT_TRUE(PictureLoader::load(emf).isNull());
     EXPECT_LT(timer.elapsed(), kLongestGapMs);
     EXPECT_TRUE(PictureLoader::isPending(emf));
-    EXPECT_FALSE(PictureLoader::isQuick(emf));
-
-    // A tile waiting for it that is given another picture meanwhile keeps that one.
-    PictureTile tile(1, nullptr);
-    tile.setPictureFile(emf);
-    EXPECT_FALSE(tile.hasPicture());
-    QImage other(4, 4, QImage::Format_RGB32);
-    other.fill(Qt::green);
-    tile.setPicture(other);
-    EXPECT_EQ(tile.picture().pixel(0, 0), QColor(Qt::green).rgb());
 }

@@ -34,13 +34,11 @@ TEST(ColourClasses, ReducesEachByteToItsStepAndTreatsReducedWhiteAsWhite)
         std::uint32_t reduced;
     };
     const Case cases[] = {
-        {0x000000, kCoarse, 0x000000},
         {0x77F078, kCoarse, 0x00F078}, // 119 -> 0, 240 -> 240, 120 -> 120
         {0xF0F0EF, kCoarse, 0xF0F078}, // one byte below the reduced white
         {0xF0F5FA, kCoarse, kClassWhite}, // every byte 240 or more: white
         {0xFAFAFA, kFine, kClassWhite}, // 250 is the reduced white of 25
         {0xF9FAFA, kFine, 0xE1FAFA},
-        {0x123456, 1, 0x123456},
     };
     for (const Case &c : cases)
         EXPECT_EQ(reduceColour(c.bgr, c.step), c.reduced) << std::hex << c.bgr << " " << c.step;

@@ -41,7 +41,6 @@ TEST(QtSoundDevice, AWaveFilePlaysToItsEndInRealTimeOrUntilStopped)
     QtSoundDevice device(std::make_shared<QtAudioOutput>());
     for (bool events : {true, false}) { // the Pairs game waits without events
         ASSERT_TRUE(device.open(path));
-        EXPECT_NEAR(device.length(), 1.0, 0.01);
         EXPECT_FALSE(device.isPlaying());
         device.run();
         EXPECT_TRUE(device.isPlaying());
@@ -60,7 +59,6 @@ TEST(QtSoundDevice, AWaveFilePlaysToItsEndInRealTimeOrUntilStopped)
     EXPECT_GT(device.position(), 0.2);
     device.rewind();
     EXPECT_EQ(device.position(), 0.0);
-    EXPECT_FALSE(device.isPlaying());
 }
 
 TEST(WaveHeader, MeasuresThePlayingTimeOfTheDataPresent)

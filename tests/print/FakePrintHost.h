@@ -1,13 +1,25 @@
-// A surface and a window for the printing and picture-file tests, without widgets.
+// A surface and a window for the printing and picture-file tests, without widgets, and
+// a reader of printed pages.
 #pragma once
 
 #include "platform/fakes/FakePlatform.h"
 #include "print/PrintHost.h"
 
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 
 namespace tw::test {
+
+// The first page of a PDF file as pdftoppm (poppler-utils) draws it at `dpi`.
+inline QImage renderPage(const QString &pdf, int dpi)
+{
+    const QString prefix = pdf + QStringLiteral("-page");
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
+                       QStringLiteral("-singlefile"), pdf, prefix});
+    return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
 
 struct FakePrintHost : PrintHost
 {

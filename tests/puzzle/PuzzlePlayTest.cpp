@@ -56,7 +56,6 @@ TEST(PuzzlePlay, JigsawFromThePlayMenuIsSolvedByDraggingAndShowsTheWholePicture)
     PuzzleWindow t(21);
     startGame(t, GameJigsaw);
     Educate &w = t.w();
-    EXPECT_TRUE(board::isPermutation(t.pieceAt(), 9));
     int drags = 0;
     for (int s = 1; s <= 9 && w.Img.count() > 0; ++s) {
         if (t.pieceAt()[size_t(s)] == s)
@@ -67,27 +66,7 @@ TEST(PuzzlePlay, JigsawFromThePlayMenuIsSolvedByDraggingAndShowsTheWholePicture)
     EXPECT_EQ(w.Img.count(), 0);
     EXPECT_EQ(w.Img(0)->geometry(), QRect(QPoint(0, 0), w.playArea()->size()));
     EXPECT_TRUE(w.Img(0)->isVisible());
-    EXPECT_TRUE(w.shell.CurrentSubject.isEmpty());
     EXPECT_TRUE(w.menus().item(MenuId::MNU_Again)->isEnabled());
-}
-
-TEST(PuzzlePlay, PiecesFollowTheWindowAndOnlyMisplacedOnesAreOutlined)
-{
-    PuzzleWindow t;
-    startJigsaw(t, 3);
-    Educate &w = t.w();
-    for (QSize size : {QSize(600, 450), QSize(700, 520)}) {
-        w.resize(size);
-        w.puzzles().PuzzleResize();
-        for (int s = 1; s <= t.pieces(); ++s) {
-            PictureTile *piece = w.Img(t.pieceAt()[size_t(s)]);
-            ASSERT_TRUE(piece->isVisible());
-            EXPECT_EQ(piece->geometry(), t.layout().slotRect(s));
-            EXPECT_EQ(outlined(w.Img(s)), t.pieceAt()[size_t(s)] != s) << s;
-        }
-        EXPECT_EQ(t.layout().slotRect(t.pieces()).bottomRight(),
-                  QPoint(w.playArea()->width() - 1, w.playArea()->height() - 1));
-    }
 }
 
 TEST(PuzzlePlay, DraggingAPieceOntoAnotherSwapsThemAndOntoItselfOrOffTheBoardDoesNot)
@@ -107,6 +86,8 @@ TEST(PuzzlePlay, DraggingAPieceOntoAnotherSwapsThemAndOntoItselfOrOffTheBoardDoe
     EXPECT_EQ(t.pieceAt()[9], before[1]);
     EXPECT_EQ(t.w().Img(before[1])->geometry(), t.layout().slotRect(9));
     EXPECT_EQ(t.w().Img(before[9])->geometry(), t.layout().slotRect(1));
+    for (int p = 1; p <= 9; ++p) // only pieces away from their own slot are outlined
+        EXPECT_EQ(outlined(t.w().Img(p)), t.pieceAt()[size_t(p)] != p) << p;
 }
 
 // The board itself is shuffled by board::shuffle (BoardTest): here, that small
@@ -120,7 +101,6 @@ TEST(PuzzlePlay, ShuffleShowsMovesOnlyOnSmallBoards)
         t.w().puzzles().MixPieces();
         EXPECT_EQ(t.w().puzzle.Shuffling, 0);
         EXPECT_EQ(t.fakes.pump->pumps > 20, gridMax == 2) << gridMax;
-        EXPECT_EQ(t.w().Img.count(), (gridMax + 1) * (gridMax + 1));
         EXPECT_FALSE(t.w().Img(kBlankPiece)->isVisible());
     }
 }
@@ -158,27 +138,10 @@ TEST(PuzzlePlay, SlidingPieceMovesOnlyIntoTheBlankNextToIt)
     EXPECT_EQ(t.pieceAt()[2], kBlankPiece);
     EXPECT_EQ(w.puzzle.BlankSlot, 2);
     EXPECT_EQ(w.Img(2)->geometry(), t.layout().slotRect(1));
-    EXPECT_TRUE(outlined(w.Img(2)));
     // Sliding it back solves the board: the whole picture shows.
     t.dragSlot(1, 2);
     EXPECT_EQ(w.Img.count(), 0);
     EXPECT_TRUE(w.Img(0)->isVisible());
-}
-
-TEST(PuzzlePlay, PiecesShowTheirPictureEdgeToEdge)
-{
-    PuzzleWindow t;
-    QImage red(300, 200, QImage::Format_RGB32);
-    red.fill(Qt::red);
-    t.load(2, 2, red);
-    t.w().puzzle.BlankSlot = 1;
-    t.w().puzzle.Shuffling = 1; // every piece home, yet not solved
-    t.w().puzzles().PuzzleResize();
-    const QImage shown = t.w().playArea()->grab().toImage();
-    const QRect slot = t.layout().slotRect(5);
-    for (QPoint p :
-         {slot.topLeft(), slot.center(), slot.bottomRight(), t.layout().slotRect(9).bottomRight()})
-        EXPECT_EQ(shown.pixelColor(p), QColor(Qt::red)) << p.x() << "," << p.y();
 }
 
 } // namespace

@@ -45,7 +45,6 @@ struct PuzzleWindow : TestWindow
     }
 
     int grid() const { return window->shell.GridMax + 1; }
-    int pieces() const { return grid() * grid(); }
     PieceTable &pieceAt() { return w().puzzle.PieceAt; }
 
     BoardLayout layout() { return BoardLayout(grid(), w().scaleWidth(), w().scaleHeight()); }

@@ -6,7 +6,7 @@
 
 #include "support/Files.h"
 
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -14,7 +14,6 @@
 #include <QThread>
 
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -49,12 +48,7 @@ public:
             {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "-L",
              QStringLiteral("module-null-sink sink_name=rec channels=1 rate=%1").arg(kRate), "-L",
              "module-native-protocol-unix auth-anonymous=1 socket=" + socket});
-        QElapsedTimer waited;
-        waited.start();
-        while (!QFileInfo::exists(socket) && waited.elapsed() < kWaitMs
-               && m_daemon.state() != QProcess::NotRunning)
-            QThread::msleep(20);
-        if (!QFileInfo::exists(socket)) {
+        if (!waitFor([&] { return QFileInfo::exists(socket); })) {
             m_error = "the PulseAudio server did not start: " + m_daemon.readAll().toStdString();
             return;
         }
@@ -72,7 +66,8 @@ public:
 
     const std::string &error() const { return m_error; }
 
-    // Records the sink's monitor, straight into a file (a pipe would fill).
+    // Records the sink's monitor, straight into a file (a pipe would fill);
+    // recording has begun once the first samples arrive.
     void startRecording()
     {
         m_recorder.setProcessEnvironment(m_env);
@@ -80,10 +75,7 @@ public:
         m_recorder.start(m_parec,
                          {"-d", "rec.monitor", "--format=s16le", "--channels=1",
                           QStringLiteral("--rate=%1").arg(kRate), "--latency-msec=20"});
-        QElapsedTimer waited; // recording has begun once the first samples arrive
-        waited.start();
-        while (QFileInfo(recording()).size() == 0 && waited.elapsed() < kWaitMs)
-            QThread::msleep(10);
+        waitFor([&] { return QFileInfo(recording()).size() > 0; });
     }
 
     // The samples recorded since startRecording().
@@ -104,6 +96,14 @@ public:
 
 private:
     QString recording() const { return m_dir.filePath(QStringLiteral("recording.raw")); }
+    template<class Done>
+    static bool waitFor(Done done)
+    {
+        const QDeadlineTimer deadline(kWaitMs);
+        while (!done() && !deadline.hasExpired())
+            QThread::msleep(10);
+        return done();
+    }
 
     QTemporaryDir m_dir;
     QProcessEnvironment m_env = QProcessEnvironment::systemEnvironment();
