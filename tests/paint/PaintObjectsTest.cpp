@@ -113,7 +113,6 @@ TEST(PaintObjects, StuckDownObjectsBecomePartOfTheDrawing)
     EXPECT_EQ(t.objects().objects().shapes[1].Tag, kDeletedTag);
     t.box().Review_Click(0); // Redraw
     EXPECT_EQ(t.drawn({50, 1}), qRgb(255, 0, 0));
-    EXPECT_EQ(t.maps().colour(50, 1), kRed);
 }
 
 TEST(PaintObjects, ABentLineBecomesACurveAndUndoRedoWalkEveryChange)

@@ -87,12 +87,17 @@ TEST(Board, AShuffleCanBeAbandoned)
     EXPECT_TRUE(board::isPermutation(t, 9));
 }
 
-TEST(Board, SolvabilityFollowsParity)
+// Every piece home is solved, except while the board is being shuffled.
+TEST(Board, SolvedAndSolvableBoards)
 {
     PieceTable t = solvedBoard(9);
+    EXPECT_TRUE(board::isSolved(t, 9, false));
+    EXPECT_FALSE(board::isSolved(t, 9, true));
     EXPECT_TRUE(board::isSolvableSliding(t, 3, 1));
     // Two pieces exchanged with the blank home: the classic unsolvable board.
     std::swap(t[8], t[9]);
+    EXPECT_FALSE(board::isSolved(t, 9, false));
+    EXPECT_EQ(board::countHome(t, 9), 7);
     EXPECT_FALSE(board::isSolvableSliding(t, 3, 1));
     // The blank claimed in a slot that does not hold it.
     EXPECT_FALSE(board::isSolvableSliding(solvedBoard(9), 3, 5));
