@@ -68,6 +68,13 @@ TEST(ColourBook, AClickColoursEveryAreaOfItsClassAndWhiteNeverTakesColour)
     // "Clear" brings the picture back uncoloured.
     m.click(MenuId::MNU_Clear);
     EXPECT_EQ(t.drawn(QPoint(30, 30)), qRgb(240, 0, 0));
+
+    // The paint box's drawing is never reduced, even by a hidden item reached anyway.
+    t.w().MNU_Game_Click(GamePaintBox);
+    EXPECT_FALSE(m.visible(MenuId::MNU_Map));
+    const QImage drawing = t.paper().buffer();
+    m.click(MenuId::MNU_Cmap, 0);
+    EXPECT_EQ(t.paper().buffer(), drawing);
 }
 
 TEST(ColourBook, PrintingGoesThroughTheMenusAndSticksLinesDown)

@@ -41,6 +41,19 @@ TEST(PuzzleCutting, BackdropBecomesPiecesAndNoPieceFileIsLeft)
     EXPECT_EQ(readFile(mine), QByteArray("precious"));
 }
 
+TEST(PuzzleCutting, TransparentAndTinyPicturesStillMakeAPuzzle)
+{
+    PuzzleWindow t;
+    QImage clear(40, 30, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    // A 40 x 30 picture cannot give 20 x 20 pieces 4 pixels wide: it is enlarged.
+    t.load(1, 19, clear);
+    ASSERT_EQ(t.w().puzzle.PuzzleRefused, 0);
+    ASSERT_EQ(t.w().Img.count(), 400);
+    // Transparent parts come out white, as on a page.
+    EXPECT_EQ(t.w().Img(1)->picture().pixel(0, 0), qRgb(255, 255, 255));
+}
+
 TEST(PuzzleCutting, IndexedPictureKeepsItsColours)
 {
     PuzzleWindow t;
@@ -64,6 +77,7 @@ TEST(PuzzleCutting, UnsuitablePicturesAndFoldersAreRefusedWithoutLeftovers)
     const Case cases[] = {
         {"no picture", [](PuzzleWindow &t) { t.w().Img(0)->clearPicture(); }},
         {"a 1 x 1 grid", [](PuzzleWindow &) {}, 0},
+        {"a grid beyond 20 x 20", [](PuzzleWindow &) {}, 20},
         {"a piece file that cannot be written",
          [](PuzzleWindow &t) {
              QDir(t.w().puzzles().scratchFolder()).mkdir(QStringLiteral("Temp5.bmp"));
