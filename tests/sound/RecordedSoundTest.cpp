@@ -1,12 +1,15 @@
 // What the child hears: the real window plays into a private PulseAudio server
-// whose output is recorded and searched for every chime and sound.
+// whose output is recorded and searched for every chime, sound and word.
 #include "common/Constants.h"
+#include "platform/EspeakSpeechEngine.h"
 #include "platform/PcmClip.h"
 #include "platform/fakes/FakePlatform.h"
 #include "quiz/QuizEngine.h"
 #include "quiz/SoundPlayer.h"
 #include "shell/Educate.h"
 #include "shell/GameClock.h"
+#include "speech/CharacterAgent.h"
+#include "speech/Speaker.h"
 #include "support/PulseServer.h"
 
 #include <gtest/gtest.h>
@@ -96,4 +99,20 @@ TEST_F(RecordedSound, TheSoundsGameIsHeardFromEveryTile)
     EXPECT_EQ(int(findSound(rec, contentSound("Chimes.wav")).size()), tiles() - 2);
     for (const auto &[path, times] : expected)
         EXPECT_EQ(int(findSound(rec, contentSound(path)).size()), times) << path.toStdString();
+}
+
+TEST_F(RecordedSound, HiIsSpokenWhenSpellingStarts)
+{
+    w().MNU_Game_Click(GameSpelling);
+    const CharacterAgent *agent = w().speaker().agent();
+    ASSERT_TRUE(agent && w().speech.SpeakerLoaded);
+    const auto rec = server().stopRecording();
+    // The word as the voice says it, with the greeting's speed and pitch.
+    const auto hi = PulseServer::samplesOf(decodeWave(EspeakSpeechEngine::synthesise(
+        findEspeakProgram(), QStringLiteral("Hi"),
+        EspeakSpeechEngine::wordsPerMinute(agent->lastRate()),
+        EspeakSpeechEngine::pitchValue(agent->lastPitch()), PulseServer::kWaitMs)));
+    EXPECT_GT(hi.size(), size_t(kPlayRate / 5)) << "a word lasts a moment";
+    EXPECT_LT(hi.size(), size_t(kPlayRate * 3 / 2));
+    EXPECT_EQ(findSound(rec, hi).size(), 1u);
 }
