@@ -20,7 +20,6 @@ namespace tw {
 
 namespace {
 
-constexpr int kPaperSizes = 13;
 constexpr int kPdfResolution = 300; // dots per inch
 constexpr std::uint32_t kPrintWhite = 0xFFFFFF; // nothing drawn
 const QString kNoPrinter = QStringLiteral("Cannot Find Printer");
@@ -164,24 +163,6 @@ bool printDrawing(QPagedPaintDevice &device, const PrintedDrawing &drawing, bool
 Printing::Printing(PrintHost &host)
     : m_host(host)
 { }
-
-void Printing::MNU_PaperSize_Click(int index)
-{
-    if (index >= 0 && index < kPaperSizes)
-        page.paperSize = index + 1;
-}
-
-void Printing::MNU_PapLand_Click(int index)
-{
-    if (index == 0 || index == 1)
-        page.orientation = index + 1;
-}
-
-void Printing::MNU_Color_Click(int index)
-{
-    if (index == 0 || index == 1)
-        page.colourMode = index + 1;
-}
 
 QString Printing::printToPdf(const QString &path, const PrintedDrawing &drawing) const
 {

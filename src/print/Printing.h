@@ -46,14 +46,11 @@ public:
     // desktop's printer. Without a printer, "Cannot Find Printer" offers to save
     // the page as a PDF file in the write folder instead.
     void MNU_Print_Click();
-    void MNU_PaperSize_Click(int index);
-    void MNU_PapLand_Click(int index);
-    void MNU_Color_Click(int index);
 
     // Writes the page to a PDF file (replaced in one step); empty, or why not.
     QString printToPdf(const QString &path, const PrintedDrawing &drawing) const;
 
-    PageSetup page; // as the three menus set it
+    PageSetup page; // set by the window from the page menus before each print
 
 private:
     void offerPdf(const PrintedDrawing &drawing);

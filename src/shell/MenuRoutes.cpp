@@ -123,21 +123,11 @@ void MenuBar::installRoutes()
                 h();
         });
     }
-    const QList<std::pair<MenuId, void (Printing::*)(int)>> pageItems = {
-        {MenuId::MNU_PaperSize, &Printing::MNU_PaperSize_Click},
-        {MenuId::MNU_PapLand, &Printing::MNU_PapLand_Click},
-    };
-    for (const auto &[name, method] : pageItems) {
-        setHandler(name, [this, &w, id = name, m = method](int i) {
-            checkOnly(id, i);
-            (w.printing().*m)(i);
-        });
-    }
-    // The colour items are a stored option.
-    setHandler(MenuId::MNU_Color, [&w](int i) {
-        w.settings().MNU_Color_Click(i);
-        w.printing().MNU_Color_Click(i);
-    });
+    // The paper size and orientation live in their check marks; the colour
+    // items are a stored option. Printing reads them when a page is printed.
+    for (MenuId name : {MenuId::MNU_PaperSize, MenuId::MNU_PapLand})
+        setHandler(name, [this, name](int i) { checkOnly(name, i); });
+    setHandler(MenuId::MNU_Color, [&w](int i) { w.settings().MNU_Color_Click(i); });
 }
 
 } // namespace tw

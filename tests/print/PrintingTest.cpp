@@ -83,7 +83,7 @@ TEST_F(PrintingTest, AWideDrawingFillsThePrintableWidthWithoutDistortion)
     EXPECT_NEAR(box.height(), width / 2, 2);
     EXPECT_GT(qRed(page.pixel(box.center())), 200);
 
-    printing.MNU_Color_Click(0); // black and white
+    printing.page.colourMode = 1; // black and white
     const QImage grey = print(drawing);
     const QRgb c = grey.pixel(inkBox(grey).center());
     EXPECT_NEAR(qRed(c), qGreen(c), 3);
@@ -108,7 +108,7 @@ TEST_F(PrintingTest, WithoutAPrinterThePageCanGoToAPdfAndAFailingPrinterSaysSo)
     host.fakePrinter.device = [this](const PageSetup &) {
         return std::make_unique<QPdfWriter>(host.dir.filePath(QStringLiteral("no/such/x.pdf")));
     };
-    printing.MNU_PaperSize_Click(7);
+    printing.page.paperSize = 8; // A3
     printing.MNU_Print_Click();
     EXPECT_EQ(host.fakeDialogs.messages.last(), QStringLiteral("Cannot Find Printer"));
     EXPECT_EQ(host.fakePrinter.opened.last().paperSize, 8); // A3
