@@ -53,7 +53,11 @@ void Settings::setValues(const SettingsValues &values)
     show();
 }
 
-void Settings::show() { m_window.menus().showOptions(m_values, m_window.speech.SpeakerCount); }
+void Settings::show()
+{
+    if (!m_loading)
+        m_window.menus().showOptions(m_values, m_window.speech.SpeakerCount);
+}
 
 void Settings::LoadData()
 {
@@ -75,6 +79,7 @@ void Settings::LoadData()
     m_values.SpkOn = speechOn;
     m_values.Speaker = 1;
     keepAnOperatorOn(m_values);
+    m_loading = true;
     // The handlers derive what the games use from each option (the grid,
     // the clock's limit, the word length and the sums' ranges).
     MNU_AddMax_Click(v.AddMax);
@@ -90,6 +95,7 @@ void Settings::LoadData()
     if (read.complete() && v.SpkOn == 0 && m_values.SpkOn == 1)
         m_window.speaker().AgentTer();
     m_window.password().StoredPassword = v.StoredPassword;
+    m_loading = false;
     show();
     m_window.shell.SettingsRead = true;
 }

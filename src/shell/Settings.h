@@ -62,8 +62,10 @@ private:
     bool chooseOption(MenuId name, int index, int SettingsValues::*field);
     // Turns a flag over after the password check (an operator stays on).
     void toggle(MenuId name, int index, int &flag);
+    // Shows the options in the menus; not while a load is applying them one by one.
     void show();
     SettingsValues m_values;
+    bool m_loading = false;
     Educate &m_window;
 };
 

@@ -53,7 +53,6 @@ struct SettingsParse
     // file holds no character line. Reading stops at the first bad field.
     int fieldsRead = 0;
     bool complete() const { return fieldsRead == int(SettingsField::Count); }
-    bool has(SettingsField f) const { return int(f) < fieldsRead; }
 };
 
 // Files and lines beyond these sizes are not settings files.
