@@ -94,8 +94,9 @@ TEST(Help, AManualThatCannotBeReadGetsAMessageAndOpensNothing)
         QFile::remove(path);
         if (kind == Folder)
             QDir().mkpath(path);
-        if (kind == Pipe)
+        if (kind == Pipe) {
             ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        }
         t.fakes.desktop->canOpen = false;
         t.w().menus().click(MenuId::MNU_Manual);
         ASSERT_EQ(t.fakes.dialogs->messages.size(), 1) << kind;
