@@ -37,7 +37,7 @@ std::uint32_t reduceColour(std::uint32_t bgr, int step)
     return (b << 16) | (g << 8) | r;
 }
 
-void ColourClasses::build(QImage &shown, int step, std::span<std::uint32_t> pixelColour)
+void ColourClasses::build(QImage &shown, int step)
 {
     clear();
     if (shown.isNull())
@@ -48,7 +48,6 @@ void ColourClasses::build(QImage &shown, int step, std::span<std::uint32_t> pixe
     const int w = m_size.width();
     const int h = m_size.height();
     m_map.assign(size_t(w) * size_t(h), 0);
-    const bool maps = pixelColour.size() >= m_map.size();
 
     // A photograph repeats its reduced colours in runs and has few of them, so a
     // one-entry cache in front of the hash makes most pixels a comparison.
@@ -76,7 +75,6 @@ void ColourClasses::build(QImage &shown, int step, std::span<std::uint32_t> pixe
     for (int y = 0; y < h; ++y) {
         auto *line = reinterpret_cast<QRgb *>(shown.scanLine(y));
         std::int32_t *classes = m_map.data() + size_t(y) * size_t(w);
-        std::uint32_t *colours = maps ? pixelColour.data() + size_t(y) * size_t(w) : nullptr;
         for (int x = 0; x < w; ++x) {
             const QRgb source = line[x] | 0xFF000000u;
             if (source != lastSource) {
@@ -84,8 +82,6 @@ void ColourClasses::build(QImage &shown, int step, std::span<std::uint32_t> pixe
                 lastReduced = reduce(source);
             }
             const std::uint32_t q = lastReduced;
-            if (colours)
-                colours[x] = q;
             if (q == kClassWhite) {
                 line[x] = whiteRgb;
                 continue; // class 0 already
@@ -103,8 +99,7 @@ void ColourClasses::build(QImage &shown, int step, std::span<std::uint32_t> pixe
     }
 }
 
-int ColourClasses::colourAt(QPoint pixel, std::uint32_t bgr, QImage &shown,
-                            std::span<std::uint32_t> pixelColour)
+int ColourClasses::colourAt(QPoint pixel, std::uint32_t bgr, QImage &shown)
 {
     const int k = classAt(pixel);
     if (k == 0 || shown.size() != m_size)
@@ -114,15 +109,10 @@ int ColourClasses::colourAt(QPoint pixel, std::uint32_t bgr, QImage &shown,
     if (shown.format() != QImage::Format_RGB32 && shown.format() != QImage::Format_ARGB32)
         shown = shown.convertToFormat(QImage::Format_RGB32);
     const QRgb rgb = bgrToRgb(bgr);
-    const size_t w = size_t(m_size.width());
-    const bool maps = pixelColour.size() >= m_map.size();
     uchar *bits = shown.bits();
     const size_t stride = size_t(shown.bytesPerLine());
-    forEachPixelOf(k, [&](int x, int y) {
-        reinterpret_cast<QRgb *>(bits + size_t(y) * stride)[x] = rgb;
-        if (maps)
-            pixelColour[size_t(y) * w + size_t(x)] = bgr;
-    });
+    forEachPixelOf(
+        k, [&](int x, int y) { reinterpret_cast<QRgb *>(bits + size_t(y) * stride)[x] = rgb; });
     return k;
 }
 

@@ -6,7 +6,6 @@
 #include <QPoint>
 
 #include <cstdint>
-#include <span>
 #include <vector>
 
 namespace tw {
@@ -40,19 +39,15 @@ class ColourClasses
 {
 public:
     // Builds the classes from the picture the surface shows and replaces that
-    // picture by its reduction (Format_RGB32). `pixelColour`, when not empty,
-    // holds one entry per pixel row by row and receives the reduced colour of
-    // each pixel (white where it counts as white). Classes are numbered from 1 in
+    // picture by its reduction (Format_RGB32). Classes are numbered from 1 in
     // reading order; white is class 0 and is never coloured. There is no limit
     // on the number of classes.
-    void build(QImage &shown, int step, std::span<std::uint32_t> pixelColour = {});
+    void build(QImage &shown, int step);
 
     // Gives the class under `pixel` the colour `bgr`: every pixel of the class is
-    // painted in `shown` and written to `pixelColour` (when not empty). White,
-    // or a point off the picture, changes nothing. Returns the class coloured
-    // (0 when none).
-    int colourAt(QPoint pixel, std::uint32_t bgr, QImage &shown,
-                 std::span<std::uint32_t> pixelColour = {});
+    // painted in `shown`. White, or a point off the picture, changes nothing.
+    // Returns the class coloured (0 when none).
+    int colourAt(QPoint pixel, std::uint32_t bgr, QImage &shown);
 
     // Calls f(x, y) for every pixel of class k (k > 0), row by row.
     template<class F>
