@@ -7,11 +7,7 @@
 #include "quiz/GameContent.h"
 #include "quiz/QuizGames.h"
 #include "quiz/SumDeal.h"
-#include "shell/FrmPass.h"
-#include "shell/PasswordLock.h"
 #include "shell/Settings.h"
-
-#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -187,17 +183,11 @@ TEST(ArithmeticGame, ARefusedSizeChangeEndsWithAnEmptyPlayArea)
     // Changing settings now needs a password, and the parent cancels.
     w.menus().click(MenuId::MNU_PsRq, 2);
     w.password().StoredPassword = QStringLiteral("secret");
-    int asked = 0;
-    t.fakes.pump->onPump = [&] {
-        PasswordLock &lock = w.password();
-        if (lock.asking() && lock.dialog()->isVisible()) {
-            ++asked;
-            QTest::mouseClick(lock.dialog()->ComCancel(), Qt::LeftButton);
-        }
-    };
+    t.scriptPasswords();
+    t.passAnswers.push_back({{}, {}, {}, true});
     w.MNU_Game_Click(GameArithmetic);
-    t.fakes.pump->onPump = nullptr;
-    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(t.dialogsAnswered, 1);
+    EXPECT_EQ(t.unexpectedDialogs, 0);
     EXPECT_EQ(t.fakes.dialogs->messages.size(), 1);
     EXPECT_EQ(w.shell.GridMax, 3) << "the parent's size stands";
     EXPECT_FALSE(w.Question(1)) << "no deal is left half made";
