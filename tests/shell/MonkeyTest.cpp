@@ -114,7 +114,7 @@ TEST(Monkey, TwentyThousandRandomEventsOverEveryGame)
         addPictures(app, QLatin1String(subject), shortNames(10, QLatin1Char(subject[0])));
     addSounds(app, shortNames(10, QLatin1Char('A')));
     writeCharacter(app + QStringLiteral("Characters"), QStringLiteral("Cat"));
-    w.platform().speech = std::make_unique<FakeSpeechEngine>(*t.fakes.clock);
+    installVoice(t);
 
     // A real dialog run modally would wait for a person: it is closed and counted.
     int modalDialogs = 0;

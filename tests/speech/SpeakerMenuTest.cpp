@@ -24,7 +24,7 @@ TEST_F(SpeakerTest, OnAFirstRunTheSpeechSwitchShowsWhetherTheCharacterTalks)
         QDir(characters()).removeRecursively();
         if (withCharacter)
             addCharacter(QStringLiteral("Cat"));
-        startUp();
+        startCharacter(speaker());
         win.w().settings().LoadData(); // no settings file: the first-run values
         EXPECT_EQ(win.w().speech.SpeakerLoaded, withCharacter);
         EXPECT_EQ(menus().checked(kSpkOn), withCharacter);
@@ -44,7 +44,7 @@ TEST_F(SpeakerTest, ListsTenOfElevenInNameOrderAndTheTenthCanBeChosen)
     for (int i = 11; i >= 1; --i)
         addCharacter(
             QStringLiteral("%1Friend%2").arg(i % 2 ? "b" : "B").arg(i, 2, 10, QLatin1Char('0')));
-    startUp();
+    startCharacter(speaker());
     EXPECT_EQ(win.w().speech.SpeakerCount, 10);
     // Each entry shows the character's own name, not its file name.
     for (int i = 1; i <= 10; ++i)
@@ -67,7 +67,7 @@ TEST_F(SpeakerTest, SwitchingOffAndOnRecreatesTheCharacterChosenMeanwhile)
     useVoice();
     addCharacter(QStringLiteral("Cat"));
     addCharacter(QStringLiteral("Owl"));
-    startUp();
+    startCharacter(speaker());
     win.w().shell.SettingsRead = true;
     speaker().Talk(QStringLiteral("Hi"));
     ASSERT_TRUE(speaker().characterVisible());
@@ -80,7 +80,7 @@ TEST_F(SpeakerTest, SwitchingOffAndOnRecreatesTheCharacterChosenMeanwhile)
     EXPECT_EQ(speaker().SpeakerFile, QStringLiteral("Owl.twc"));
 
     ASSERT_TRUE(win.w().settings().SaveData());
-    startUp();
+    startCharacter(speaker());
     ASSERT_TRUE(win.w().speech.SpeakerLoaded);
     win.w().settings().LoadData();
     EXPECT_FALSE(menus().checked(kSpkOn));
@@ -97,7 +97,7 @@ TEST_F(SpeakerTest, ABrokenCharacterIsSilentAtStartAndExplainedWhenSwitchedOn)
     useVoice();
     QDir().mkpath(characters());
     writeFile(QDir(characters()).filePath(QStringLiteral("Broken.twc")), "[Character]\nForm");
-    startUp();
+    startCharacter(speaker());
     EXPECT_FALSE(win.w().speech.SpeakerLoaded);
     EXPECT_TRUE(win.fakes.dialogs->messages.isEmpty());
 

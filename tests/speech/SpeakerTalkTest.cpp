@@ -4,7 +4,6 @@
 #include "speech/SpeechFixtures.h"
 
 #include "quiz/SoundPlayer.h"
-#include "quiz/TileLayout.h"
 #include "speech/CharacterAgent.h"
 #include "speech/CharacterFile.h"
 #include "speech/CharacterWidget.h"
@@ -19,8 +18,6 @@ namespace tw::test {
 namespace {
 
 const QString kLong = QStringLiteral("One little owl. Two little cats. Three big dogs. Four fish.");
-const QString kSeventy
-    = QStringLiteral("Twelve little elephants were walking slowly beside wonderful riverbed.");
 
 class TalkTest : public SpeakerTest
 {
@@ -29,7 +26,7 @@ protected:
     {
         addCharacter(QStringLiteral("Owl"));
         useVoice();
-        startUp();
+        startCharacter(speaker());
         ASSERT_TRUE(win.w().speech.SpeakerLoaded);
     }
     // Runs Talk and returns the fake seconds it took.
@@ -145,7 +142,7 @@ TEST_F(TalkTest, LosingTheCharacterDuringTalkEndsIt)
     voice->secondsPerChunk = 100;
     for (const bool release : {true, false}) {
         if (!win.w().speech.SpeakerLoaded)
-            startUp();
+            startCharacter(speaker());
         voice->said.clear();
         win.fakes.pump->onPump = [&] {
             if (!voice->said.empty() && speaker().agent())
@@ -157,20 +154,6 @@ TEST_F(TalkTest, LosingTheCharacterDuringTalkEndsIt)
         EXPECT_FALSE(speaker().characterVisible()) << release;
         EXPECT_GE(voice->stops, 1) << "silenced";
     }
-}
-
-// Above every tile the grid's layout raises.
-TEST_F(TalkTest, TheCharacterStaysOnTopOfTheTiles)
-{
-    speaker().Talk(QStringLiteral("Hi"));
-    Educate &w = win.w();
-    QWidget *character = speaker().agent()->widget();
-    w.shell.GridMax = 2;
-    w.layout().LoadLabels();
-    w.layout().ReDraw();
-    const QObjectList &children = w.playArea()->children();
-    for (int t = 1; t <= 9; ++t)
-        EXPECT_GT(children.indexOf(character), children.indexOf(w.Img(t))) << t;
 }
 
 const QColor kSky(170, 210, 240);
@@ -212,7 +195,7 @@ TEST_F(SpeakerTest, EachShippedCharacterIsDrawnWithItsBalloon)
         for (const QString &name : shipped.entryList(QDir::Files))
             if (name == file || !name.endsWith(QLatin1String(".twc")))
                 QFile::copy(shipped.filePath(name), QDir(characters()).filePath(name));
-        startUp();
+        startCharacter(speaker());
         speaker().agent()->show();
         speaker().agent()->speak(QStringLiteral("\\Pit=10\\\\Spd=10\\Where is the red apple?"));
         const QImage shot = area->grab().toImage();

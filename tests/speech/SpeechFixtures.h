@@ -69,6 +69,10 @@ private:
     bool m_stopped = false;
 };
 
+// 70 characters, no word of three letters or fewer after the 60th: one chunk.
+inline const QString kSeventy
+    = QStringLiteral("Twelve little elephants were walking slowly beside wonderful riverbed.");
+
 inline QByteArray tinySvg(const char *colour)
 {
     return QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"40\" height=\"50\">"
@@ -93,6 +97,23 @@ inline void writeCharacter(const QString &folder, const QString &name)
                   .toUtf8());
 }
 
+// Gives the window the scripted voice and returns it.
+inline FakeSpeechEngine *installVoice(TestWindow &win)
+{
+    auto engine = std::make_unique<FakeSpeechEngine>(*win.fakes.clock);
+    FakeSpeechEngine *voice = engine.get();
+    win.w().platform().speech = std::move(engine);
+    return voice;
+}
+
+// The start-up steps of the talking character.
+inline void startCharacter(Speaker &speaker)
+{
+    speaker.AgentIni();
+    speaker.LoadSpeaker();
+    speaker.LoadMerlin();
+}
+
 class SpeakerTest : public ::testing::Test
 {
 protected:
@@ -104,21 +125,9 @@ protected:
     // Installs the scripted voice (null: no speech engine at all).
     void useVoice(bool withVoice = true)
     {
-        if (withVoice) {
-            auto engine = std::make_unique<FakeSpeechEngine>(*win.fakes.clock);
-            voice = engine.get();
-            win.w().platform().speech = std::move(engine);
-        } else {
-            voice = nullptr;
+        voice = withVoice ? installVoice(win) : nullptr;
+        if (!withVoice)
             win.w().platform().speech.reset();
-        }
-    }
-    // The start-up steps of the talking character.
-    void startUp()
-    {
-        speaker().AgentIni();
-        speaker().LoadSpeaker();
-        speaker().LoadMerlin();
     }
     Speaker &speaker() { return win.w().speaker(); }
     MenuBar &menus() { return win.w().menus(); }

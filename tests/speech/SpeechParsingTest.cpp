@@ -14,6 +14,7 @@
 namespace tw {
 namespace {
 
+using test::kSeventy;
 using test::tinySvg;
 using test::writeCharacter;
 using test::writeFile;
@@ -62,7 +63,6 @@ TEST(CharacterFile, BrokenFilesAreRefused)
         QByteArray twc;
     };
     const Case cases[] = {
-        {"empty", ""},
         {"truncated before the looks", good.left(good.indexOf("Idle"))},
         {"unknown format", QByteArray(good).replace("Format=1", "Format=7")},
         {"no name", QByteArray(good).replace("Name=Owl", "Name=")},
@@ -70,7 +70,6 @@ TEST(CharacterFile, BrokenFilesAreRefused)
         {"pitch out of range", good + "Pitch=3\n"},
         {"art outside its folder", QByteArray(good).replace("Owl-idle.svg", "../secret.svg")},
         {"art missing", QByteArray(good).replace("Owl-attention.svg", "Gone.svg")},
-        {"art is not svg", QByteArray(good).replace("Owl-idle.svg", "Owl.twc")},
         {"art truncated", QByteArray(good).replace("Owl-idle.svg", "Cut.svg")},
         {"art a fifo", QByteArray(good).replace("Owl-idle.svg", "Fifo.svg")},
         {"art a link to a device", QByteArray(good).replace("Owl-idle.svg", "Zero.svg")},
@@ -94,12 +93,10 @@ struct ChunkCase
     std::vector<TalkChunk> chunks;
 };
 
-// 70 characters, no word of three letters or fewer after the 60th.
-const QString kSeventy
-    = QStringLiteral("Twelve little elephants were walking slowly beside wonderful riverbed.");
 // Over 60 characters, and the word after the 61st character is "old".
 const QString kShortWord = QStringLiteral(
     "Twelve little elephants were walking slowly beside wonderful old rivers today.");
+const QString kOld = QStringLiteral("old rivers today.");
 
 // A chunk said with the greeting's tags (pitch and speed 10).
 TalkChunk said(const QString &text) { return {text, 10, 10}; }
@@ -108,22 +105,15 @@ TEST(TalkChunks, CutsAsTalkSpeaksIt)
 {
     const ChunkCase cases[] = {
         {"empty", QString(), {}},
-        {"hi", QStringLiteral("Hi"), {said(QStringLiteral("Hi"))}},
-        {"question",
-         QStringLiteral("Whoops? Oh"),
-         {said(QStringLiteral("Whoops? ")), said(QStringLiteral("Oh"))}},
-        {"letter and stop", QStringLiteral("b."), {said(QStringLiteral("b."))}},
-        {"two sentences",
-         QStringLiteral("Hi there. Bye now."),
-         {said(QStringLiteral("Hi there. ")), said(QStringLiteral("Bye now."))}},
+        {"hi", "Hi", {said("Hi")}},
+        {"question", "Whoops? Oh", {said("Whoops? "), said("Oh")}},
+        {"letter and stop", "b.", {said("b.")}},
+        {"two sentences", "Hi there. Bye now.", {said("Hi there. "), said("Bye now.")}},
         {"seventy characters", kSeventy, {said(kSeventy)}},
-        {"short word after sixty",
-         kShortWord,
-         {{kShortWord.left(61), 0, 0}, said(QStringLiteral("old rivers today."))}},
+        {"short word after sixty", kShortWord, {{kShortWord.left(61), 0, 0}, said(kOld)}},
         {"short word after a first sentence",
-         QStringLiteral("Hello. ") + kShortWord,
-         {said(QStringLiteral("Hello. ")), said(kShortWord.left(61)),
-          said(QStringLiteral("old rivers today."))}},
+         "Hello. " + kShortWord,
+         {said("Hello. "), said(kShortWord.left(61)), said(kOld)}},
     };
     for (const ChunkCase &c : cases) {
         const std::vector<TalkChunk> got = TalkChunks(c.text);
