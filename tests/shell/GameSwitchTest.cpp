@@ -34,9 +34,8 @@ TEST(GameSwitch, StartUpPreparesTheWindowAndOpensTheGamePlayedLast)
     EXPECT_FALSE(w.menus().enabled(MenuId::MNU_Again));
     EXPECT_FALSE(w.keyPreview());
     EXPECT_FALSE(w.shell.Loading);
-    QImage sea(40, 30, QImage::Format_RGB32);
-    sea.fill(Qt::blue);
-    ASSERT_TRUE(sea.save(first.appDir.filePath(QStringLiteral("Sea.png"))));
+    ASSERT_TRUE(writeImage(first.appDir.filePath(QStringLiteral("Sea.png")), "png", Qt::blue,
+                           QSize(40, 30)));
     w.shell.BackdropFile = first.appDir.filePath(QStringLiteral("Sea.png"));
     w.show();
     w.menus().item(MenuId::MNU_Exit)->trigger();
