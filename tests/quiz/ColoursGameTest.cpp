@@ -26,19 +26,16 @@ long colourOf(const QString &caption)
 
 TEST(ColourGame, EachGridAsksTheColoursOfItsQuestionSlotsOnceAndEndsWithPlayAgain)
 {
-    struct Case
-    {
-        int sizeItem, side;
-    };
-    for (const Case c : {Case {0, 3}, Case {1, 4}, Case {17, 4}}) { // 20 x 20 plays on 4 x 4
-        SCOPED_TRACE(c.side);
+    // The size menu's item, and the side of the grid played: 20 x 20 plays on 4 x 4.
+    for (const auto &[sizeItem, side] : {std::pair(0, 3), std::pair(1, 4), std::pair(17, 4)}) {
+        SCOPED_TRACE(sizeItem);
         QuizWindow t(11);
         Educate &w = t.w();
-        w.settings().MNU_Size_Click(c.sizeItem);
+        w.settings().MNU_Size_Click(sizeItem);
         w.MNU_Game_Click(GameColours);
-        const int n = c.side * c.side;
+        const int n = side * side;
         ASSERT_EQ(w.Answer.count(), n);
-        EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Size), c.side - 3);
+        EXPECT_EQ(w.menus().checkedIndex(MenuId::MNU_Size), side - 3);
 
         // Before any answer: one question shows, every answer but tile 1 shows
         // a swatch, and the right swatch has the colour the question names.
@@ -57,7 +54,7 @@ TEST(ColourGame, EachGridAsksTheColoursOfItsQuestionSlotsOnceAndEndsWithPlayAgai
         EXPECT_EQ(w.quiz.AwaitingAnswer, 0) << "no time limit runs after the deal";
         // Resizing the window afterwards lays the board out but brings no tile back.
         t.setPlayArea(QSize(700, 500));
-        EXPECT_NEAR(w.Answer(2)->width(), 700.0 / c.side, 1.0); // edges are whole pixels
+        EXPECT_NEAR(w.Answer(2)->width(), 700.0 / side, 1.0); // edges are whole pixels
         EXPECT_EQ(QuizWindow::visibleCount(w.Answer, n), 0);
         EXPECT_EQ(QuizWindow::visibleCount(w.Question, n), 0);
     }
@@ -74,8 +71,9 @@ TEST(ColourGame, AWrongClickStartsANewDeal)
     QuizWindow::click(w.Answer(t.rightTile()));
     QuizWindow::click(w.Answer(t.rightTile()));
     int wrong = 2;
-    while (wrong == t.rightTile() || !w.Answer(wrong)->isVisible())
+    while (wrong < n && (wrong == t.rightTile() || !w.Answer(wrong)->isVisible()))
         ++wrong;
+    ASSERT_NE(wrong, t.rightTile());
     const double clockBefore = t.fakes.clock->now;
     QuizWindow::click(w.Answer(wrong));
 
@@ -83,7 +81,4 @@ TEST(ColourGame, AWrongClickStartsANewDeal)
     EXPECT_EQ(w.quiz.QuestionTile, 1);
     EXPECT_FALSE(w.hourglass());
     EXPECT_EQ(QuizWindow::visibleCount(w.Answer, n), n - 1) << "all swatches are back";
-    // And the new deal can be played to its end.
-    EXPECT_EQ(t.playDealRight(n).size(), n - 1);
-    EXPECT_TRUE(t.againEnabled());
 }

@@ -35,8 +35,6 @@ TEST(GameDraws, DistinctDrawsNeverRepeatAndAlwaysEnd)
 
 TEST(GameDraws, DicePatterns)
 {
-    EXPECT_EQ(diceCells(1), std::vector<int>({5}));
-    EXPECT_EQ(diceCells(8), std::vector<int>({1, 2, 3, 4, 6, 7, 8, 9}));
     for (int number = 1; number <= 9; ++number) {
         const std::vector<int> cells = diceCells(number);
         EXPECT_EQ(static_cast<int>(cells.size()), number);

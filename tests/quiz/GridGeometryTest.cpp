@@ -49,19 +49,15 @@ TEST(GridGeometry, CommonSizeIsHalfTheFirstDoubledSizeThatOverflows)
     };
     const Case cases[] = {
         // "\nRed": 2 lines; 16 fits (480 + 100 wide, 640 + 100 high), 32 does not.
-        {"short name", {QStringLiteral("\nRed")}, 1000, 800, 16},
+        {"short name", {"\nRed"}, 1000, 800, 16},
         // A single long caption makes every caption small: 9 letters at 16 overflow.
-        {"long name wins",
-         {QStringLiteral("\nRed"), QStringLiteral("\nTurquoise"), QStringLiteral("\nPink")},
-         1000,
-         800,
-         8},
+        {"long name wins", {"\nRed", "\nTurquoise", "\nPink"}, 1000, 800, 8},
         // Empty captions still have a line's height: 32 points are 740 high.
         {"empty caption", {QString()}, 1000, 800, 32},
-        {"tiny tile", {QStringLiteral("A")}, 0, 0, 1},
-        {"negative tile", {QStringLiteral("A")}, -50, -50, 1},
+        {"tiny tile", {"A"}, 0, 0, 1},
+        {"negative tile", {"A"}, -50, -50, 1},
         {"nothing to measure", {}, 1000, 800, kMaxFitSize},
-        {"huge tile", {QStringLiteral("A")}, 1e9, 1e9, kMaxFitSize},
+        {"huge tile", {"A"}, 1e9, 1e9, kMaxFitSize},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);

@@ -35,12 +35,8 @@ struct LibraryFixture : ::testing::Test
 
 TEST_F(LibraryFixture, ExtraFoldersBecomeSubjectsInNameOrder)
 {
-    struct Case
-    {
-        std::initializer_list<const char *> onDisk;
-        QStringList subjects; // SubjectFolder 6 onwards
-    };
-    const Case cases[] = {
+    // The folders on disk, and the subjects 6 onwards they make.
+    const std::pair<QStringList, QStringList> cases[] = {
         {{"Space", "Background", "Sounds", "Animals", "Misc", "Flags", "Characters"},
          {"Background/", "Space/"}},
         // Built-in and sound folders stay what they are in any letter case.
@@ -50,22 +46,22 @@ TEST_F(LibraryFixture, ExtraFoldersBecomeSubjectsInNameOrder)
         {{"A1", "a2", "A3", "A4", "A5", "A6", "A7"}, {"A1/", "a2/", "A3/", "A4/", "A5/"}},
         {{"Ölfarben & Co", "Big cats.2024"}, {"Big cats.2024/", "Ölfarben & Co/"}},
     };
-    for (const Case &c : cases) {
+    for (const auto &[onDisk, subjects] : cases) {
         QTemporaryDir root;
         w.shell.AppFolder = root.path() + "/";
-        for (const char *name : c.onDisk)
-            QDir(root.path()).mkpath(QString::fromUtf8(name));
+        for (const QString &name : onDisk)
+            QDir(root.path()).mkpath(name);
         test::writeFile(root.filePath("Chimes.wav"), "not a folder");
         for (int k = 6; k <= 10; ++k)
             w.shell.SubjectFolder[k] = k == 6 ? QStringLiteral("Background/") : QString();
         w.shell.SubjectCount = 5;
         lib.DoFolders();
 
-        EXPECT_EQ(w.shell.SubjectCount, 5 + c.subjects.size());
-        for (int k = 0; k < c.subjects.size(); ++k) {
-            EXPECT_EQ(w.shell.SubjectFolder[6 + k], c.subjects[k]);
+        EXPECT_EQ(w.shell.SubjectCount, 5 + subjects.size());
+        for (int k = 0; k < subjects.size(); ++k) {
+            EXPECT_EQ(w.shell.SubjectFolder[6 + k], subjects[k]);
             QAction *menuItem = w.menus().item(MenuId::MNU_Subject, 5 + k);
-            EXPECT_EQ(menuItem->text().replace("&&", "&") + "/", c.subjects[k]);
+            EXPECT_EQ(menuItem->text().replace("&&", "&") + "/", subjects[k]);
             EXPECT_TRUE(menuItem->isVisible());
         }
     }

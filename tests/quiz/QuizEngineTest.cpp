@@ -62,9 +62,6 @@ TEST(QuizEngine, ClicksWaitWhileBusyAQuestionClickPresentsItAndARightAnswerChime
     EXPECT_EQ(w.quiz.QuestionTile, right);
     EXPECT_EQ(w.shell.QuestionStart, w.nowSeconds()) << "the question clock starts again";
     EXPECT_EQ(w.sounds().SoundFile, w.shell.AppFolder + QStringLiteral("Chimes.wav"));
-    EXPECT_FALSE(w.Answer(right)->isVisible());
-    EXPECT_TRUE(w.Question(right)->isVisible()) << "the next question shows where the answer was";
-    EXPECT_FALSE(w.Question(1)->isVisible());
     EXPECT_FALSE(w.hourglass());
 }
 

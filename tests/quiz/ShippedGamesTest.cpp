@@ -92,6 +92,9 @@ TEST(ShippedGames, EveryWordAndNumberQuizPlaysToItsEnd)
         EXPECT_TRUE(snapshot(w, QLatin1String(name))) << name;
         playToTheEnd(t, game);
         EXPECT_TRUE(t.againEnabled()) << name;
+        if (game == GameWords) { // right answers say the word on their tile
+            EXPECT_GE(t.fakes.sound->opened.filter(QStringLiteral("/Sounds/")).size(), 7);
+        }
     }
 }
 

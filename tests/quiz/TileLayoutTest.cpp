@@ -73,23 +73,6 @@ TEST(TileLayout, WhileAQuestionIsOpenTheWindowSnapsBackOnceASizeWasRecorded)
     EXPECT_EQ(w.Answer(5)->width(), 250);
 }
 
-TEST(TileLayout, ATinyPlayAreaGetsTheOnePointCaptionsThatFitAndNoCrash)
-{
-    QuizWindow t;
-    Educate &w = t.w();
-    w.settings().MNU_Size_Click(17); // 20 x 20
-    w.layout().LoadLabels();
-    w.shell.CurrentSubject = QStringLiteral("Letters");
-    w.Question(1)->setText(QStringLiteral("\nA a"));
-    // The window keeps a size of its own: the play area is made tiny directly.
-    for (QSize area : {QSize(0, 0), QSize(1, 1), QSize(7, 5)}) {
-        w.playArea()->resize(area);
-        w.layout().ReDraw();
-        for (int i = 2; i <= 400; ++i) // position 1 holds the question alone
-            ASSERT_EQ(w.Answer(i)->fontSize(), 1) << "the one size that fits, and no less";
-    }
-}
-
 TEST(TileLayout, StackingPerSubject)
 {
     QuizWindow t(1, QSize(300, 240));

@@ -74,25 +74,6 @@ TEST(WordGames, SpellingWithNoSubjectWidensTheChoice)
     EXPECT_EQ(currentWord(t).size(), 4) << "the restarted game is dealt";
 }
 
-TEST(WordGames, WhenNothingIsLeftToWidenTheGameShrinks)
-{
-    // Five pictures in all: a 2 x 2 game once every widening is spent.
-    GameWindow t(4);
-    Educate &w = t.w();
-    addPictures(w.shell.AppFolder, QStringLiteral("Animals"), kThreeLetterAnimals.mid(0, 5));
-    addSounds(w.shell.AppFolder, kThreeLetterAnimals.mid(0, 5));
-    checkSubjects(w, MenuId::MNU_SpellSubject, {2});
-    w.MNU_Game_Click(GameWords);
-    EXPECT_EQ(w.shell.WordLength, 20) << "every word length was tried";
-    EXPECT_EQ(w.shell.GridMax, 1);
-    EXPECT_TRUE(t.fakes.dialogs->messages.isEmpty());
-    EXPECT_EQ(t.playDealRight(4).size(), 3);
-    EXPECT_TRUE(t.againEnabled());
-    // Every right answer but the last (whose tile asks nothing more) says the word on its
-    // tile, which has a sound of its own.
-    EXPECT_EQ(t.fakes.sound->opened.filter(QStringLiteral("/Sounds/")).size(), 2);
-}
-
 TEST(WordGames, InitialLettersFollowTheKeyboardOptionsOnAtMostFiveByFive)
 {
     GameWindow t(8);
