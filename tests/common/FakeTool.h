@@ -1,10 +1,9 @@
-// Shell scripts standing in for outside programs, and a bounded wait on the event loop.
+// Shell scripts standing in for outside programs.
 #pragma once
 
 #include "support/Files.h"
+#include "support/Wait.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 
 namespace tw::test {
@@ -42,16 +41,5 @@ struct FakeConverter
     QString runs;
     QByteArray path;
 };
-
-// Runs the event loop until `done` holds or `ms` have passed; whether it holds.
-template<class Done>
-bool processEventsUntil(Done done, int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
 
 } // namespace tw::test

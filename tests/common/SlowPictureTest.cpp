@@ -49,7 +49,7 @@ TEST(SlowPictures, PairsOfSlowMetafilesDealAtOnceAndThePicturesFollow)
         return true;
     };
     EXPECT_FALSE(allShown()) << "a conversion of a second cannot be ready";
-    EXPECT_TRUE(processEventsUntil(allShown, 8000)) << "every card gets its picture when ready";
+    EXPECT_TRUE(waitUntil(allShown, 8000)) << "every card gets its picture when ready";
     const QImage card = w.Img(1)->picture();
     EXPECT_GT(qRed(card.pixel(card.width() / 2, card.height() / 2)), 200);
 

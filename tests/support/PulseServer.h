@@ -5,8 +5,8 @@
 #pragma once
 
 #include "support/Files.h"
+#include "support/Wait.h"
 
-#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -48,7 +48,7 @@ public:
             {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "-L",
              QStringLiteral("module-null-sink sink_name=rec channels=1 rate=%1").arg(kRate), "-L",
              "module-native-protocol-unix auth-anonymous=1 socket=" + socket});
-        if (!waitFor([&] { return QFileInfo::exists(socket); })) {
+        if (!waitUntil([&] { return QFileInfo::exists(socket); }, kWaitMs, false)) {
             m_error = "the PulseAudio server did not start: " + m_daemon.readAll().toStdString();
             return;
         }
@@ -75,7 +75,7 @@ public:
         m_recorder.start(m_parec,
                          {"-d", "rec.monitor", "--format=s16le", "--channels=1",
                           QStringLiteral("--rate=%1").arg(kRate), "--latency-msec=20"});
-        waitFor([&] { return QFileInfo(recording()).size() > 0; });
+        waitUntil([&] { return QFileInfo(recording()).size() > 0; }, kWaitMs, false);
     }
 
     // The samples recorded since startRecording().
@@ -96,14 +96,6 @@ public:
 
 private:
     QString recording() const { return m_dir.filePath(QStringLiteral("recording.raw")); }
-    template<class Done>
-    static bool waitFor(Done done)
-    {
-        const QDeadlineTimer deadline(kWaitMs);
-        while (!done() && !deadline.hasExpired())
-            QThread::msleep(10);
-        return done();
-    }
 
     QTemporaryDir m_dir;
     QProcessEnvironment m_env = QProcessEnvironment::systemEnvironment();
