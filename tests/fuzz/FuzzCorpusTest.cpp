@@ -19,6 +19,7 @@ TEST(FuzzCorpus, EverySeedOfEveryReaderIsReadWithoutFault)
         for (const QString &seed : seeds) {
             SCOPED_TRACE(seed.toStdString());
             const QByteArray bytes = test::readFile(corpus.filePath(seed));
+            ASSERT_FALSE(bytes.isEmpty()) << "no seed is empty: this one could not be read";
             target.run(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
                        std::size_t(bytes.size()));
         }

@@ -11,13 +11,20 @@
 
 namespace tw::test {
 
-// The first page of a PDF file as pdftoppm (poppler-utils) draws it at `dpi`.
+// The first page of a PDF file as pdftoppm (poppler-utils) draws it at `dpi`;
+// a null image when it cannot within a few seconds.
 inline QImage renderPage(const QString &pdf, int dpi)
 {
+    constexpr int kRenderWaitMs = 20000;
     const QString prefix = pdf + QStringLiteral("-page");
-    QProcess::execute(QStringLiteral("pdftoppm"),
-                      {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
-                       QStringLiteral("-singlefile"), pdf, prefix});
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
+                  QStringLiteral("-singlefile"), pdf, prefix});
+    if (!render.waitForFinished(kRenderWaitMs)) {
+        render.kill();
+        return {};
+    }
     return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
 }
 

@@ -61,8 +61,8 @@ TEST(PictureFiles, SaveReplacesOneFileAndAFailedSaveKeepsThePreviousOne)
     EXPECT_EQ(host.fakeDialogs.messages.last(), QStringLiteral("Picture Saved as\n") + path);
 
     // A link in the file's place is replaced, never written through.
-    QFile::rename(path, host.writeFolder() + QStringLiteral("kept.bmp"));
-    QFile::link(host.writeFolder() + QStringLiteral("kept.bmp"), path);
+    ASSERT_TRUE(QFile::rename(path, host.writeFolder() + QStringLiteral("kept.bmp")));
+    ASSERT_TRUE(QFile::link(host.writeFolder() + QStringLiteral("kept.bmp"), path));
     const QByteArray saved = test::readFile(path);
     host.shown = stripes(5, 5);
     files.MNU_Save_Click();
