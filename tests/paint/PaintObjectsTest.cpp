@@ -13,14 +13,9 @@ constexpr quint32 kRed = 0x0000FF;
 constexpr quint32 kBlue = 0xFF0000;
 constexpr int kCircle = 3;
 
-struct ObjectsWindow : PaintWindow
-{
-    const QString &selected() { return w().paint.SelectedObject; }
-};
-
 TEST(PaintObjects, NewLinesAndShapesAreSelectedWithTheirHandles)
 {
-    ObjectsWindow t;
+    PaintWindow t;
     t.pick(kRedTile);
     t.box().Tool_Click(1); // the middle pen: 9 wide
     t.box().Tool_Click(7);
@@ -47,7 +42,7 @@ TEST(PaintObjects, NewLinesAndShapesAreSelectedWithTheirHandles)
 
 TEST(PaintObjects, ALineIsPickedWhereItsColourShowsAndTheLowerIndexWins)
 {
-    ObjectsWindow t;
+    PaintWindow t;
     t.box().Tool_Click(7); // black line 1
     t.box().Tool_Click(7); // line 2 on top of it
     t.press(1250, 1500); // the middle of both
@@ -73,7 +68,7 @@ TEST(PaintObjects, ALineIsPickedWhereItsColourShowsAndTheLowerIndexWins)
 
 TEST(PaintObjects, ShapeOptionsHandlesAndDelete)
 {
-    ObjectsWindow t;
+    PaintWindow t;
     t.box().Tool_Click(9);
     const ShapeObject &shape = t.objects().objects().shapes[1];
     EXPECT_EQ(shape.FillStyle, kFillTransparent);
@@ -97,7 +92,7 @@ TEST(PaintObjects, ShapeOptionsHandlesAndDelete)
 
 TEST(PaintObjects, StuckDownObjectsBecomePartOfTheDrawing)
 {
-    ObjectsWindow t;
+    PaintWindow t;
     t.pick(kRedTile);
     t.box().Tool_Click(2); // 18 wide
     t.box().Tool_Click(7);
@@ -117,7 +112,7 @@ TEST(PaintObjects, StuckDownObjectsBecomePartOfTheDrawing)
 
 TEST(PaintObjects, ABentLineBecomesACurveAndUndoRedoWalkEveryChange)
 {
-    ObjectsWindow t;
+    PaintWindow t;
     const PixelMaps empty = t.maps();
     t.box().Tool_Click(7);
     t.box().Tool_Click(8);

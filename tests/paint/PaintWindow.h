@@ -32,6 +32,7 @@ struct PaintWindow : QuizWindow
     PaintObjects &objects() { return w().paintObjects(); }
     UserObjects &user() { return objects().user(); }
     MenuBar &menus() { return w().menus(); }
+    const QString &selected() { return w().paint.SelectedObject; }
     // The drawing alone, and the surface as shown with the objects on it.
     QRgb drawn(QPoint p) { return paper().buffer().pixel(p); }
     QRgb shown(QPoint p) { return paper().composed().pixel(p); }
