@@ -85,14 +85,11 @@ TEST(PictureLoader, BrokenFilesLoadAsNothing)
     QByteArray huge = png.left(33);
     qToBigEndian<quint32>(20000, huge.data() + 16);
     qToBigEndian<quint32>(20000, huge.data() + 20);
-    QByteArray emfCut = test::emfBytes().left(60);
 
     const std::pair<const char *, QByteArray> files[] = {
         {"text.png", "just some text, not a picture"},
-        {"cut.png", png.left(png.size() / 3)},
         {"huge.png", huge},
-        {"cut.emf", emfCut},
-        {"svg.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\"><rect"},
+        {"cut.emf", test::emfBytes().left(60)},
     };
     for (const auto &[name, bytes] : files) {
         ASSERT_TRUE(test::writeFile(dir.filePath(name), bytes));
