@@ -4,7 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -14,18 +14,13 @@ namespace {
 struct UserWindow : PaintWindow
 {
     const PaintObjectSet &set() { return objects().objects(); }
-    // A left-button drag of `widget` between two points of the surface (pixels).
+    // A left-button drag of `widget` between two points of the surface (pixels);
+    // the widget may move under the mouse, so each point is taken where it is then.
     void drag(QWidget *widget, QPoint from, QPoint to)
     {
-        send(widget, QEvent::MouseButtonPress, from, Qt::LeftButton);
-        send(widget, QEvent::MouseMove, to, Qt::LeftButton);
-        send(widget, QEvent::MouseButtonRelease, to, Qt::NoButton);
-    }
-    static void send(QWidget *widget, QEvent::Type type, QPoint onPaper, Qt::MouseButtons buttons)
-    {
-        const QPointF local = onPaper - widget->pos();
-        QMouseEvent event(type, local, widget->mapToGlobal(local), Qt::LeftButton, buttons, {});
-        QApplication::sendEvent(widget, &event);
+        QTest::mousePress(widget, Qt::LeftButton, {}, from - widget->pos());
+        QTest::mouseMove(widget, to - widget->pos());
+        QTest::mouseRelease(widget, Qt::LeftButton, {}, to - widget->pos());
     }
 };
 

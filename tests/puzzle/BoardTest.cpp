@@ -72,6 +72,22 @@ TEST(Board, ShuffleLeavesFewPiecesHomeAndASolvableBoard)
     }
 }
 
+// The window stops a shuffle when the child switches games; a stop ends it at once.
+TEST(Board, AShuffleCanBeAbandoned)
+{
+    Random random(3);
+    PieceTable t = solvedBoard(9);
+    int blank = 1;
+    int moves = 0;
+    const board::ShuffleResult r = board::shuffle(t, blank, 3, random, [&](int slot) {
+        board::slideIntoBlank(t, blank, slot);
+        return ++moves < 5;
+    });
+    EXPECT_FALSE(r.completed);
+    EXPECT_EQ(moves, 5);
+    EXPECT_TRUE(board::isPermutation(t, 9));
+}
+
 // Every piece home is solved, except while the board is being shuffled.
 TEST(Board, SolvedAndSolvableBoards)
 {
