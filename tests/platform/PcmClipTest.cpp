@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <bit>
 #include <vector>
 
 using namespace tw;
@@ -17,9 +17,7 @@ using test::waveBytes;
 TEST(PcmClip, EveryLayoutBecomesSixteenBitMonoAtThePlayRate)
 {
     // Each file holds +0.5 then -0.5 (stereo: left only, so the mix is +-0.25).
-    const float half = 0.5f;
-    quint32 floatBits;
-    std::memcpy(&floatBits, &half, 4);
+    const auto floatBits = std::bit_cast<quint32>(0.5f);
     struct Case
     {
         QByteArray file;

@@ -14,17 +14,6 @@
 
 using namespace tw;
 
-namespace {
-
-QString writeOpener(const QTemporaryDir &dir, const char *body)
-{
-    const QString path = dir.filePath(QStringLiteral("opener"));
-    EXPECT_TRUE(test::writeScript(path, body));
-    return path;
-}
-
-} // namespace
-
 TEST(QtDesktop, OnlyAnOpenerThatFailsMeansTheDocumentDidNotOpen)
 {
     struct Case
@@ -40,7 +29,8 @@ TEST(QtDesktop, OnlyAnOpenerThatFailsMeansTheDocumentDidNotOpen)
     };
     for (const Case &c : cases) {
         QTemporaryDir dir;
-        const QString opener = c.script ? writeOpener(dir, c.script) : QString();
+        const QString opener = c.script ? dir.filePath(QStringLiteral("opener")) : QString();
+        ASSERT_TRUE(!c.script || test::writeScript(opener, c.script)) << c.name;
         QtDesktop desktop(opener);
         QObject context;
         bool failed = false;
@@ -56,7 +46,9 @@ TEST(QtDesktop, OnlyAnOpenerThatFailsMeansTheDocumentDidNotOpen)
 TEST(QtDesktop, NoAnswerReachesACallerThatIsGone)
 {
     QTemporaryDir dir;
-    QtDesktop desktop(writeOpener(dir, "exit 4"));
+    const QString opener = dir.filePath(QStringLiteral("opener"));
+    ASSERT_TRUE(test::writeScript(opener, "exit 4"));
+    QtDesktop desktop(opener);
     bool failed = false;
     auto context = std::make_unique<QObject>();
     desktop.openDocument(dir.filePath(QStringLiteral("Manual.htm")), context.get(),
