@@ -95,12 +95,7 @@ TEST(PictureLoader, BrokenFilesLoadAsNothing)
         ASSERT_TRUE(test::writeFile(dir.filePath(name), bytes));
         QElapsedTimer timer;
         timer.start();
-        const QImage image = PictureLoader::load(dir.filePath(name));
-        EXPECT_TRUE(image.isNull() || image.width() * image.height() <= PictureLoader::kMaxPixels)
-            << name;
-        if (QByteArray(name).startsWith("huge") || QByteArray(name) == "text.png") {
-            EXPECT_TRUE(image.isNull()) << name;
-        }
+        EXPECT_TRUE(PictureLoader::load(dir.filePath(name)).isNull()) << name;
         EXPECT_LT(timer.elapsed(), PictureLoader::kConvertTimeoutMs + 1000) << name;
     }
     EXPECT_TRUE(PictureLoader::load(dir.filePath("missing.png")).isNull());

@@ -14,12 +14,6 @@
 namespace tw::test {
 namespace {
 
-bool outlined(PictureTile *piece)
-{
-    const PieceFace *face = PieceFace::of(piece);
-    return face && face->outlined();
-}
-
 void startJigsaw(PuzzleWindow &t, int gridMax = 2)
 {
     t.load(1, gridMax, patternPicture(300, 200));
@@ -86,8 +80,10 @@ TEST(PuzzlePlay, DraggingAPieceOntoAnotherSwapsThemAndOntoItselfOrOffTheBoardDoe
     EXPECT_EQ(t.pieceAt()[9], before[1]);
     EXPECT_EQ(t.w().Img(before[1])->geometry(), t.layout().slotRect(9));
     EXPECT_EQ(t.w().Img(before[9])->geometry(), t.layout().slotRect(1));
-    for (int p = 1; p <= 9; ++p) // only pieces away from their own slot are outlined
-        EXPECT_EQ(outlined(t.w().Img(p)), t.pieceAt()[size_t(p)] != p) << p;
+    for (int p = 1; p <= 9; ++p) { // only pieces away from their own slot are outlined
+        const PieceFace *face = PieceFace::of(t.w().Img(p));
+        EXPECT_EQ(face && face->outlined(), t.pieceAt()[size_t(p)] != p) << p;
+    }
 }
 
 // The board itself is shuffled by board::shuffle (BoardTest): here, that small
