@@ -33,7 +33,6 @@ struct ShellState
     long Deal = 0;
     // Clock
     int TickCount = 0;
-    bool LoadTimeout = false;
     bool PaintDone = false;
     bool RepaintPending = false;
     bool PenDown = false;

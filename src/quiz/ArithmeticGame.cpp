@@ -131,7 +131,6 @@ LoadOutcome ArithmeticGame::abortDeal()
 {
     QuizHost &w = m_window;
     w.shell.Loading = false;
-    w.shell.LoadTimeout = false;
     w.setHourglass(false);
     const QString message = QString::fromLatin1(kTooBigMessage);
     if (w.shell.GridMax <= kSmallestGridMax) {

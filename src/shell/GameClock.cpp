@@ -94,7 +94,6 @@ void GameClock::Timer1_Timer()
     ++s.TickCount;
     if (!nested)
         timeLimit();
-    watchdog();
     if (!nested)
         present();
     --m_depth;
@@ -135,16 +134,6 @@ void GameClock::timeLimit()
     q.AwaitingAnswer = 1;
     if (PictureTile *backdrop = m_window.Img(0))
         backdrop->show();
-}
-
-void GameClock::watchdog()
-{
-    ShellState &s = m_window.shell;
-    m_loadingTicks = s.Loading ? m_loadingTicks + 1 : 0;
-    if (m_loadingTicks > kWatchdogTicks) {
-        s.LoadTimeout = true;
-        m_loadingTicks = 0;
-    }
 }
 
 void GameClock::present()

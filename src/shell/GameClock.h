@@ -19,8 +19,6 @@ public:
     // Seconds before the limit at which the warning starts and stops.
     static constexpr int kWarnFrom = 5;
     static constexpr int kWarnUntil = 1;
-    // Set-up ticks after which the watchdog raises LoadTimeout.
-    static constexpr int kWatchdogTicks = 1;
 
     explicit GameClock(Educate &window);
     ~GameClock();
@@ -46,12 +44,10 @@ public:
 
 private:
     void timeLimit();
-    void watchdog();
     void present();
     Educate &m_window;
     QTimer *m_timer = nullptr;
     int m_depth = 0; // ticks in progress (a tick can arrive inside another's wait)
-    int m_loadingTicks = 0; // the watchdog's count of ticks during one set-up
 };
 
 } // namespace tw
